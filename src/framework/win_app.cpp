@@ -1,0 +1,133 @@
+// The application object, the message loop and the run of a program.
+#include "framework/win_app.h"
+
+#include "framework/afx_helpers.h"
+#include "framework/command_line.h"
+#include "framework/wnd.h"
+
+#include <stdlib.h>
+
+namespace {
+
+CWinApp* g_pApp = nullptr;
+
+// The program file's name without folder and extension. The walk goes by characters of the ANSI
+// code page, so that the second byte of a double-byte character is never taken for a separator.
+CString ModuleTitle()
+{
+    char path[MAX_PATH + 1] = {};
+    ::GetModuleFileNameA(NULL, path, MAX_PATH);
+    const char* name = path;
+    const char* dot = nullptr;
+    for (const char* p = path; *p; p = ::CharNextA(p)) {
+        if (*p == '\\' || *p == '/') {
+            name = p + 1;
+            dot = nullptr;
+        } else if (*p == '.') {
+            dot = p;
+        }
+    }
+    if (dot != nullptr)
+        path[dot - path] = '\0';
+    return CString(name);
+}
+
+}  // namespace
+
+void CCommandLineInfo::ParseParam(const char*, BOOL, BOOL)
+{
+}
+
+CWinApp::CWinApp(const char* pszAppName)
+    : m_hInstance(::GetModuleHandleA(NULL))
+    , m_nThreadID(::GetCurrentThreadId())
+    , m_strAppName(pszAppName != nullptr ? CString(pszAppName) : ModuleTitle())
+{
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::Run()
+{
+    MSG msg;
+    for (;;) {
+        const BOOL got = ::GetMessageA(&msg, NULL, 0, 0);
+        if (got == 0) {
+            m_nQuitCode = static_cast<int>(msg.wParam);
+            break;
+        }
+        // -1 (a broken message queue) cannot be waited out: end like a quit rather than spin.
+        if (got == -1)
+            break;
+        if (!AfxPreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    return ExitInstance();
+}
+
+int CWinApp::ExitInstance()
+{
+    return m_nQuitCode;
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
+{
+    ForEachCommandLineParam(__argc, __argv, [&rCmdInfo](const char* text, bool isFlag, bool isLast) {
+        rCmdInfo.ParseParam(text, isFlag ? TRUE : FALSE, isLast ? TRUE : FALSE);
+    });
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+HINSTANCE AfxGetInstanceHandle()
+{
+    return g_pApp != nullptr ? g_pApp->m_hInstance : ::GetModuleHandleA(NULL);
+}
+
+BOOL AfxPreTranslateMessage(MSG* pMsg)
+{
+    // From the message's window up to its top-level window: a dialog sees its controls' keys.
+    for (HWND hWnd = pMsg->hwnd; hWnd != NULL;
+         hWnd = (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hWnd) : NULL) {
+        CWnd* pWnd = CWnd::FromHandle(hWnd);
+        if (pWnd != nullptr && pWnd->PreTranslateMessage(pMsg))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr)
+        return -1;
+    pApp->m_hInstance = hInstance;
+    pApp->m_nThreadID = ::GetCurrentThreadId();
+
+    int exitCode;
+    if (!pApp->InitInstance()) {
+        // A start that fails leaves no window behind.
+        if (pApp->m_pMainWnd != nullptr)
+            pApp->m_pMainWnd->DestroyWindow();
+        exitCode = pApp->ExitInstance();
+    } else {
+        exitCode = pApp->Run();
+    }
+    AfxOleTerm();
+    return exitCode;
+}

@@ -1,0 +1,182 @@
+// Binding of window objects to windows, and the dispatch of a window's messages to its object.
+#include "framework/wnd.h"
+
+#include "framework/win_app.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+// What the framework knows of the thread's windows.
+struct WindowBook {
+    std::unordered_map<HWND, CWnd*> objects;  // every bound window and its object
+    CWnd* pCreating = nullptr;                // the object whose window CreateEx is creating
+    int dispatchDepth = 0;                    // framework window procedures now on the stack
+    std::vector<CWnd*> gone;                  // objects whose windows are gone, awaiting PostNcDestroy
+};
+
+WindowBook& Book()
+{
+    // Never destroyed: window objects may outlive any order of static destruction.
+    static WindowBook* book = new WindowBook;
+    return *book;
+}
+
+}  // namespace
+
+CWnd::~CWnd()
+{
+    WindowBook& book = Book();
+    book.gone.erase(std::remove(book.gone.begin(), book.gone.end(), this), book.gone.end());
+    if (m_hWnd != NULL) {
+        // No message may reach an object that is being destroyed: release the window first.
+        HWND hWnd = m_hWnd;
+        Detach();
+        ::DestroyWindow(hWnd);
+    }
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    const WindowBook& book = Book();
+    auto it = book.objects.find(hWnd);
+    return it == book.objects.end() ? nullptr : it->second;
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu)
+{
+    if (m_hWnd != NULL)
+        return FALSE;
+    WindowBook& book = Book();
+    book.pCreating = this;
+    HWND hWnd = ::CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth, nHeight,
+                                  hWndParent, nIDorHMenu, AfxGetInstanceHandle(), NULL);
+    book.pCreating = nullptr;
+    // A window destroyed during its own creation has already finished its object: touch nothing.
+    if (hWnd == NULL)
+        return FALSE;
+    if (m_hWnd != hWnd)
+        SubclassWindow(hWnd);
+    return TRUE;
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    return ::DestroyWindow(m_hWnd);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+BOOL CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return FALSE;
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper != nullptr)
+        return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    if (m_pCurrentMsg == nullptr)
+        return 0;
+    return DefWindowProc(m_pCurrentMsg->message, m_pCurrentMsg->wParam, m_pCurrentMsg->lParam);
+}
+
+void CWnd::PostNcDestroy()
+{
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (m_hWnd != NULL || hWnd == NULL || FromHandle(hWnd) != nullptr)
+        return FALSE;
+    Attach(hWnd);
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
+    return TRUE;
+}
+
+void CWnd::Attach(HWND hWnd)
+{
+    m_hWnd = hWnd;
+    Book().objects[hWnd] = this;
+}
+
+void CWnd::Detach()
+{
+    if (m_pfnSuper != nullptr
+        && ::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(AfxWndProc))
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    Book().objects.erase(m_hWnd);
+    m_hWnd = NULL;
+    m_pfnSuper = nullptr;
+}
+
+LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    WindowBook& book = Book();
+    ++book.dispatchDepth;
+
+    const MSG msg = { m_hWnd, message, wParam, lParam, 0, { 0, 0 } };
+    const MSG* pOuterMsg = m_pCurrentMsg;
+    m_pCurrentMsg = &msg;
+    LRESULT result = 0;
+    if (!OnWndMsg(message, wParam, lParam, &result))
+        result = DefWindowProc(message, wParam, lParam);
+    m_pCurrentMsg = pOuterMsg;
+
+    if (message == WM_NCDESTROY)
+        WindowGone();
+    // Objects are finished only when no handler of any window object is left on the stack, so
+    // that no handler ever returns into an object that has deleted itself.
+    if (--book.dispatchDepth == 0)
+        FinishGoneWindows();
+    return result;
+}
+
+void CWnd::WindowGone()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->m_pMainWnd == this) {
+        // The application's main window is gone, and with it the application.
+        ::PostQuitMessage(0);
+        pApp->m_pMainWnd = nullptr;
+    }
+    Detach();
+    Book().gone.push_back(this);
+}
+
+void CWnd::FinishGoneWindows()
+{
+    WindowBook& book = Book();
+    while (!book.gone.empty()) {
+        CWnd* pWnd = book.gone.front();
+        book.gone.erase(book.gone.begin());
+        pWnd->PostNcDestroy();
+    }
+}
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* pWnd = CWnd::FromHandle(hWnd);
+    WindowBook& book = Book();
+    if (pWnd == nullptr && book.pCreating != nullptr) {
+        // The first message of a window that CreateEx is creating, before WM_NCCREATE for some.
+        pWnd = book.pCreating;
+        book.pCreating = nullptr;
+        pWnd->Attach(hWnd);
+    }
+    if (pWnd == nullptr)
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    return pWnd->Dispatch(message, wParam, lParam);
+}

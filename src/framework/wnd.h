@@ -1,0 +1,108 @@
+// Window objects tied to their windows.
+//   CWindowRef  a non-owning handle of some window: one-line wrappers of the window calls
+//   CWnd        a window object bound to its window for the window's whole life, which receives the
+//               window's messages through its class's message map
+//   AfxWndProc  the window procedure of every class that AfxRegisterWndClass registers
+//
+// All framework windows belong to the application's one user-interface thread.
+#pragma once
+
+#include <windows.h>
+
+class CWindowRef {
+public:
+    CWindowRef(HWND hWnd = NULL) : m_hWnd(hWnd) {}
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return m_hWnd; }
+
+    BOOL IsWindow() const { return ::IsWindow(m_hWnd); }
+    BOOL ShowWindow(int nCmdShow) const { return ::ShowWindow(m_hWnd, nCmdShow); }
+    void UpdateWindow() const { ::UpdateWindow(m_hWnd); }
+    BOOL EnableWindow(BOOL bEnable) const { return ::EnableWindow(m_hWnd, bEnable); }
+    BOOL SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) const
+    {
+        return ::SetWindowPos(m_hWnd, hWndInsertAfter, x, y, cx, cy, nFlags);
+    }
+    void SetWindowText(const char* lpszString) const { ::SetWindowTextA(m_hWnd, lpszString); }
+    CWindowRef GetDlgItem(int nID) const { return CWindowRef(::GetDlgItem(m_hWnd, nID)); }
+    HWND SetFocus() const { return ::SetFocus(m_hWnd); }
+    BOOL SetForegroundWindow() const { return ::SetForegroundWindow(m_hWnd); }
+    void InvalidateRect(const RECT* lpRect, BOOL bErase = TRUE) const { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+    void GetClientRect(RECT* lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer) const
+    {
+        return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+    }
+    BOOL KillTimer(UINT_PTR nIDEvent) const { return ::KillTimer(m_hWnd, nIDEvent); }
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::PostMessageA(m_hWnd, message, wParam, lParam);
+    }
+
+    HWND m_hWnd;
+};
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+class CWnd : public CWindowRef {
+public:
+    CWnd() = default;
+    // A window that still exists when its object goes is released from the object and destroyed.
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    // The object bound to hWnd, or NULL when no window object holds that window.
+    static CWnd* FromHandle(HWND hWnd);
+
+    // Creates the window and binds it to this object. A class registered by AfxRegisterWndClass
+    // delivers every message to the object from the first; a window of any other class is
+    // subclassed as soon as it exists. FALSE when the object already holds a window or the
+    // window could not be created.
+    BOOL CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
+                  int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu);
+
+    // Destroys the window. An object whose class deletes it in PostNcDestroy may be gone when this
+    // returns, so callers do not touch it afterwards.
+    virtual BOOL DestroyWindow();
+
+    // A queued message for this window or one of its children, before it is dispatched: TRUE when
+    // this window has handled it.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+
+protected:
+    // The class's message map: handles the messages the class names and passes the others to the
+    // map of the class it chains to, which is usually, but need not be, its direct base. This map
+    // names no message: what no map handles gets the window's default processing.
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    // The default processing of the window's class: the standard window procedure for framework
+    // classes, the original window procedure for a subclassed window.
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The default processing of the message being handled.
+    LRESULT Default();
+
+    // Called once the window is gone and every message handler of the thread has returned; classes
+    // whose objects live on the heap delete themselves here.
+    virtual void PostNcDestroy();
+
+    // Binds an existing window to this object and routes its messages through the message map.
+    BOOL SubclassWindow(HWND hWnd);
+
+private:
+    friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+
+    void Attach(HWND hWnd);
+    void Detach();
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void WindowGone();
+    static void FinishGoneWindows();
+
+    WNDPROC m_pfnSuper = nullptr;
+    const MSG* m_pCurrentMsg = nullptr;
+};
