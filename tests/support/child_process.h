@@ -1,0 +1,39 @@
+// A process that a test or tool starts, watches and, when it must, ends: that one process only,
+// through its own handle.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The path of a program in the folder of the running one: programs of a build sit side by side.
+std::string ProgramBeside(const char* name);
+
+class ChildProcess {
+public:
+    ChildProcess() = default;
+    // A process still running when its owner goes is ended.
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    // Starts commandLine, program path first, as CreateProcess splits it; with captureOutput the
+    // child's standard output and error go to a pipe that Output reads.
+    bool Start(const std::string& commandLine, bool captureOutput = false);
+
+    // True when the process has ended within timeoutMs.
+    bool WaitForExit(DWORD timeoutMs);
+    DWORD ExitCode() const;
+    DWORD Id() const { return m_info.dwProcessId; }
+    HANDLE Handle() const { return m_info.hProcess; }
+
+    // Everything the process wrote until it ended, or until timeoutMs passed.
+    std::string Output(DWORD timeoutMs);
+
+    // Ends the process at once if it is still running, and waits for its end.
+    void Terminate();
+
+private:
+    PROCESS_INFORMATION m_info = {};
+    HANDLE m_hOutput = NULL;
+};

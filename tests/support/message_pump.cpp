@@ -1,0 +1,15 @@
+// Running this thread's messages in tests.
+#include "message_pump.h"
+
+#include "framework/win_app.h"
+
+void PumpPendingMessages()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+        if (!AfxPreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+}

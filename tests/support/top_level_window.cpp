@@ -1,0 +1,36 @@
+// Finding the top-level windows of other processes.
+#include "top_level_window.h"
+
+#include <string.h>
+
+namespace {
+
+struct Search {
+    DWORD processId;
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK Visit(HWND hWnd, LPARAM lParam)
+{
+    Search& search = *reinterpret_cast<Search*>(lParam);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hWnd, &owner);
+    if (search.processId != 0 && owner != search.processId)
+        return TRUE;
+    char text[256] = {};
+    ::GetWindowTextA(hWnd, text, sizeof text);
+    if (strcmp(text, search.title) != 0)
+        return TRUE;
+    search.found = hWnd;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindTopLevelWindow(DWORD processId, const char* title)
+{
+    Search search = { processId, title, NULL };
+    ::EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}

@@ -1,0 +1,117 @@
+// A message that a class's map does not handle goes to the map it chains to, and at the end of the
+// chain to the default processing of the window's own class.
+#include "framework/afx_helpers.h"
+#include "framework/button.h"
+#include "framework/dialog.h"
+#include "framework/frame_wnd.h"
+#include "framework_test_ids.h"
+#include "message_pump.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const UINT WM_TEST_ASK = WM_APP + 2;
+const LRESULT FromBase = 11;
+const LRESULT FromDerived = 22;
+
+class Base : public CFrameWnd {
+public:
+    Base() { CreateEx(0, AfxRegisterWndClass(0), "chain", WS_POPUP, 0, 0, 10, 10, NULL, NULL); }
+
+protected:
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
+    {
+        if (message == WM_TEST_ASK) {
+            *pResult = FromBase;
+            return TRUE;
+        }
+        return CFrameWnd::OnWndMsg(message, wParam, lParam, pResult);
+    }
+};
+
+// Handles nothing itself and chains to its base.
+class ChainsToBase : public Base {};
+
+// Handles nothing itself and chains past its base to the plain window map.
+class SkipsBase : public Base {
+protected:
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
+    {
+        return CWnd::OnWndMsg(message, wParam, lParam, pResult);
+    }
+};
+
+// Handles the message, but lets the window's default processing answer it first.
+class AsksDefaultFirst : public Base {
+public:
+    LRESULT fromDefault = -1;
+
+protected:
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
+    {
+        if (message == WM_SETTEXT) {
+            fromDefault = Default();
+            *pResult = FromDerived;
+            return TRUE;
+        }
+        return Base::OnWndMsg(message, wParam, lParam, pResult);
+    }
+};
+
+template <class Window>
+LRESULT Ask()
+{
+    Window* pWnd = new Window;
+    const LRESULT result = pWnd->SendMessage(WM_TEST_ASK);
+    pWnd->DestroyWindow();
+    return result;
+}
+
+}  // namespace
+
+TEST(MessageMap, UnhandledMessageReachesTheMapTheClassChainsTo)
+{
+    EXPECT_EQ(Ask<ChainsToBase>(), FromBase);
+}
+
+TEST(MessageMap, ClassThatChainsPastItsBaseGetsTheDefaultProcessing)
+{
+    EXPECT_EQ(Ask<SkipsBase>(), 0);
+}
+
+TEST(MessageMap, DefaultRunsTheWindowsOwnProcessingOfTheCurrentMessage)
+{
+    AsksDefaultFirst* pWnd = new AsksDefaultFirst;
+    EXPECT_EQ(pWnd->SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("renamed")), FromDerived);
+
+    EXPECT_EQ(pWnd->fromDefault, TRUE);
+    char title[32] = {};
+    ::GetWindowTextA(pWnd->m_hWnd, title, sizeof title);
+    EXPECT_STREQ(title, "renamed");
+    pWnd->DestroyWindow();
+}
+
+TEST(MessageMap, SubclassedButtonPassesUnhandledMessagesToTheStandardButton)
+{
+    CFrameWnd* pParent = new Base;
+    CButton button;
+    const RECT rect = { 0, 0, 20, 20 };
+    ASSERT_TRUE(button.Create("check", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, rect, pParent, 42));
+    EXPECT_EQ(CWnd::FromHandle(button.m_hWnd), &button);
+
+    button.SendMessage(BM_SETCHECK, BST_CHECKED);
+
+    EXPECT_EQ(button.SendMessage(BM_GETCHECK), BST_CHECKED);
+    pParent->DestroyWindow();
+}
+
+TEST(MessageMap, DialogPassesUnhandledMessagesToTheDialogManager)
+{
+    CDialog dialog(IDD_TEST_DIALOG);
+    ASSERT_TRUE(dialog.Create(IDD_TEST_DIALOG));
+
+    dialog.SendMessage(DM_SETDEFID, 1234);
+
+    EXPECT_EQ(LOWORD(dialog.SendMessage(DM_GETDEFID)), 1234);
+}
