@@ -17,7 +17,7 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
     m_nIDTemplate = nIDTemplate;
     if (pParentWnd != nullptr)
         m_pParentWnd = pParentWnd;
-    const char* templateName = MAKEINTRESOURCEA(nIDTemplate);
+    const char* templateName = MAKEINTRESOURCEA(m_nIDTemplate);
     HWND hWnd = ::CreateDialogParamA(AfxFindResourceHandle(templateName, RT_DIALOG), templateName,
                                      m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : NULL, DialogProc,
                                      reinterpret_cast<LPARAM>(this));

@@ -13,28 +13,9 @@ class CWindowRef {
 public:
     CWindowRef(HWND hWnd = NULL) : m_hWnd(hWnd) {}
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
-    operator HWND() const { return m_hWnd; }
-
-    BOOL IsWindow() const { return ::IsWindow(m_hWnd); }
     BOOL ShowWindow(int nCmdShow) const { return ::ShowWindow(m_hWnd, nCmdShow); }
     void UpdateWindow() const { ::UpdateWindow(m_hWnd); }
-    BOOL EnableWindow(BOOL bEnable) const { return ::EnableWindow(m_hWnd, bEnable); }
-    BOOL SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) const
-    {
-        return ::SetWindowPos(m_hWnd, hWndInsertAfter, x, y, cx, cy, nFlags);
-    }
-    void SetWindowText(const char* lpszString) const { ::SetWindowTextA(m_hWnd, lpszString); }
     CWindowRef GetDlgItem(int nID) const { return CWindowRef(::GetDlgItem(m_hWnd, nID)); }
-    HWND SetFocus() const { return ::SetFocus(m_hWnd); }
-    BOOL SetForegroundWindow() const { return ::SetForegroundWindow(m_hWnd); }
-    void InvalidateRect(const RECT* lpRect, BOOL bErase = TRUE) const { ::InvalidateRect(m_hWnd, lpRect, bErase); }
-    void GetClientRect(RECT* lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
-    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer) const
-    {
-        return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
-    }
-    BOOL KillTimer(UINT_PTR nIDEvent) const { return ::KillTimer(m_hWnd, nIDEvent); }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return ::SendMessageA(m_hWnd, message, wParam, lParam);

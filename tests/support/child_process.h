@@ -25,7 +25,6 @@ public:
     bool WaitForExit(DWORD timeoutMs);
     DWORD ExitCode() const;
     DWORD Id() const { return m_info.dwProcessId; }
-    HANDLE Handle() const { return m_info.hProcess; }
 
     // Everything the process wrote until it ended, or until timeoutMs passed.
     std::string Output(DWORD timeoutMs);

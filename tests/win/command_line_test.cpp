@@ -37,17 +37,3 @@ TEST(CommandLine, ArgumentsArriveSplitAsTheCRuntimeSplitsThem)
               "0 0 [C:\\windows\\*.exe]\n"
               "0 1 [last]\n");
 }
-
-TEST(CommandLine, OnlyTheFirstSwitchCharacterIsRemoved)
-{
-    EXPECT_EQ(EchoArguments("//twice -/mixed / -"),
-              "1 0 [/twice]\n"
-              "1 0 [/mixed]\n"
-              "1 0 []\n"
-              "1 1 []\n");
-}
-
-TEST(CommandLine, NoArgumentsMeansNoCalls)
-{
-    EXPECT_EQ(EchoArguments(""), "");
-}

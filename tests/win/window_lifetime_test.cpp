@@ -104,17 +104,6 @@ TEST_F(WindowLifetime, DestroyingTheMainWindowEndsTheMessageLoop)
     EXPECT_EQ(g_deleted, std::vector<std::string>{ "main" });
 }
 
-TEST_F(WindowLifetime, CloseRequestToTheMainWindowEndsTheLoopWithCodeZero)
-{
-    Recorded* pMain = new Recorded("main");
-    theTestApp.m_pMainWnd = pMain;
-    pMain->PostMessage(WM_CLOSE);
-
-    EXPECT_EQ(theTestApp.Run(), 0);
-
-    EXPECT_EQ(g_deleted, std::vector<std::string>{ "main" });
-}
-
 TEST_F(WindowLifetime, OtherWindowsDoNotEndTheLoop)
 {
     Recorded* pMain = new Recorded("main");
