@@ -18,10 +18,15 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
     if (pParentWnd != nullptr)
         m_pParentWnd = pParentWnd;
     const char* templateName = MAKEINTRESOURCEA(m_nIDTemplate);
+    CHandlerScope scope;
     HWND hWnd = ::CreateDialogParamA(AfxFindResourceHandle(templateName, RT_DIALOG), templateName,
                                      m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : NULL, DialogProc,
                                      reinterpret_cast<LPARAM>(this));
-    return hWnd != NULL;
+    if (hWnd == NULL) {
+        KeepAfterFailedCreate();
+        return FALSE;
+    }
+    return TRUE;
 }
 
 BOOL CDialog::OnInitDialog()

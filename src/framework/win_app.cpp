@@ -69,10 +69,7 @@ int CWinApp::Run()
         // -1 (a broken message queue) cannot be waited out: end like a quit rather than spin.
         if (got == -1)
             break;
-        if (!AfxPreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        AfxHandleQueuedMessage(&msg);
     }
     return ExitInstance();
 }
@@ -99,16 +96,18 @@ HINSTANCE AfxGetInstanceHandle()
     return g_pApp != nullptr ? g_pApp->m_hInstance : ::GetModuleHandleA(NULL);
 }
 
-BOOL AfxPreTranslateMessage(MSG* pMsg)
+void AfxHandleQueuedMessage(MSG* pMsg)
 {
+    CHandlerScope scope;
     // From the message's window up to its top-level window: a dialog sees its controls' keys.
     for (HWND hWnd = pMsg->hwnd; hWnd != NULL;
          hWnd = (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hWnd) : NULL) {
         CWnd* pWnd = CWnd::FromHandle(hWnd);
         if (pWnd != nullptr && pWnd->PreTranslateMessage(pMsg))
-            return TRUE;
+            return;
     }
-    return FALSE;
+    ::TranslateMessage(pMsg);
+    ::DispatchMessageA(pMsg);
 }
 
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)

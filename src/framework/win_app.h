@@ -49,8 +49,8 @@ private:
 CWinApp* AfxGetApp();
 // The program's module: the application's instance handle, or the program file's own handle.
 HINSTANCE AfxGetInstanceHandle();
-// Gives the windows of the message's window chain their chance at a queued message: TRUE when one
-// of them has handled it, and it must then not be dispatched.
-BOOL AfxPreTranslateMessage(MSG* pMsg);
+// Handles one message taken from the thread's queue as the message loop does: the windows of its
+// window chain have their chance first (PreTranslateMessage), then it is translated and dispatched.
+void AfxHandleQueuedMessage(MSG* pMsg);
 
 int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

@@ -13,7 +13,7 @@ namespace {
 struct WindowBook {
     std::unordered_map<HWND, CWnd*> objects;  // every bound window and its object
     CWnd* pCreating = nullptr;                // the object whose window CreateEx is creating
-    int dispatchDepth = 0;                    // framework window procedures now on the stack
+    int openScopes = 0;                       // handler scopes now open
     std::vector<CWnd*> gone;                  // objects whose windows are gone, awaiting PostNcDestroy
 };
 
@@ -24,12 +24,27 @@ WindowBook& Book()
     return *book;
 }
 
+void Forget(std::vector<CWnd*>& objects, CWnd* pWnd)
+{
+    objects.erase(std::remove(objects.begin(), objects.end(), pWnd), objects.end());
+}
+
 }  // namespace
+
+CHandlerScope::CHandlerScope()
+{
+    ++Book().openScopes;
+}
+
+CHandlerScope::~CHandlerScope()
+{
+    if (--Book().openScopes == 0)
+        CWnd::FinishGoneWindows();
+}
 
 CWnd::~CWnd()
 {
-    WindowBook& book = Book();
-    book.gone.erase(std::remove(book.gone.begin(), book.gone.end(), this), book.gone.end());
+    Forget(Book().gone, this);
     if (m_hWnd != NULL) {
         // No message may reach an object that is being destroyed: release the window first.
         HWND hWnd = m_hWnd;
@@ -51,14 +66,21 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpsz
     if (m_hWnd != NULL)
         return FALSE;
     WindowBook& book = Book();
-    book.pCreating = this;
+    HINSTANCE hInstance = AfxGetInstanceHandle();
+    // Only the framework's own classes bind the object at their first message.
+    WNDCLASSA wc;
+    const bool ownClass = ::GetClassInfoA(hInstance, lpszClassName, &wc) && wc.lpfnWndProc == AfxWndProc;
+
+    CHandlerScope scope;
+    book.pCreating = ownClass ? this : nullptr;
     HWND hWnd = ::CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth, nHeight,
-                                  hWndParent, nIDorHMenu, AfxGetInstanceHandle(), NULL);
+                                  hWndParent, nIDorHMenu, hInstance, NULL);
     book.pCreating = nullptr;
-    // A window destroyed during its own creation has already finished its object: touch nothing.
-    if (hWnd == NULL)
+    if (hWnd == NULL) {
+        KeepAfterFailedCreate();
         return FALSE;
-    if (m_hWnd != hWnd)
+    }
+    if (!ownClass)
         SubclassWindow(hWnd);
     return TRUE;
 }
@@ -106,6 +128,11 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     return TRUE;
 }
 
+void CWnd::KeepAfterFailedCreate()
+{
+    Forget(Book().gone, this);
+}
+
 void CWnd::Attach(HWND hWnd)
 {
     m_hWnd = hWnd;
@@ -124,9 +151,7 @@ void CWnd::Detach()
 
 LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WindowBook& book = Book();
-    ++book.dispatchDepth;
-
+    CHandlerScope scope;
     const MSG msg = { m_hWnd, message, wParam, lParam, 0, { 0, 0 } };
     const MSG* pOuterMsg = m_pCurrentMsg;
     m_pCurrentMsg = &msg;
@@ -137,10 +162,6 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 
     if (message == WM_NCDESTROY)
         WindowGone();
-    // Objects are finished only when no handler of any window object is left on the stack, so
-    // that no handler ever returns into an object that has deleted itself.
-    if (--book.dispatchDepth == 0)
-        FinishGoneWindows();
     return result;
 }
 

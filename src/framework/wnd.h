@@ -2,6 +2,7 @@
 //   CWindowRef  a non-owning handle of some window: one-line wrappers of the window calls
 //   CWnd        a window object bound to its window for the window's whole life, which receives the
 //               window's messages through its class's message map
+//   CHandlerScope  holds back the deletion of window objects while any handler may still run
 //   AfxWndProc  the window procedure of every class that AfxRegisterWndClass registers
 //
 // All framework windows belong to the application's one user-interface thread.
@@ -28,6 +29,18 @@ public:
     HWND m_hWnd;
 };
 
+// While any scope is open, objects whose windows are gone wait for their PostNcDestroy; the last
+// scope to close runs it. Every window procedure opens one, and so does the message loop around
+// each message it handles: timer callbacks and PreTranslateMessage run outside any window
+// procedure, and must not return into an object that has deleted itself either.
+class CHandlerScope {
+public:
+    CHandlerScope();
+    ~CHandlerScope();
+    CHandlerScope(const CHandlerScope&) = delete;
+    CHandlerScope& operator=(const CHandlerScope&) = delete;
+};
+
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 class CWnd : public CWindowRef {
@@ -44,7 +57,8 @@ public:
     // Creates the window and binds it to this object. A class registered by AfxRegisterWndClass
     // delivers every message to the object from the first; a window of any other class is
     // subclassed as soon as it exists. FALSE when the object already holds a window or the
-    // window could not be created.
+    // window could not be created; the object then stays, without a window, even when its window
+    // was destroyed during its creation.
     BOOL CreateEx(DWORD dwExStyle, const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle,
                   int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu);
 
@@ -75,8 +89,14 @@ protected:
     // Binds an existing window to this object and routes its messages through the message map.
     BOOL SubclassWindow(HWND hWnd);
 
+    // For a creation that failed after the window had reached the object: the object stays, without
+    // a window, instead of finishing (and perhaps deleting itself) while it is being constructed.
+    // The creation runs inside a CHandlerScope, so the object cannot have finished yet.
+    void KeepAfterFailedCreate();
+
 private:
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+    friend class CHandlerScope;
 
     void Attach(HWND hWnd);
     void Detach();

@@ -20,6 +20,8 @@ ChildProcess::~ChildProcess()
         ::CloseHandle(m_info.hThread);
     if (m_info.hProcess != NULL)
         ::CloseHandle(m_info.hProcess);
+    if (m_hJob != NULL)
+        ::CloseHandle(m_hJob);
 }
 
 bool ChildProcess::Start(const std::string& commandLine, bool captureOutput)
@@ -39,14 +41,24 @@ bool ChildProcess::Start(const std::string& commandLine, bool captureOutput)
         startup.hStdOutput = hWrite;
         startup.hStdError = hWrite;
     }
+    // A test that crashes or is killed must not leave its child running.
+    m_hJob = ::CreateJobObjectA(NULL, NULL);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    ::SetInformationJobObject(m_hJob, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+
     std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
     mutableLine.push_back('\0');
-    const BOOL started = ::CreateProcessA(NULL, mutableLine.data(), NULL, NULL, captureOutput, 0, NULL, NULL,
-                                          &startup, &m_info);
+    const BOOL started = ::CreateProcessA(NULL, mutableLine.data(), NULL, NULL, captureOutput, CREATE_SUSPENDED,
+                                          NULL, NULL, &startup, &m_info);
     // The child holds its own copy of the write end; the pipe ends when the child does.
     if (hWrite != NULL)
         ::CloseHandle(hWrite);
-    return started != FALSE;
+    if (!started)
+        return false;
+    ::AssignProcessToJobObject(m_hJob, m_info.hProcess);
+    ::ResumeThread(m_info.hThread);
+    return true;
 }
 
 bool ChildProcess::WaitForExit(DWORD timeoutMs)

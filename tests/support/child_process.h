@@ -1,5 +1,6 @@
 // A process that a test or tool starts, watches and, when it must, ends: that one process only,
-// through its own handle.
+// through its own handle. It runs in a job that ends it when its owner's process ends, however
+// that process ends.
 #pragma once
 
 #include <windows.h>
@@ -35,4 +36,5 @@ public:
 private:
     PROCESS_INFORMATION m_info = {};
     HANDLE m_hOutput = NULL;
+    HANDLE m_hJob = NULL;
 };

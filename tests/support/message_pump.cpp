@@ -6,10 +6,6 @@
 void PumpPendingMessages()
 {
     MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-        if (!AfxPreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
+    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        AfxHandleQueuedMessage(&msg);
 }

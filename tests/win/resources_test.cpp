@@ -41,7 +41,8 @@ SeenBox CloseNextMessageBox(DWORD threadId)
     for (int attempt = 0; attempt < 1000; ++attempt) {
         HWND hBox = NULL;
         ::EnumThreadWindows(threadId, FindDialogWindow, reinterpret_cast<LPARAM>(&hBox));
-        if (hBox != NULL) {
+        // Read the box once it is shown: its text is in place only after its initialisation.
+        if (hBox != NULL && ::IsWindowVisible(hBox)) {
             char text[256] = {};
             ::GetWindowTextA(hBox, text, sizeof text);
             seen.caption = text;

@@ -1,7 +1,9 @@
 // A window object lives exactly as long as its window, is deleted once, and never returns from a
 // handler into freed memory; the main window's end ends the message loop.
 #include "framework/afx_helpers.h"
+#include "framework/dialog.h"
 #include "framework/frame_wnd.h"
+#include "framework_test_ids.h"
 #include "message_pump.h"
 #include "test_app.h"
 
@@ -13,6 +15,7 @@
 namespace {
 
 const UINT WM_TEST_DESTROY_SELF = WM_APP + 1;
+const UINT_PTR IDT_TEST_DESTROY = 5;
 
 std::vector<std::string> g_deleted;   // names of the deleted objects, in deletion order
 bool g_deletedWithinHandler = false;  // an object went while its own handler still ran
@@ -43,12 +46,42 @@ private:
     std::string m_name;
 };
 
+// A dialog that lives on the heap, deletes itself with its window, and destroys itself on Enter.
+class RecordedDialog : public CDialog {
+public:
+    explicit RecordedDialog(CWnd* pOwner)
+        : CDialog(IDD_TEST_DIALOG)
+    {
+        Create(IDD_TEST_DIALOG, pOwner);
+    }
+    ~RecordedDialog() override { g_deleted.push_back("dialog"); }
+
+protected:
+    void OnOK() override
+    {
+        const size_t deletedBefore = g_deleted.size();
+        DestroyWindow();
+        g_deletedWithinHandler = g_deleted.size() != deletedBefore;
+    }
+    void PostNcDestroy() override { delete this; }
+};
+
+void CALLBACK DestroyOnTimer(HWND hWnd, UINT, UINT_PTR, DWORD)
+{
+    ::KillTimer(hWnd, IDT_TEST_DESTROY);
+    const size_t deletedBefore = g_deleted.size();
+    CWnd::FromHandle(hWnd)->DestroyWindow();
+    g_deletedWithinHandler = g_deleted.size() != deletedBefore;
+}
+
 class WindowLifetime : public ::testing::Test {
 protected:
     void SetUp() override
     {
         g_deleted.clear();
         g_deletedWithinHandler = false;
+        theTestApp.m_pMainWnd = nullptr;
+        theTestApp.exitInstanceCalls = 0;
     }
 };
 
@@ -89,6 +122,43 @@ TEST_F(WindowLifetime, HandlerThatDestroysItsOwnWindowReturnsBeforeTheObjectGoes
 
     EXPECT_FALSE(g_deletedWithinHandler);
     EXPECT_EQ(g_deleted, std::vector<std::string>{ "self-destroying" });
+}
+
+TEST_F(WindowLifetime, TimerCallbackThatDestroysItsWindowReturnsBeforeTheObjectGoes)
+{
+    Recorded* pWnd = new Recorded("timed");
+    ::SetTimer(pWnd->m_hWnd, IDT_TEST_DESTROY, 1, DestroyOnTimer);
+
+    ASSERT_TRUE(PumpUntil([] { return !g_deleted.empty(); }, 10000));
+
+    EXPECT_FALSE(g_deletedWithinHandler);
+    EXPECT_EQ(g_deleted, std::vector<std::string>{ "timed" });
+}
+
+TEST_F(WindowLifetime, DialogThatDestroysItselfOnEnterGoesAfterItsHandlerReturns)
+{
+    HWND hDialog = (new RecordedDialog(nullptr))->m_hWnd;
+    ASSERT_NE(hDialog, (HWND)NULL);
+
+    ::PostMessageA(hDialog, WM_KEYDOWN, VK_RETURN, 1);
+    PumpPendingMessages();
+
+    EXPECT_FALSE(g_deletedWithinHandler);
+    EXPECT_EQ(g_deleted, std::vector<std::string>{ "dialog" });
+    EXPECT_FALSE(::IsWindow(hDialog));
+}
+
+TEST_F(WindowLifetime, OwnedHeapDialogGoesWithTheMainWindowWhenAHandlerDestroysIt)
+{
+    Recorded* pMain = new Recorded("main");
+    theTestApp.m_pMainWnd = pMain;
+    new RecordedDialog(pMain);
+    pMain->PostMessage(WM_TEST_DESTROY_SELF);
+
+    EXPECT_EQ(theTestApp.Run(), 0);
+
+    EXPECT_FALSE(g_deletedWithinHandler);
+    EXPECT_EQ(g_deleted, (std::vector<std::string>{ "dialog", "main" }));
 }
 
 TEST_F(WindowLifetime, DestroyingTheMainWindowEndsTheMessageLoop)
