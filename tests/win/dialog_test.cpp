@@ -50,17 +50,6 @@ TEST(Dialog, OnInitDialogRunsInsideCreateWithTheControlsInPlace)
     EXPECT_FALSE(::IsWindowVisible(dialog.m_hWnd));
 }
 
-TEST(Dialog, CreatedDialogIsOwnedByTheGivenWindow)
-{
-    CDialog owner(IDD_TEST_DIALOG);
-    ASSERT_TRUE(owner.Create(IDD_TEST_DIALOG));
-    CDialog owned(IDD_TEST_DIALOG);
-
-    ASSERT_TRUE(owned.Create(IDD_TEST_DIALOG, &owner));
-
-    EXPECT_EQ(::GetWindow(owned.m_hWnd, GW_OWNER), owner.m_hWnd);
-}
-
 TEST(Dialog, EnterAndEscapeReachOnOkAndOnCancelAndCloseNothing)
 {
     SwallowingDialog dialog;
