@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 TEST(CString, NullPointerGivesTheEmptyString)
@@ -37,6 +38,11 @@ struct FormatCase {
     const char* arg;
     const char* expected;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os)
+{
+    *os << '"' << c.pattern << '"';
+}
 
 class CStringFormat : public ::testing::TestWithParam<FormatCase> {};
 
