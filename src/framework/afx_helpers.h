@@ -5,7 +5,7 @@
 //   AfxOleInit             COM and OLE for the application's thread, ended when the program ends
 #pragma once
 
-#include <windows.h>
+#include "framework/win32.h"
 
 #include "framework/cstring.h"
 

@@ -1,5 +1,5 @@
 // CString's access to the string table.
-#include <windows.h>
+#include "framework/win32.h"
 
 #include "framework/afx_helpers.h"
 #include "framework/cstring.h"

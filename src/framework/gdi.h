@@ -3,7 +3,7 @@
 //   CBrush  a brush that the object owns and deletes
 #pragma once
 
-#include <windows.h>
+#include "framework/win32.h"
 
 class CDC {
 public:

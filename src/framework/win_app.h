@@ -4,7 +4,7 @@
 //   AfxWinMain        the run of a program: InitInstance, then the message loop, then ExitInstance
 #pragma once
 
-#include <windows.h>
+#include "framework/win32.h"
 
 #include "framework/cstring.h"
 

@@ -42,6 +42,34 @@ CHandlerScope::~CHandlerScope()
         CWnd::FinishGoneWindows();
 }
 
+void CWindowRef::CenterWindow(HWND hWndCenter) const
+{
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& area = monitor.rcWork;
+    RECT centre = area;
+    if (hWndCenter != NULL && hWndCenter != ::GetDesktopWindow())
+        ::GetWindowRect(hWndCenter, &centre);
+
+    RECT window;
+    ::GetWindowRect(m_hWnd, &window);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    int x = (centre.left + centre.right - width) / 2;
+    int y = (centre.top + centre.bottom - height) / 2;
+    // Within the work area, the top left corner first, should the window be larger than the area.
+    if (x + width > area.right)
+        x = area.right - width;
+    if (x < area.left)
+        x = area.left;
+    if (y + height > area.bottom)
+        y = area.bottom - height;
+    if (y < area.top)
+        y = area.top;
+    ::SetWindowPos(m_hWnd, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 CWnd::~CWnd()
 {
     Forget(Book().gone, this);

@@ -8,7 +8,7 @@
 // All framework windows belong to the application's one user-interface thread.
 #pragma once
 
-#include <windows.h>
+#include "framework/win32.h"
 
 class CWindowRef {
 public:
@@ -16,7 +16,25 @@ public:
 
     BOOL ShowWindow(int nCmdShow) const { return ::ShowWindow(m_hWnd, nCmdShow); }
     void UpdateWindow() const { ::UpdateWindow(m_hWnd); }
+    BOOL EnableWindow(BOOL bEnable) const { return ::EnableWindow(m_hWnd, bEnable); }
+    BOOL SetWindowPos(HWND hWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) const
+    {
+        return ::SetWindowPos(m_hWnd, hWndInsertAfter, x, y, cx, cy, nFlags);
+    }
+    // Centres a top-level window on hWndCenter, or on the work area of its monitor when that is
+    // the desktop window, and keeps it within that work area.
+    void CenterWindow(HWND hWndCenter) const;
+    BOOL SetForegroundWindow() const { return ::SetForegroundWindow(m_hWnd); }
+    HWND SetFocus() const { return ::SetFocus(m_hWnd); }
+    void SetWindowText(const char* lpszString) const { ::SetWindowTextA(m_hWnd, lpszString); }
     CWindowRef GetDlgItem(int nID) const { return CWindowRef(::GetDlgItem(m_hWnd, nID)); }
+    void GetClientRect(RECT* lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
+    void InvalidateRect(const RECT* lpRect, BOOL bErase = TRUE) const { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer) const
+    {
+        return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+    }
+    BOOL KillTimer(UINT_PTR nIDEvent) const { return ::KillTimer(m_hWnd, nIDEvent); }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
@@ -81,6 +99,10 @@ protected:
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The default processing of the message being handled.
     LRESULT Default();
+
+    // The plain window's handlers, for the handlers of derived maps to chain to.
+    void OnDestroy() { Default(); }
+    void OnDrawItem(int, DRAWITEMSTRUCT*) { Default(); }
 
     // Called once the window is gone and every message handler of the thread has returned; classes
     // whose objects live on the heap delete themselves here.
