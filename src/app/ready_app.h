@@ -2,8 +2,11 @@
 #pragma once
 
 #include "framework/win_app.h"
+#include "uicomponents/ui_components.h"
 
 class CReadyApp : public CWinApp {
 public:
     BOOL InitInstance() override;
+
+    CUiComponents m_uiComponents;
 };

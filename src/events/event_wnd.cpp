@@ -1,10 +1,115 @@
-// The hidden main window.
+// The hidden main window: creation, the two event messages and the decision order.
 #include "events/event_wnd.h"
 
+#include "events/about_keys.h"
+#include "events/event_decision.h"
 #include "framework/afx_helpers.h"
+#include "prompt/prompt_dlg.h"
+#include "res/resource.h"
+
+// Every process that registers the name gets the same number: that is how the driver library
+// addresses this window.
+const UINT WM_CAPEVENT = ::RegisterWindowMessageA("VexaCapEvent");
 
 CEventWnd::CEventWnd()
 {
     // A tool window has no taskbar button, so even a shown one would stay out of the user's way.
     CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "Lumora Ready", 0, 0, 0, 0, 0, NULL, NULL);
+    m_pPromptDlg = new CPromptDlg(nullptr);
+    m_pPromptDlg->Create(IDD_PROMPT, this);
+}
+
+void CEventWnd::PostNcDestroy()
+{
+    CWnd::PostNcDestroy();
+    delete this;
+}
+
+BOOL CEventWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    // A registered message has no constant number, so it is tested before the switch; a failed
+    // registration (0) must not catch WM_NULL.
+    if (WM_CAPEVENT != 0 && message == WM_CAPEVENT) {
+        *pResult = OnCapEvent(wParam, lParam);
+        return TRUE;
+    }
+    switch (message) {
+    case WM_FIRMWARE_EVENT:
+        *pResult = OnFirmwareEvent(wParam, lParam);
+        return TRUE;
+    }
+    // The frame window's handlers are not used: what this map does not name goes to the plain
+    // window's map, and from there to the default processing.
+    return CWnd::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+LRESULT CEventWnd::OnCapEvent(WPARAM wParam, LPARAM)
+{
+    return OnButtonEvent(MapCaptureDriverCode(wParam));
+}
+
+LRESULT CEventWnd::OnFirmwareEvent(WPARAM, LPARAM lParam)
+{
+    return OnButtonEvent(MapFirmwareCode(lParam));
+}
+
+LRESULT CEventWnd::OnButtonEvent(ButtonEvent event)
+{
+    // Every event, even one that means nothing, counts as the user's presence: the system and the
+    // display stay awake, and no requirement is left standing afterwards.
+    ::SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED);
+    DispatchButtonEvent(event);
+    ::SetThreadExecutionState(ES_CONTINUOUS);
+    return 0;
+}
+
+void CEventWnd::DispatchButtonEvent(ButtonEvent event)
+{
+    CPromptDlg& prompt = *m_pPromptDlg;
+    const EventEffect effect = DecideEventEffect(
+        m_bLaunching != FALSE, event, [this] { return IsCaptureAppRunning() != FALSE; },
+        [this] { return IsBusy() != FALSE; });
+    switch (effect) {
+    case EventEffect::Nothing:
+        break;
+    case EventEffect::ResetIconWhileLaunching:
+        prompt.StopBlink();
+        prompt.SetIcon(IconIdle);
+        prompt.UpdateWindow();
+        break;
+    case EventEffect::HideForRunningApp:
+        prompt.StopBlink();
+        prompt.Show(FALSE);
+        break;
+    case EventEffect::ShowPrompt:
+        prompt.SetText(PromptOrAboutText());
+        prompt.StartBlink();
+        prompt.Show(TRUE);
+        break;
+    case EventEffect::LaunchTarget:
+        prompt.StopBlink();
+        prompt.SetText(m_strStartingText);
+        prompt.SetIcon(IconStarting);
+        prompt.UpdateWindow();
+        if (!Launch(m_strAppPath)) {
+            prompt.SetText(m_strFailureText);
+            prompt.SetIcon(IconAlternate);
+        }
+        break;
+    case EventEffect::HidePrompt:
+        prompt.StopBlink();
+        prompt.SetIcon(IconIdle);
+        prompt.UpdateWindow();
+        prompt.Show(FALSE);
+        break;
+    }
+}
+
+CString CEventWnd::PromptOrAboutText() const
+{
+    if (!AboutTextRequested([](int virtualKey) { return ::GetAsyncKeyState(virtualKey); }))
+        return m_strPromptText;
+    CString about;
+    about.LoadString(IDS_ABOUT_TEXT);
+    return about;
 }

@@ -1,0 +1,25 @@
+// CIconButton: the prompt's owner-drawn icon button. It knows whether the user holds it down, and
+// paints its own background.
+#pragma once
+
+#include "framework/button.h"
+#include "framework/gdi.h"
+
+class CIconButton : public CButton {
+public:
+    BOOL IsHeld() const { return m_bHeld; }
+    void ClearHeld() { m_bHeld = FALSE; }
+
+protected:
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+private:
+    void OnLButtonDown(UINT nFlags, POINT point);
+    void OnLButtonUp(UINT nFlags, POINT point);
+    BOOL OnEraseBkgnd(CDC* pDC);
+
+    BOOL m_bHeld = FALSE;
+};
+
+// Fills the rectangle with the colour through an 8 x 8 pattern brush made for this one call.
+void FillPatternRect(CDC* pDC, const RECT* pRect, COLORREF colour);
