@@ -1,8 +1,11 @@
-// probe: looks at and ends the top-level window of a running program, from inside the same Windows
-// session. Used by the demo to show the resident program and to end it as a close request would.
+// probe: looks at and closes the top-level windows of running programs, from inside the same
+// Windows session. The demo uses it to show the resident program and its prompt, and to end
+// programs as a close request would.
 //
-//   probe window <title> [timeout-ms]   waits for the window and prints what it is
-//   probe close <title> [timeout-ms]    asks the window to close and waits for its process to end
+//   probe window <title> [--dialog] [timeout-ms]   waits for the window and prints what it is
+//   probe close <title> [timeout-ms]               asks the window to close, waits for its process
+//
+// A title names a window other than a dialog, unless --dialog asks for the dialog of that title.
 #include "poll.h"
 #include "top_level_window.h"
 
@@ -14,13 +17,15 @@
 
 namespace {
 
-HWND WaitForWindow(const char* title, DWORD timeoutMs)
+HWND WaitForWindow(const char* title, WindowKind kind, DWORD timeoutMs)
 {
     HWND hWnd = NULL;
-    WaitUntil([&] { return (hWnd = FindTopLevelWindow(0, title)) != NULL; }, timeoutMs);
+    WaitUntil([&] { return (hWnd = FindTopLevelWindow(0, title, kind)) != NULL && (kind != WindowKind::Dialog || ::IsWindowVisible(hWnd)); },
+              timeoutMs);
     return hWnd;
 }
 
+// One line the demo can read: what the window is, and where it is (WxH+X+Y, for cropping).
 int Describe(HWND hWnd)
 {
     DWORD processId = 0;
@@ -28,9 +33,12 @@ int Describe(HWND hWnd)
     char className[128] = {};
     ::GetClassNameA(hWnd, className, sizeof className);
     const LONG exStyle = ::GetWindowLongA(hWnd, GWL_EXSTYLE);
-    printf("window %p of process %lu: class \"%s\", %s, %s\n", static_cast<void*>(hWnd), processId, className,
-           ::IsWindowVisible(hWnd) ? "visible" : "hidden",
-           (exStyle & WS_EX_TOOLWINDOW) ? "tool window" : "ordinary window");
+    RECT rect;
+    ::GetWindowRect(hWnd, &rect);
+    printf("window %p of process %lu: class \"%s\", %s, %s%s, at %ldx%ld+%ld+%ld\n", static_cast<void*>(hWnd),
+           processId, className, ::IsWindowVisible(hWnd) ? "visible" : "hidden",
+           (exStyle & WS_EX_TOOLWINDOW) ? "tool window" : "ordinary window", (exStyle & WS_EX_TOPMOST) ? ", topmost" : "",
+           rect.right - rect.left, rect.bottom - rect.top, rect.left, rect.top);
     return 0;
 }
 
@@ -62,13 +70,16 @@ int Close(HWND hWnd, DWORD timeoutMs)
 int main(int argc, char** argv)
 {
     if (argc < 3 || (strcmp(argv[1], "window") != 0 && strcmp(argv[1], "close") != 0)) {
-        fprintf(stderr, "usage: probe window|close <title> [timeout-ms]\n");
+        fprintf(stderr, "usage: probe window <title> [--dialog] [timeout-ms] | probe close <title> [timeout-ms]\n");
         return 2;
     }
-    const DWORD timeoutMs = argc > 3 ? strtoul(argv[3], nullptr, 10) : 10000;
-    HWND hWnd = WaitForWindow(argv[2], timeoutMs);
+    const bool dialog = argc > 3 && strcmp(argv[3], "--dialog") == 0;
+    const int timeoutArg = dialog ? 4 : 3;
+    const DWORD timeoutMs = argc > timeoutArg ? strtoul(argv[timeoutArg], nullptr, 10) : 10000;
+    const WindowKind kind = dialog ? WindowKind::Dialog : WindowKind::NotDialog;
+    HWND hWnd = WaitForWindow(argv[2], kind, timeoutMs);
     if (hWnd == NULL) {
-        printf("no window \"%s\" within %lu ms\n", argv[2], timeoutMs);
+        printf("no %swindow \"%s\" within %lu ms\n", dialog ? "visible dialog " : "", argv[2], timeoutMs);
         return 1;
     }
     return strcmp(argv[1], "window") == 0 ? Describe(hWnd) : Close(hWnd, timeoutMs);

@@ -8,6 +8,7 @@ namespace {
 struct Search {
     DWORD processId;
     const char* title;
+    WindowKind kind;
     HWND found;
 };
 
@@ -22,15 +23,20 @@ BOOL CALLBACK Visit(HWND hWnd, LPARAM lParam)
     ::GetWindowTextA(hWnd, text, sizeof text);
     if (strcmp(text, search.title) != 0)
         return TRUE;
+    char className[16] = {};
+    ::GetClassNameA(hWnd, className, sizeof className);
+    const bool dialog = strcmp(className, "#32770") == 0;
+    if ((search.kind == WindowKind::Dialog && !dialog) || (search.kind == WindowKind::NotDialog && dialog))
+        return TRUE;
     search.found = hWnd;
     return FALSE;
 }
 
 }  // namespace
 
-HWND FindTopLevelWindow(DWORD processId, const char* title)
+HWND FindTopLevelWindow(DWORD processId, const char* title, WindowKind kind)
 {
-    Search search = { processId, title, NULL };
+    Search search = { processId, title, kind, NULL };
     ::EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+enum class WindowKind { Any, Dialog, NotDialog };
+
 // The first top-level window, in Z order, of process processId (of any process when 0) whose title
-// is title; NULL when there is none.
-HWND FindTopLevelWindow(DWORD processId, const char* title);
+// is title and whose class is of the given kind (dialogs have the class "#32770"); NULL when there
+// is none.
+HWND FindTopLevelWindow(DWORD processId, const char* title, WindowKind kind = WindowKind::Any);

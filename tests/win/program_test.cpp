@@ -12,7 +12,7 @@ TEST(Program, RunsResidentWithAHiddenToolWindowAndEndsOnClose)
     ChildProcess program;
     ASSERT_TRUE(program.Start("\"" + ProgramBeside("LumoraReady.exe") + "\""));
     HWND hMain = NULL;
-    ASSERT_TRUE(WaitUntil([&] { return (hMain = FindTopLevelWindow(program.Id(), "Lumora Ready")) != NULL; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return (hMain = FindTopLevelWindow(program.Id(), "Lumora Ready", WindowKind::NotDialog)) != NULL; }, 10000));
 
     EXPECT_FALSE(::IsWindowVisible(hMain));
     EXPECT_TRUE(::GetWindowLongA(hMain, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);

@@ -1,0 +1,65 @@
+// Icons and pixels for tests.
+#include "test_icons.h"
+
+HICON MakeSquareIcon(COLORREF colour)
+{
+    const int size = 32;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size;
+    info.bmiHeader.biHeight = -size;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC hScreen = ::GetDC(NULL);
+    HBITMAP hColour = ::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
+    ::ReleaseDC(NULL, hScreen);
+
+    // Mask: one bit a pixel, rows of 4 bytes; 1 is transparent.
+    BYTE mask[size * size / 8] = {};
+    DWORD* pixels = static_cast<DWORD*>(bits);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const bool inside = x >= 8 && x < 24 && y >= 8 && y < 24;
+            pixels[y * size + x] = inside ? (GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour)) : 0;
+            BYTE& maskByte = mask[y * (size / 8) + x / 8];
+            const BYTE bit = static_cast<BYTE>(0x80 >> (x % 8));
+            maskByte = inside ? (maskByte & ~bit) : (maskByte | bit);
+        }
+    }
+    HBITMAP hMask = ::CreateBitmap(size, size, 1, 1, mask);
+    ICONINFO iconInfo = { TRUE, 0, 0, hMask, hColour };
+    HICON hIcon = ::CreateIconIndirect(&iconInfo);
+    ::DeleteObject(hMask);
+    ::DeleteObject(hColour);
+    return hIcon;
+}
+
+WindowPixels::WindowPixels(HWND hWnd)
+{
+    RECT client;
+    ::GetClientRect(hWnd, &client);
+    m_width = client.right;
+    m_height = client.bottom;
+    HDC hWindow = ::GetDC(hWnd);
+    HDC hMemory = ::CreateCompatibleDC(hWindow);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hWindow, m_width, m_height);
+    HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
+    ::BitBlt(hMemory, 0, 0, m_width, m_height, hWindow, 0, 0, SRCCOPY);
+    m_pixels.resize(static_cast<size_t>(m_width) * m_height);
+    for (int y = 0; y < m_height; ++y) {
+        for (int x = 0; x < m_width; ++x)
+            m_pixels[static_cast<size_t>(y) * m_width + x] = ::GetPixel(hMemory, x, y);
+    }
+    ::SelectObject(hMemory, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMemory);
+    ::ReleaseDC(hWnd, hWindow);
+}
+
+COLORREF WindowPixels::At(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return CLR_INVALID;
+    return m_pixels[static_cast<size_t>(y) * m_width + x];
+}

@@ -1,0 +1,404 @@
+// The event window as the event sources drive it: real posted messages, the real prompt, real
+// launches of the capture application stand-in, and real mutexes held by other processes.
+#include "child_process.h"
+#include "events/event_wnd.h"
+#include "message_pump.h"
+#include "poll.h"
+#include "program_test_app.h"
+#include "prompt/prompt_dlg.h"
+#include "res/resource.h"
+#include "test_icons.h"
+#include "window_pos_requests.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const BusyMutexName = "vexa_kivrel_mutex_object";
+const char* const CaptureAppMutexName = "Vexa Lumora Ostrivo";
+
+std::string WindowText(HWND hWnd)
+{
+    char text[256] = {};
+    ::GetWindowTextA(hWnd, text, sizeof text);
+    return text;
+}
+
+std::string TempDirectory()
+{
+    char directory[MAX_PATH + 1] = {};
+    ::GetTempPathA(MAX_PATH, directory);
+    return directory;
+}
+
+// The starts that the capture application stand-in recorded: one "pid=, cwd=, args=" triple each.
+struct Start {
+    DWORD pid;
+    std::string cwd;
+    std::string args;
+    bool complete;  // its last line has been written
+};
+
+std::vector<Start> ReadStarts(const std::string& path)
+{
+    std::vector<Start> starts;
+    std::ifstream record(path);
+    std::string line;
+    while (std::getline(record, line)) {
+        if (line.rfind("pid=", 0) == 0)
+            starts.push_back({ static_cast<DWORD>(std::stoul(line.substr(4))), "", "", false });
+        else if (line.rfind("cwd=", 0) == 0 && !starts.empty())
+            starts.back().cwd = line.substr(4);
+        else if (line.rfind("args=", 0) == 0 && !starts.empty()) {
+            starts.back().args = line.substr(5);
+            starts.back().complete = true;
+        }
+    }
+    return starts;
+}
+
+// Whether a thread of another process holds the mutex. The look takes a free mutex for an instant.
+bool HeldElsewhere(const char* name)
+{
+    HANDLE hMutex = ::OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, name);
+    if (hMutex == NULL)
+        return false;
+    const bool held = ::WaitForSingleObject(hMutex, 0) == WAIT_TIMEOUT;
+    if (!held)
+        ::ReleaseMutex(hMutex);
+    ::CloseHandle(hMutex);
+    return held;
+}
+
+bool MutexExists(const char* name)
+{
+    HANDLE hMutex = ::OpenMutexA(SYNCHRONIZE, FALSE, name);
+    if (hMutex != NULL)
+        ::CloseHandle(hMutex);
+    return hMutex != NULL;
+}
+
+class EventWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_recordPath = TempDirectory() + "ostrivo-starts-" + std::to_string(::GetCurrentProcessId()) + ".txt";
+        ::DeleteFileA(m_recordPath.c_str());
+        ::SetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", m_recordPath.c_str());
+
+        m_hIcons[0] = MakeSquareIcon(RGB(255, 0, 0));
+        m_hIcons[1] = MakeSquareIcon(RGB(0, 255, 0));
+        m_hIcons[2] = MakeSquareIcon(RGB(0, 0, 255));
+
+        m_pWnd = new CEventWnd;
+        m_hWnd = m_pWnd->m_hWnd;
+        m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
+        m_pWnd->m_strPromptText.Format(IDS_PRESS_AGAIN, "Lumora");
+        m_pWnd->m_strStartingText.Format(IDS_STARTING, "Lumora");
+        m_pWnd->m_strFailureText.Format(IDS_LAUNCH_FAILED, "Lumora");
+        // Sound and beep are left out: these machines have no sound device, and which of them a
+        // launch makes is a rule of the launch sequence, tested natively.
+        m_pWnd->m_bSilent = TRUE;
+        m_pWnd->m_pPromptDlg->SetIcons(m_hIcons[0], m_hIcons[1], m_hIcons[2]);
+        m_hPrompt = m_pWnd->m_pPromptDlg->m_hWnd;
+    }
+
+    void TearDown() override
+    {
+        StopStartedStandIns();
+        ::DeleteFileA(m_recordPath.c_str());
+        if (::IsWindow(m_hWnd))
+            m_pWnd->DestroyWindow();
+        for (HICON hIcon : m_hIcons)
+            ::DestroyIcon(hIcon);
+    }
+
+    // Ends the capture application stand-ins that this test's launches started, by their process
+    // ids, once each has recorded its start: a stand-in still starting would be missed, and its
+    // mutex would turn every later event into a hide.
+    void StopStartedStandIns()
+    {
+        for (const Start& start : WaitForStarts(m_launches)) {
+            if (HANDLE hProcess = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, start.pid)) {
+                ::TerminateProcess(hProcess, 1);
+                ::WaitForSingleObject(hProcess, 5000);
+                ::CloseHandle(hProcess);
+            }
+        }
+        WaitUntil([] { return !MutexExists(CaptureAppMutexName); }, 10000);
+    }
+
+    void Press(WPARAM code) { Deliver(WM_CAPEVENT, code, 0); }
+    void PressFirmware(LPARAM code) { Deliver(WM_FIRMWARE_EVENT, 0, code); }
+
+    // Posts the event and runs the messages it brings; counts the launches it makes.
+    void Deliver(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        const BOOL launchingBefore = m_pWnd->m_bLaunching;
+        ::PostMessageA(m_hWnd, message, wParam, lParam);
+        PumpPendingMessages();
+        if (!launchingBefore && m_pWnd->m_bLaunching)
+            ++m_launches;
+    }
+
+    CPromptDlg& Prompt() { return *m_pWnd->m_pPromptDlg; }
+    bool Shown() const { return ::IsWindowVisible(m_hPrompt) != FALSE; }
+    bool Topmost() const { return (::GetWindowLongA(m_hPrompt, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+    std::string Text() const { return WindowText(::GetDlgItem(m_hPrompt, IDC_PROMPT_TEXT)); }
+    HICON Icon() { return Prompt().m_hCurrentIcon; }
+    std::string PromptText() const { return std::string(m_pWnd->m_strPromptText); }
+    std::string StartingText() const { return std::string(m_pWnd->m_strStartingText); }
+    std::string FailureText() const { return std::string(m_pWnd->m_strFailureText); }
+
+    std::vector<Start> WaitForStarts(size_t count)
+    {
+        std::vector<Start> starts;
+        WaitUntil([&] {
+            starts = ReadStarts(m_recordPath);
+            return starts.size() >= count && (starts.empty() || starts.back().complete);
+        }, 10000);
+        return starts;
+    }
+
+    std::string m_recordPath;
+    size_t m_launches = 0;
+    HICON m_hIcons[3] = {};
+    CEventWnd* m_pWnd = nullptr;  // deletes itself with its window
+    HWND m_hWnd = NULL;
+    HWND m_hPrompt = NULL;
+};
+
+}  // namespace
+
+TEST_F(EventWindow, IsAHiddenToolWindowThatOwnsTheHiddenPrompt)
+{
+    EXPECT_EQ(WindowText(m_hWnd), "Lumora Ready");
+    EXPECT_TRUE(::GetWindowLongA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(::IsWindowVisible(m_hWnd));
+    EXPECT_EQ(::GetWindow(m_hPrompt, GW_OWNER), m_hWnd);
+    EXPECT_FALSE(Shown());
+    EXPECT_FALSE(m_pWnd->m_bLaunching);
+    EXPECT_EQ(WM_CAPEVENT, ::RegisterWindowMessageA("VexaCapEvent"));
+}
+
+TEST_F(EventWindow, FirstPressShowsThePromptTopmostWithItsTextAndBlink)
+{
+    Press(1);
+
+    EXPECT_TRUE(Shown());
+    EXPECT_TRUE(Topmost());
+    EXPECT_TRUE(::IsWindowEnabled(m_hPrompt));
+    EXPECT_EQ(Text(), "Press down to start Lumora!!");
+    EXPECT_TRUE(Prompt().m_bBlinkActive);
+    EXPECT_EQ(::GetForegroundWindow(), m_hPrompt);
+}
+
+TEST_F(EventWindow, FirmwareEventsActLikeTheDriversWhateverTheOtherBits)
+{
+    PressFirmware(0x0801);
+    EXPECT_TRUE(Shown());
+    PressFirmware(0x1400 | 0x3);
+    EXPECT_FALSE(Shown());
+    PressFirmware(0xC00);
+    EXPECT_FALSE(Shown()) << "0xC00 is no action";
+}
+
+TEST_F(EventWindow, CancelStopsTheBlinkResetsTheIconAndHidesThePrompt)
+{
+    for (WPARAM cancel : { 3, 4 }) {
+        Press(1);
+        Prompt().SetIcon(IconAlternate);
+        Press(cancel);
+        EXPECT_FALSE(Shown()) << "code " << cancel;
+        EXPECT_FALSE(::IsWindowEnabled(m_hPrompt));
+        EXPECT_FALSE(Prompt().m_bBlinkActive);
+        EXPECT_EQ(Icon(), m_hIcons[0]);
+    }
+}
+
+TEST_F(EventWindow, CodesOfNoActionChangeNothingButStillWithdrawThePowerRequest)
+{
+    Press(1);
+    for (WPARAM code : { 0, 5, 6 }) {
+        Press(code);
+        EXPECT_TRUE(Shown()) << "code " << code;
+        EXPECT_EQ(::SetThreadExecutionState(ES_CONTINUOUS), ES_CONTINUOUS) << "after code " << code;
+    }
+    for (LPARAM code : { 0x000, 0xC00, 0x1800, 0x1C00 }) {
+        PressFirmware(code);
+        EXPECT_TRUE(Shown()) << "firmware code " << code;
+        EXPECT_EQ(::SetThreadExecutionState(ES_CONTINUOUS), ES_CONTINUOUS) << "after firmware code " << code;
+    }
+    EXPECT_EQ(Text(), PromptText());
+    EXPECT_TRUE(Prompt().m_bBlinkActive);
+}
+
+// The prompt steps out of the topmost band, shown and not activated. Wine: an owned popup that has
+// been activated sits right above its owner, and Wine places it above its owner again, so it keeps
+// WS_EX_TOPMOST; the request itself is what can be checked here.
+const UINT LeaveTopmostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
+
+TEST_F(EventWindow, SecondPressLaunchesTheTargetInTheTemporaryDirectoryAndHidesThePromptTwoSecondsLater)
+{
+    Press(1);
+    const DWORD launched = ::GetTickCount();
+    {
+        const WindowPosRequests requests(m_hPrompt);
+        Press(2);
+        EXPECT_TRUE(requests.Asked(HWND_NOTOPMOST, LeaveTopmostFlags));
+    }
+
+    EXPECT_TRUE(m_pWnd->m_bLaunching);
+    EXPECT_TRUE(Shown());
+    EXPECT_EQ(Text(), "Lumora is starting...");
+    EXPECT_EQ(Icon(), m_hIcons[2]);
+    EXPECT_FALSE(Prompt().m_bBlinkActive);
+
+    const std::vector<Start> starts = WaitForStarts(1);
+    ASSERT_EQ(starts.size(), 1u);
+    std::string temp = TempDirectory();
+    temp.pop_back();  // the working directory has no trailing backslash
+    EXPECT_STREQ(CharUpperA(&std::string(starts[0].cwd)[0]), CharUpperA(&temp[0]));
+    EXPECT_EQ(starts[0].args, "");
+
+    ASSERT_TRUE(PumpUntil([&] { return !Shown(); }, 10000));
+    EXPECT_GE(::GetTickCount() - launched, 1900u);
+    EXPECT_FALSE(m_pWnd->m_bLaunching);
+}
+
+TEST_F(EventWindow, WhileLaunchingOnlyCancelActsAndItDoesNotHideThePrompt)
+{
+    Press(1);
+    Press(2);
+    Press(2);
+    Press(1);
+    EXPECT_EQ(Text(), StartingText()) << "a Prompt while launching is ignored";
+    EXPECT_EQ(Icon(), m_hIcons[2]);
+    EXPECT_FALSE(Prompt().m_bBlinkActive);
+
+    Press(3);
+    EXPECT_TRUE(Shown());
+    EXPECT_EQ(Icon(), m_hIcons[0]);
+
+    ASSERT_TRUE(PumpUntil([&] { return !Shown(); }, 10000));
+    EXPECT_EQ(WaitForStarts(1).size(), 1u) << "the second Launch within 2000 ms started nothing";
+}
+
+TEST_F(EventWindow, LaunchWithoutAPromptShowsTheHiddenPromptNotTopmostAndStillDisabled)
+{
+    Press(1);
+    Press(3);
+    ASSERT_FALSE(::IsWindowEnabled(m_hPrompt));
+
+    const WindowPosRequests requests(m_hPrompt);
+    Press(2);
+
+    EXPECT_TRUE(Shown());
+    EXPECT_TRUE(requests.Asked(HWND_NOTOPMOST, LeaveTopmostFlags));
+    EXPECT_FALSE(::IsWindowEnabled(m_hPrompt));
+    EXPECT_EQ(Text(), StartingText());
+    ASSERT_TRUE(PumpUntil([&] { return !Shown(); }, 10000));
+}
+
+TEST_F(EventWindow, FailedLaunchShowsTheFailureTextAndAlternateIconAndCanBeTriedAgain)
+{
+    m_pWnd->m_strAppPath = "C:\\no such folder\\Ostrivo.exe";
+    Press(1);
+    Press(2);
+
+    EXPECT_TRUE(Shown()) << "a failure neither shows nor hides the prompt";
+    EXPECT_TRUE(Topmost());
+    EXPECT_EQ(Text(), "Failed to launch Lumora.");
+    EXPECT_EQ(Icon(), m_hIcons[1]);
+    EXPECT_FALSE(m_pWnd->m_bLaunching);
+
+    m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
+    Press(2);
+    EXPECT_TRUE(m_pWnd->m_bLaunching) << "the next Launch tries again";
+}
+
+TEST_F(EventWindow, FailedLaunchWhileHiddenLeavesThePromptHidden)
+{
+    for (const char* path : { "C:\\no such folder\\Ostrivo.exe", "" }) {
+        m_pWnd->m_strAppPath = path;
+        Prompt().SetText("");
+        Press(2);
+        EXPECT_FALSE(Shown()) << "path \"" << path << "\"";
+        EXPECT_EQ(Text(), FailureText());
+        EXPECT_EQ(Icon(), m_hIcons[1]);
+    }
+}
+
+TEST_F(EventWindow, WhileTheCaptureApplicationRunsEveryEventOnlyHidesThePrompt)
+{
+    Press(1);
+    ChildProcess app;
+    ASSERT_TRUE(app.Start("\"" + ProgramBeside("Ostrivo.exe") + "\""));
+    ASSERT_TRUE(WaitUntil([] { return MutexExists(CaptureAppMutexName); }, 10000));
+
+    Press(0);
+    EXPECT_FALSE(Shown()) << "even a code of no action hides the prompt";
+    EXPECT_FALSE(Prompt().m_bBlinkActive);
+    Press(1);
+    EXPECT_FALSE(Shown());
+    Press(2);
+    EXPECT_FALSE(m_pWnd->m_bLaunching) << "nothing is launched";
+    EXPECT_EQ(WaitForStarts(1).size(), 1u) << "the one start is the test's own";
+}
+
+TEST_F(EventWindow, BusyMutexHeldByAnotherProcessIgnoresFirstAndSecondPresses)
+{
+    ChildProcess holder;
+    ASSERT_TRUE(holder.Start("\"" + ProgramBeside("busy_holder.exe") + "\" 60000"));
+    ASSERT_TRUE(WaitUntil([] { return HeldElsewhere(BusyMutexName); }, 10000));
+
+    Press(1);
+    EXPECT_FALSE(Shown());
+
+    holder.Terminate();  // the mutex is abandoned and then gone
+    Press(1);
+    ASSERT_TRUE(Shown());
+    const HANDLE hBusy = ::CreateMutexA(NULL, FALSE, BusyMutexName);  // kept: the holder takes it
+    ChildProcess secondHolder;
+    ASSERT_TRUE(secondHolder.Start("\"" + ProgramBeside("busy_holder.exe") + "\" 60000"));
+    ASSERT_TRUE(WaitUntil([] { return HeldElsewhere(BusyMutexName); }, 10000));
+
+    Press(2);
+    EXPECT_FALSE(m_pWnd->m_bLaunching);
+    EXPECT_EQ(Text(), PromptText()) << "the blink goes on and the text stays";
+    EXPECT_TRUE(Prompt().m_bBlinkActive);
+    Press(3);
+    EXPECT_FALSE(Shown()) << "a Cancel still acts";
+    ::CloseHandle(hBusy);
+}
+
+TEST_F(EventWindow, FreeOrAbandonedBusyMutexIsNotBusyAndIsNotKept)
+{
+    const HANDLE hBusy = ::CreateMutexA(NULL, FALSE, BusyMutexName);
+    Press(1);
+    EXPECT_TRUE(Shown()) << "a free busy mutex";
+    Press(3);
+
+    ChildProcess abandoning;
+    ASSERT_TRUE(abandoning.Start("\"" + ProgramBeside("busy_holder.exe") + "\" --abandon"));
+    ASSERT_TRUE(abandoning.WaitForExit(10000));
+    ASSERT_EQ(abandoning.ExitCode(), 0u);
+    Press(1);
+    EXPECT_TRUE(Shown()) << "an abandoned busy mutex";
+
+    // The probe released what it took: another process can take the mutex at once.
+    ChildProcess taker;
+    ASSERT_TRUE(taker.Start("\"" + ProgramBeside("busy_holder.exe") + "\" --abandon"));
+    ASSERT_TRUE(taker.WaitForExit(10000));
+    EXPECT_EQ(taker.ExitCode(), 0u);
+    ::CloseHandle(hBusy);
+}
+
+// Which keys turn a first press into the about text is tested natively. Wine: while a window of
+// the process is in the foreground, GetAsyncKeyState does not report a Ctrl that SendInput pressed,
+// so real keys cannot drive it here; the about text itself is checked with the resources.

@@ -1,0 +1,202 @@
+// The prompt dialog and its icon button, with real windows: showing and hiding, the icon set, the
+// blink, the held flag, and what the button really paints.
+#include "framework/win_app.h"
+#include "message_pump.h"
+#include "program_test_app.h"
+#include "prompt/prompt_dlg.h"
+#include "res/resource.h"
+#include "test_icons.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PromptDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_hIcons[0] = MakeSquareIcon(RGB(255, 0, 0));
+        m_hIcons[1] = MakeSquareIcon(RGB(0, 255, 0));
+        m_hIcons[2] = MakeSquareIcon(RGB(0, 0, 255));
+        m_pDlg = new CPromptDlg(nullptr);
+        ASSERT_TRUE(m_pDlg->Create(IDD_PROMPT, nullptr));
+        m_hDlg = m_pDlg->m_hWnd;
+        m_hButton = m_pDlg->m_button.m_hWnd;
+    }
+    void TearDown() override
+    {
+        if (::IsWindow(m_hDlg))
+            m_pDlg->DestroyWindow();
+        for (HICON hIcon : m_hIcons)
+            ::DestroyIcon(hIcon);
+    }
+    void FillIcons() { m_pDlg->SetIcons(m_hIcons[0], m_hIcons[1], m_hIcons[2]); }
+    bool Topmost() const { return (::GetWindowLongA(m_hDlg, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+    HICON m_hIcons[3] = {};
+    CPromptDlg* m_pDlg = nullptr;  // deletes itself with its window
+    HWND m_hDlg = NULL;
+    HWND m_hButton = NULL;
+};
+
+void PressKey(HWND hWnd, WPARAM key)
+{
+    ::PostMessageA(hWnd, WM_KEYDOWN, key, 1);
+    ::PostMessageA(hWnd, WM_KEYUP, key, 0xC0000001);
+    PumpPendingMessages();
+}
+
+}  // namespace
+
+TEST_F(PromptDialog, StartsHiddenAndEnabledWithAButtonAndNoIcon)
+{
+    EXPECT_FALSE(::IsWindowVisible(m_hDlg));
+    EXPECT_TRUE(::IsWindowEnabled(m_hDlg));
+    ASSERT_NE(m_hButton, (HWND)NULL);
+    EXPECT_EQ(::GetDlgCtrlID(m_hButton), IDC_ICON_BUTTON);
+    RECT button;
+    ::GetWindowRect(m_hButton, &button);
+    EXPECT_EQ(button.right - button.left, 32);
+    EXPECT_EQ(button.bottom - button.top, 32);
+    EXPECT_EQ(::GetWindowLongA(m_hButton, GWL_STYLE) & 0x5002000F, 0x5002000B);
+    EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL);
+}
+
+TEST_F(PromptDialog, ShowingMakesItTopmostCentredEnabledAndFocused)
+{
+    m_pDlg->Show(FALSE);
+    ASSERT_FALSE(::IsWindowEnabled(m_hDlg));
+
+    m_pDlg->Show(TRUE);
+    PumpPendingMessages();
+
+    EXPECT_TRUE(::IsWindowVisible(m_hDlg));
+    EXPECT_TRUE(::IsWindowEnabled(m_hDlg));
+    EXPECT_TRUE(Topmost());
+    EXPECT_EQ(::GetForegroundWindow(), m_hDlg);
+    EXPECT_EQ(::GetFocus(), m_hButton);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromWindow(m_hDlg, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT window;
+    ::GetWindowRect(m_hDlg, &window);
+    EXPECT_NEAR(window.left + window.right, monitor.rcWork.left + monitor.rcWork.right, 1);
+    EXPECT_NEAR(window.top + window.bottom, monitor.rcWork.top + monitor.rcWork.bottom, 1);
+    EXPECT_FALSE(m_pDlg->m_bBlinkActive) << "showing does not start the blink";
+}
+
+TEST_F(PromptDialog, HidingDisablesItStopsTheBlinkAndForgetsAPress)
+{
+    m_pDlg->Show(TRUE);
+    m_pDlg->StartBlink();
+    ::SendMessageA(m_hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    ASSERT_TRUE(m_pDlg->m_button.IsHeld());
+
+    m_pDlg->Show(FALSE);
+
+    EXPECT_FALSE(::IsWindowVisible(m_hDlg));
+    EXPECT_FALSE(::IsWindowEnabled(m_hDlg));
+    EXPECT_FALSE(m_pDlg->m_bBlinkActive);
+    EXPECT_FALSE(m_pDlg->m_button.IsHeld());
+    EXPECT_FALSE(::KillTimer(m_hDlg, IDT_BLINK)) << "the blink timer still runs";
+}
+
+TEST_F(PromptDialog, IconSetAndCurrentIcon)
+{
+    FillIcons();
+    EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL) << "filling the set changes no icon";
+
+    m_pDlg->SetIcon(IconStarting);
+    EXPECT_EQ(m_pDlg->m_hCurrentIcon, m_hIcons[2]);
+    m_pDlg->SetIcon(3);
+    m_pDlg->SetIcon(1000);
+    EXPECT_EQ(m_pDlg->m_hCurrentIcon, m_hIcons[2]) << "slots past 2 are ignored";
+}
+
+TEST_F(PromptDialog, BlinkStartsOnceAndStopsOnce)
+{
+    m_pDlg->StartBlink();
+    m_pDlg->StartBlink();
+    EXPECT_TRUE(m_pDlg->m_bBlinkActive);
+    m_pDlg->StopBlink();
+    EXPECT_FALSE(m_pDlg->m_bBlinkActive);
+    EXPECT_FALSE(::KillTimer(m_hDlg, IDT_BLINK)) << "a second blink timer runs";
+    m_pDlg->StopBlink();
+    EXPECT_FALSE(m_pDlg->m_bBlinkActive);
+}
+
+TEST_F(PromptDialog, BlinkAlternatesTheIdleAndAlternateIconsStartingWithIdle)
+{
+    FillIcons();
+    m_pDlg->Show(TRUE);
+    m_pDlg->StartBlink();
+
+    ASSERT_TRUE(PumpUntil([&] { return m_pDlg->m_hCurrentIcon == m_hIcons[0]; }, 5000));
+    EXPECT_EQ(g_nBlinkToggles, 1u);
+    ASSERT_TRUE(PumpUntil([&] { return m_pDlg->m_hCurrentIcon == m_hIcons[1]; }, 5000));
+    EXPECT_EQ(g_nBlinkToggles, 2u);
+    EXPECT_EQ(m_pDlg->m_nBlinkPhase, 2u);
+}
+
+TEST_F(PromptDialog, TimerTickOfAnotherIdChangesNothing)
+{
+    FillIcons();
+    BlinkTimerProc(m_hDlg, WM_TIMER, IDT_BLINK + 1, 0);
+    EXPECT_EQ(g_nBlinkToggles, 0u);
+    EXPECT_EQ(g_nBlinkWait, 0u);
+    EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL);
+}
+
+TEST_F(PromptDialog, OnlyAPressOfTheLeftButtonHoldsTheButton)
+{
+    ::SendMessageA(m_hButton, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 4));
+    EXPECT_FALSE(m_pDlg->m_button.IsHeld());
+    ::SendMessageA(m_hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    EXPECT_TRUE(m_pDlg->m_button.IsHeld());
+    ::SendMessageA(m_hButton, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    EXPECT_FALSE(m_pDlg->m_button.IsHeld());
+    ::SendMessageA(m_hButton, WM_KEYDOWN, VK_SPACE, 0);
+    ::SendMessageA(m_hButton, WM_KEYUP, VK_SPACE, 0);
+    EXPECT_FALSE(m_pDlg->m_button.IsHeld());
+}
+
+TEST_F(PromptDialog, EnterEscapeAndClicksNeitherCloseNorHideIt)
+{
+    m_pDlg->Show(TRUE);
+    PressKey(m_hButton, VK_RETURN);
+    PressKey(m_hButton, VK_ESCAPE);
+    ::SendMessageA(m_hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    ::SendMessageA(m_hButton, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    PumpPendingMessages();
+    EXPECT_TRUE(::IsWindowVisible(m_hDlg));
+}
+
+TEST_F(PromptDialog, ButtonShowsTheCurrentIconOverTheButtonFaceColour)
+{
+    FillIcons();
+    m_pDlg->Show(TRUE);
+    m_pDlg->SetIcon(IconAlternate);
+    ::UpdateWindow(m_hButton);
+
+    const WindowPixels pixels(m_hButton);
+    ASSERT_EQ(pixels.Width(), 32);
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(pixels.At(16, 16), RGB(0, 255, 0)) << "the icon's square";
+    EXPECT_EQ(pixels.At(8, 8), RGB(0, 255, 0));
+    EXPECT_EQ(pixels.At(2, 2), face) << "the background where the icon is transparent";
+    EXPECT_EQ(pixels.At(31, 31), face);
+    EXPECT_EQ(pixels.At(0, 16), face) << "no frame is drawn";
+}
+
+TEST_F(PromptDialog, ButtonWithoutAnIconShowsItsBackgroundOnly)
+{
+    m_pDlg->Show(TRUE);
+    ::UpdateWindow(m_hButton);
+
+    const WindowPixels pixels(m_hButton);
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    for (int y = 0; y < 32; y += 5) {
+        for (int x = 0; x < 32; x += 5)
+            ASSERT_EQ(pixels.At(x, y), face) << "at " << x << "," << y;
+    }
+}
