@@ -9,3 +9,10 @@ void PumpPendingMessages()
     while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
         AfxHandleQueuedMessage(&msg);
 }
+
+void PressKey(HWND hWnd, WPARAM key)
+{
+    ::PostMessageA(hWnd, WM_KEYDOWN, key, 1);
+    ::PostMessageA(hWnd, WM_KEYUP, key, 0xC0000001);
+    PumpPendingMessages();
+}

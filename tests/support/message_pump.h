@@ -8,6 +8,9 @@
 // chain their chance first.
 void PumpPendingMessages();
 
+// Posts a key's press and release to the window, as the keyboard would, and runs them.
+void PressKey(HWND hWnd, WPARAM key);
+
 // Pumps this thread's messages until condition() holds or timeoutMs has passed; true when it holds.
 template <class Condition>
 bool PumpUntil(Condition condition, DWORD timeoutMs)

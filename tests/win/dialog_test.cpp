@@ -30,12 +30,6 @@ protected:
     void OnCancel() override { ++cancelCalls; }
 };
 
-void PressKey(HWND hWnd, WPARAM key)
-{
-    ::PostMessageA(hWnd, WM_KEYDOWN, key, 1);
-    ::PostMessageA(hWnd, WM_KEYUP, key, 0xC0000001);
-    PumpPendingMessages();
-}
 
 }  // namespace
 

@@ -39,12 +39,6 @@ protected:
     HWND m_hButton = NULL;
 };
 
-void PressKey(HWND hWnd, WPARAM key)
-{
-    ::PostMessageA(hWnd, WM_KEYDOWN, key, 1);
-    ::PostMessageA(hWnd, WM_KEYUP, key, 0xC0000001);
-    PumpPendingMessages();
-}
 
 }  // namespace
 
