@@ -1,33 +1,18 @@
-// Presses the camera button of a running Lumora Ready, as the suite's libraries report a press:
-// the capture driver library posts its registered message "VexaCapEvent" with the event code in
-// wParam; the firmware event service posts message 0x4FF with its code in lParam.
+// Presses the camera button of a running Lumora Ready through the suite's libraries, as the
+// hardware would: the stand-in of the capture driver library (or, with --firmware, of the firmware
+// event service library) loaded in the program delivers the event to the window it reports to.
 //
-//   press prompt|launch|cancel            the first press, the second press, a cancel
-//   press <code>                          any capture driver code (1 to 4 mean something)
-//   press --firmware prompt|launch|cancel the same events from the firmware service
-//   press --firmware <code>               any firmware lParam (0x800, 0x400, 0x1000, 0x1400 ...)
-//
-// The program's main window is its hidden top-level window titled "Lumora Ready" (the prompt,
-// a dialog, has the same title).
-#include <windows.h>
+//   press prompt|launch|cancel [--firmware]   the first press, the second press, a cancel
+//   press <code> [--firmware]                 any code: the driver's wParam (1 to 4 mean
+//                                             something), or the firmware's lParam (0x800, 0x400,
+//                                             0x1000, 0x1400 mean something)
+#include "press_link.h"
 
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 namespace {
-
-BOOL CALLBACK FindMainWindow(HWND hWnd, LPARAM lParam)
-{
-    char title[64] = {};
-    char className[64] = {};
-    ::GetWindowTextA(hWnd, title, sizeof title);
-    ::GetClassNameA(hWnd, className, sizeof className);
-    if (strcmp(title, "Lumora Ready") != 0 || strcmp(className, "#32770") == 0)
-        return TRUE;
-    *reinterpret_cast<HWND*>(lParam) = hWnd;
-    return FALSE;
-}
 
 // The code of a named event for one source, or the number given.
 long CodeOf(const char* word, bool firmware)
@@ -48,21 +33,26 @@ long CodeOf(const char* word, bool firmware)
 
 int main(int argc, char** argv)
 {
-    const bool firmware = argc == 3 && strcmp(argv[1], "--firmware") == 0;
+    const bool firmware = argc == 3 && strcmp(argv[2], "--firmware") == 0;
     if (argc != 2 && !firmware) {
-        fprintf(stderr, "usage: press [--firmware] prompt|launch|cancel|<code>\n");
+        fprintf(stderr, "usage: press prompt|launch|cancel|<code> [--firmware]\n");
         return 2;
     }
-    const long code = CodeOf(argv[argc - 1], firmware);
-    HWND hMain = NULL;
-    ::EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&hMain));
-    if (hMain == NULL) {
-        printf("Lumora Ready is not running\n");
+    const long code = CodeOf(argv[1], firmware);
+    const char* source = firmware ? "firmware event service" : "capture driver";
+    // A program that has just started may not have opened its libraries yet: look for a while.
+    HWND hPress = NULL;
+    for (int attempt = 0; attempt < 100 && hPress == NULL; ++attempt) {
+        hPress = ::FindWindowExA(HWND_MESSAGE, NULL, firmware ? FirmwarePressClass : CaptureDriverPressClass, NULL);
+        if (hPress == NULL)
+            ::Sleep(50);
+    }
+    if (hPress == NULL) {
+        printf("no running program has the %s stand-in reporting to it\n", source);
         return 1;
     }
-    const BOOL posted = firmware ? ::PostMessageA(hMain, WM_USER + 255, 0, code)
-                                 : ::PostMessageA(hMain, ::RegisterWindowMessageA("VexaCapEvent"), code, 0);
-    printf("%s %s (code 0x%lx) to window %p\n", posted ? "posted" : "could not post",
-           firmware ? "firmware event" : "capture driver event", code, static_cast<void*>(hMain));
+    const BOOL posted = ::PostMessageA(hPress, StandInPressMessage, static_cast<WPARAM>(code), 0);
+    printf("%s %s (code 0x%lx) through the %s stand-in\n", posted ? "pressed" : "could not press", argv[1], code,
+           source);
     return posted ? 0 : 1;
 }

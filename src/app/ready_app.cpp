@@ -1,6 +1,7 @@
 // The application object: start-up and the one object of the program.
 #include "app/ready_app.h"
 
+#include "devices/firmware_events.h"
 #include "events/event_wnd.h"
 #include "framework/afx_helpers.h"
 #include "prompt/prompt_dlg.h"
@@ -41,11 +42,24 @@ CUiComponents& AppUiComponents()
 
 BOOL CReadyApp::InitInstance()
 {
+    // The two sources of button events: the firmware service first, then the capture driver.
+    LoadFirmwareLibrary();
+    const BOOL driverLoaded = m_driver.Load();
+
     // The hidden main window keeps the program resident; its destruction ends the program.
     CEventWnd* pMainWnd = new CEventWnd;
     m_pMainWnd = pMainWnd;
     pMainWnd->ShowWindow(SW_HIDE);
     pMainWnd->UpdateWindow();
     UseBuiltInLaunchTarget(*pMainWnd);
+
+    if (driverLoaded)
+        m_driver.Open(pMainWnd->m_hWnd);
     return TRUE;
+}
+
+int CReadyApp::ExitInstance()
+{
+    FreeFirmwareLibrary();
+    return CWinApp::ExitInstance();
 }

@@ -1,6 +1,7 @@
 // The hidden main window: creation, the two event messages and the decision order.
 #include "events/event_wnd.h"
 
+#include "devices/firmware_events.h"
 #include "events/about_keys.h"
 #include "events/event_decision.h"
 #include "framework/afx_helpers.h"
@@ -17,6 +18,18 @@ CEventWnd::CEventWnd()
     CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "Lumora Ready", 0, 0, 0, 0, 0, NULL, NULL);
     m_pPromptDlg = new CPromptDlg(nullptr);
     m_pPromptDlg->Create(IDD_PROMPT, this);
+
+    // The service answers -1 when it cannot open a call: no call, as when there is no service.
+    m_nFwCall = BeginFirmwareCall();
+    if (m_nFwCall == -1)
+        m_nFwCall = 0;
+    m_nFwRequest = 0;
+    RegisterFirmwareEvents();
+}
+
+CEventWnd::~CEventWnd()
+{
+    CancelFirmwareEvents();
 }
 
 void CEventWnd::PostNcDestroy()

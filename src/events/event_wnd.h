@@ -19,8 +19,11 @@ const UINT LaunchShowMs = 2000;
 
 class CEventWnd : public CFrameWnd {
 public:
-    // Creates the hidden tool window "Lumora Ready" and, owned by it, the hidden prompt dialog.
+    // Creates the hidden tool window "Lumora Ready", owned by it the hidden prompt dialog, and asks
+    // the firmware event service to report to it.
     CEventWnd();
+    // Cancels the firmware service's request first.
+    ~CEventWnd() override;
 
     // What one button event does, in the fixed decision order.
     void DispatchButtonEvent(ButtonEvent event);
@@ -33,6 +36,12 @@ public:
     // The launch timer's callback: the prompt is hidden once, IDT_LAUNCH after the launch.
     static void CALLBACK LaunchTimerProc(HWND hWnd, UINT message, UINT_PTR nIDEvent, DWORD dwTime);
 
+    // Asks the firmware service for this window's events: FALSE without a call handle, when already
+    // registered, or when the service refuses.
+    BOOL RegisterFirmwareEvents();
+    // Cancels the request: FALSE, calling nothing, when there is no call or no request.
+    BOOL CancelFirmwareEvents();
+
     CString m_strPromptText;
     BOOL m_bSilent = FALSE;           // no launch sound and no failure beep
     BOOL m_bLaunching = FALSE;        // a launch succeeded and its timer runs
@@ -41,6 +50,8 @@ public:
     CString m_strStartingText;
     BOOL m_bUseShellIcon = FALSE;
     CString m_strAppPath;
+    LONG m_nFwRequest = 0;  // the firmware service's message request; 0: none
+    LONG m_nFwCall = 0;     // the firmware service's call; 0: none
 
 protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

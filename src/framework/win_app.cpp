@@ -3,33 +3,26 @@
 
 #include "framework/afx_helpers.h"
 #include "framework/command_line.h"
+#include "framework/module_path.h"
 #include "framework/wnd.h"
 
 #include <stdlib.h>
+
+#include <string>
 
 namespace {
 
 CWinApp* g_pApp = nullptr;
 
-// The program file's name without folder and extension. The walk goes by characters of the ANSI
-// code page, so that the second byte of a double-byte character is never taken for a separator.
+// The program file's name without folder and extension.
 CString ModuleTitle()
 {
-    char path[MAX_PATH + 1] = {};
-    ::GetModuleFileNameA(NULL, path, MAX_PATH);
-    const char* name = path;
-    const char* dot = nullptr;
-    for (const char* p = path; *p; p = ::CharNextA(p)) {
-        if (*p == '\\' || *p == '/') {
-            name = p + 1;
-            dot = nullptr;
-        } else if (*p == '.') {
-            dot = p;
-        }
-    }
-    if (dot != nullptr)
-        path[dot - path] = '\0';
-    return CString(name);
+    const CString path = ModuleFileName(NULL);
+    std::string title(FileNameOf(path));
+    const size_t dot = title.rfind('.');
+    if (dot != std::string::npos)
+        title.erase(dot);
+    return CString(title.c_str());
 }
 
 }  // namespace

@@ -1,0 +1,85 @@
+// The capture driver library binding.
+#include "devices/capture_driver.h"
+
+#include "devices/suite_library.h"
+#include "settings/reg_settings.h"
+#include "settings/settings_catalogue.h"
+
+const char* const CCaptureDriver::EntryNames[EntryCount] = {
+    "VC_Open",          "VC_Close",          "VC_SetBrightness",     "VC_GetBrightness",
+    "VC_SetContrast",   "VC_GetContrast",    "VC_SetHue",            "VC_GetHue",
+    "VC_SetColor",      "VC_GetColor",       "VC_SetSharpness",      "VC_GetSharpness",
+    "VC_SetExposure",   "VC_GetExposure",    "VC_SetAGC",            "VC_GetAGC",
+    "VC_SetShutter",    "VC_GetShutter",     "VC_SetWhiteBalance",   "VC_GetWhiteBalance",
+    "VC_SetPictureMode", "VC_GetPictureMode", "VC_SetMute",          "VC_GetMute",
+    "VC_Capture",       "VC_CopyFrom",       "VC_StopVideo",         "VC_StartVideo",
+    "VC_ShutterFreeze", "VC_SetMirrorInObverse", "VC_GetCameraReady", "VC_GetCameraDirection",
+    "VC_SetDefaultRequest", "VC_GetCameraControl", "VC_DisableCapturePin", "VC_SetHFlip",
+    "VC_SetOverlayDefault", "VC_IsCameraAvailable", "VC_GetCameraType", "VC_GetCameraControlCapability",
+};
+
+namespace {
+
+const int OpenEntry = 0;
+
+// "VC_Open": the window to receive the events and a value always 0; the driver handle, 0 on
+// failure. The caller removes the arguments.
+typedef LONG(__cdecl* OpenEntryPoint)(HWND hWnd, LONG reserved);
+
+}  // namespace
+
+CCaptureDriver::~CCaptureDriver()
+{
+    if (m_hModule != NULL) {
+        ::FreeLibrary(m_hModule);
+        m_hModule = NULL;
+    }
+}
+
+CString CCaptureDriver::GetLibraryPath() const
+{
+    // A Config value that is present replaces its default, even when it is empty.
+    CString sharedInfo("Shared Info");
+    CString sharedDlls("Shared DLLs");
+    CString valueName("VexaCap.dll");
+    CRegSettings config;
+    config.Set(SettingsCompany, SettingsProduct, ConfigComponent);
+    config.GetString("SharedInfo", sharedInfo);
+    config.GetString("SharedDLLs", sharedDlls);
+    config.GetString("VexaCapDll", valueName);
+
+    CString path;
+    CRegSettings sharedLibraries;
+    sharedLibraries.Set(SettingsCompany, sharedInfo, sharedDlls);
+    sharedLibraries.GetString(valueName, path);
+    return path;
+}
+
+BOOL CCaptureDriver::LoadModule()
+{
+    if (m_hModule != NULL)
+        return FALSE;
+    const CString path = GetLibraryPath();
+    if (path.IsEmpty())
+        return FALSE;
+    m_hModule = LoadSuiteLibrary(path);
+    return m_hModule != NULL;
+}
+
+BOOL CCaptureDriver::Load()
+{
+    if (!LoadModule())
+        return FALSE;
+    for (int entry = 0; entry < EntryCount; ++entry)
+        m_entries[entry] = ::GetProcAddress(m_hModule, EntryNames[entry]);
+    return TRUE;
+}
+
+BOOL CCaptureDriver::Open(HWND hWnd)
+{
+    if (m_hDriver != 0 || m_entries[OpenEntry] == nullptr)
+        return FALSE;
+    OpenEntryPoint open = reinterpret_cast<OpenEntryPoint>(reinterpret_cast<void*>(m_entries[OpenEntry]));
+    m_hDriver = open(hWnd, 0);
+    return m_hDriver != 0;
+}

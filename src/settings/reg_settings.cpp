@@ -1,0 +1,152 @@
+// The registry settings store. No handle outlives a call: every key opened is closed before the
+// call returns, on every path.
+#include "settings/reg_settings.h"
+
+#include "framework/win_app.h"
+#include "settings/settings_catalogue.h"
+#include "settings/value_decoding.h"
+
+BOOL CRegSettings::Set(const char* company, const char* product, const char* component)
+{
+    m_strCompany = company;
+    m_strProduct = product;
+    m_strComponent = component;
+    return TRUE;
+}
+
+CString CRegSettings::KeyPath() const
+{
+    return CString(SettingsKeyPath(m_strCompany, m_strProduct, m_strComponent).c_str());
+}
+
+BOOL CRegSettings::GetString(const char* name, CString& out) const
+{
+    std::vector<unsigned char> data;
+    if (!FindValuePerUserThenMachine(name, data))
+        return FALSE;
+    out = DecodeString(data.data(), data.size()).c_str();
+    return TRUE;
+}
+
+BOOL CRegSettings::GetNumber(const char* name, DWORD& out) const
+{
+    std::vector<unsigned char> data;
+    if (!FindValuePerUserThenMachine(name, data))
+        return FALSE;
+    out = DecodeNumber(data.data(), data.size());
+    return TRUE;
+}
+
+BOOL CRegSettings::FindValuePerUserThenMachine(const char* name, std::vector<unsigned char>& data) const
+{
+    return FindValue(HKEY_CURRENT_USER, name, data) || FindValue(HKEY_LOCAL_MACHINE, name, data);
+}
+
+// The value is looked for by enumeration rather than asked for by name: the registry matches names
+// without regard to case, and this store accepts only the exact name or its upper-cased copy.
+BOOL CRegSettings::FindValue(HKEY root, const char* name, std::vector<unsigned char>& data) const
+{
+    HKEY hKey;
+    if (::RegOpenKeyExA(root, KeyPath(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return FALSE;
+    char className[MAX_PATH] = {};
+    DWORD classLength = MAX_PATH;
+    DWORD valueCount = 0;
+    DWORD longestName = 0;
+    DWORD largestData = 0;
+    if (::RegQueryInfoKeyA(hKey, className, &classLength, NULL, NULL, NULL, NULL, &valueCount, &longestName,
+                           &largestData, NULL, NULL) != ERROR_SUCCESS) {
+        ::RegCloseKey(hKey);
+        return FALSE;
+    }
+    std::vector<char> valueName(longestName + 1);
+    std::vector<unsigned char> valueData(largestData + 1);
+    CString upperName(name);
+    upperName.MakeUpper();
+
+    BOOL found = FALSE;
+    for (DWORD index = 0; index < valueCount && !found; ++index) {
+        DWORD nameLength = longestName + 1;
+        DWORD dataSize = largestData + 1;
+        DWORD type = 0;
+        // A value that changed since the query and no longer fits fails here, and is skipped.
+        if (::RegEnumValueA(hKey, index, valueName.data(), &nameLength, NULL, &type, valueData.data(), &dataSize)
+            != ERROR_SUCCESS)
+            continue;
+        if (ValueNameMatches(valueName.data(), name, upperName)) {
+            data.assign(valueData.begin(), valueData.begin() + dataSize);
+            found = TRUE;
+        }
+    }
+    ::RegCloseKey(hKey);
+    return found;
+}
+
+BOOL CRegSettings::SetString(const char* name, const char* value) const
+{
+    const CString path = KeyPath();
+    HKEY hKey;
+    LONG opened = ::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_ALL_ACCESS, &hKey);
+    // Only a missing key is made; any other refusal (access denied, say) is final.
+    if (opened == ERROR_FILE_NOT_FOUND) {
+        if (!CreateKeyChain())
+            return FALSE;
+        opened = ::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_ALL_ACCESS, &hKey);
+    }
+    if (opened != ERROR_SUCCESS)
+        return FALSE;
+
+    const std::string text(value);
+    std::vector<unsigned char> terminated(text.begin(), text.end());
+    terminated.push_back(0);
+    const LONG stored = ::RegSetValueExA(hKey, name, 0, REG_SZ, terminated.data(),
+                                         static_cast<DWORD>(terminated.size()));
+    ::RegFlushKey(hKey);
+    ::RegCloseKey(hKey);
+    return stored == ERROR_SUCCESS;
+}
+
+// "Software" is opened, never made; company, product and component are made below it, or opened
+// when they exist. Keys that were made stay, even when a later step fails.
+BOOL CRegSettings::CreateKeyChain() const
+{
+    HKEY keys[4];  // Software, company, product, component
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &keys[0]) != ERROR_SUCCESS)
+        return FALSE;
+    const char* const levels[3] = { m_strCompany, m_strProduct, m_strComponent };
+    int opened = 1;
+    for (; opened < 4; ++opened) {
+        if (::RegCreateKeyExA(keys[opened - 1], levels[opened - 1], 0, NULL, REG_OPTION_NON_VOLATILE,
+                              KEY_ALL_ACCESS, NULL, &keys[opened], NULL)
+            != ERROR_SUCCESS)
+            break;
+    }
+    if (opened < 4) {
+        while (opened > 0)
+            ::RegCloseKey(keys[--opened]);
+        return FALSE;
+    }
+    for (int level = 3; level >= 0; --level)
+        ::RegFlushKey(keys[level]);
+    for (int level = 3; level >= 0; --level)
+        ::RegCloseKey(keys[level]);
+    return TRUE;
+}
+
+HRESULT WriteFootmark()
+{
+    char path[MAX_PATH + 1] = {};
+    if (::GetModuleFileNameA(AfxGetInstanceHandle(), path, MAX_PATH) == 0)
+        return E_FAIL;
+    CRegSettings ready;
+    ready.Set(SettingsCompany, SettingsProduct, ReadyComponent);
+    return ready.SetString("Footmark", path) ? S_OK : E_FAIL;
+}
+
+BOOL UiComponentsAllowed()
+{
+    DWORD noComponents = 0;
+    CRegSettings config;
+    config.Set(SettingsCompany, SettingsProduct, ConfigComponent);
+    return !(config.GetNumber("NoCUIL", noComponents) && noComponents != 0);
+}

@@ -1,0 +1,312 @@
+// The bindings of the suite's two libraries, with our stand-ins loaded into this process and a
+// real event window: where the libraries are found, which entries are called, how misbehaving
+// libraries leave their source silent, and presses made with press.exe arriving through both.
+#include "child_process.h"
+#include "devices/capture_driver.h"
+#include "devices/firmware_events.h"
+#include "events/event_wnd.h"
+#include "message_pump.h"
+#include "program_test_app.h"
+#include "prompt/prompt_dlg.h"
+#include "registry_sandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string Suite = "Software\\Vexa Corporation";
+const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
+const std::string Config = Suite + "\\Lumora\\Config";
+
+std::string TempPath(const std::string& name)
+{
+    char directory[MAX_PATH + 1] = {};
+    ::GetTempPathA(MAX_PATH, directory);
+    return directory + name;
+}
+
+std::vector<std::string> Lines(const std::string& path)
+{
+    std::vector<std::string> lines;
+    std::ifstream file(path);
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string Hex(const void* pointer)
+{
+    char text[32];
+    snprintf(text, sizeof text, "%p", pointer);
+    return text;
+}
+
+// The suite's keys are fixed: each test starts and ends without them. The stand-ins record their
+// calls in files of this test process's own.
+class Devices : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RemoveSuiteKeys();
+        const std::string id = std::to_string(::GetCurrentProcessId());
+        m_driverRecord = TempPath("vexacap-calls-" + id + ".txt");
+        m_firmwareRecord = TempPath("vxbios-calls-" + id + ".txt");
+        ::DeleteFileA(m_driverRecord.c_str());
+        ::DeleteFileA(m_firmwareRecord.c_str());
+        ::SetEnvironmentVariableA("VEXACAP_STANDIN_RECORD", m_driverRecord.c_str());
+        ::SetEnvironmentVariableA("VXBIOS_STANDIN_RECORD", m_firmwareRecord.c_str());
+    }
+    void TearDown() override
+    {
+        RemoveSuiteKeys();
+        ::DeleteFileA(m_driverRecord.c_str());
+        ::DeleteFileA(m_firmwareRecord.c_str());
+    }
+    static void RemoveSuiteKeys()
+    {
+        RemoveKeyTree(HKEY_CURRENT_USER, Suite);
+        RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
+    }
+
+    static void RegisterDriver(const std::string& path) { PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", path); }
+    static void RegisterFirmware(const std::string& path) { PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", path); }
+
+    // Presses the button with press.exe and waits for the prompt that the press brings.
+    static bool PressBrings(CEventWnd& wnd, const std::string& arguments)
+    {
+        ChildProcess press;
+        if (!press.Start("\"" + ProgramBeside("press.exe") + "\" " + arguments) || !press.WaitForExit(10000)
+            || press.ExitCode() != 0)
+            return false;
+        const HWND hPrompt = wnd.m_pPromptDlg->m_hWnd;
+        return PumpUntil([&] { return ::IsWindowVisible(hPrompt) != FALSE; }, 10000);
+    }
+
+    std::string m_driverRecord;
+    std::string m_firmwareRecord;
+};
+
+}  // namespace
+
+TEST_F(Devices, DriverPathDefaultsToTheSharedLibraryKey)
+{
+    CCaptureDriver driver;
+    EXPECT_EQ(driver.GetLibraryPath(), "") << "nothing registered";
+    PutString(HKEY_CURRENT_USER, SharedDlls, "VexaCap.dll", "C:\\user\\VexaCap.dll");
+    PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", "C:\\machine\\VexaCap.dll");
+    EXPECT_EQ(driver.GetLibraryPath(), "C:\\user\\VexaCap.dll");
+}
+
+TEST_F(Devices, ConfigValuesReplaceTheDefaultsEvenWhenEmpty)
+{
+    PutString(HKEY_LOCAL_MACHINE, Config, "SharedInfo", "Other Info");
+    PutString(HKEY_LOCAL_MACHINE, Config, "SharedDLLs", "Other DLLs");
+    PutString(HKEY_LOCAL_MACHINE, Config, "VexaCapDll", "Cap2");
+    PutString(HKEY_LOCAL_MACHINE, Suite + "\\Other Info\\Other DLLs", "Cap2", "C:\\other\\cap2.dll");
+    PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", "C:\\default\\VexaCap.dll");
+    CCaptureDriver driver;
+    EXPECT_EQ(driver.GetLibraryPath(), "C:\\other\\cap2.dll");
+
+    PutString(HKEY_CURRENT_USER, Config, "VexaCapDll", "");  // the key's default value
+    PutString(HKEY_LOCAL_MACHINE, Suite + "\\Other Info\\Other DLLs", "", "C:\\other\\default.dll");
+    EXPECT_EQ(driver.GetLibraryPath(), "C:\\other\\default.dll");
+}
+
+TEST_F(Devices, DriverLoadsResolvesAllEntriesAndOpensOnceWithTheWindow)
+{
+    RegisterDriver(ProgramBeside("VexaCap.dll"));
+    const HWND hWindow = reinterpret_cast<HWND>(0x1234);
+    {
+        CCaptureDriver driver;
+        ASSERT_TRUE(driver.Load());
+        for (int entry = 0; entry < CCaptureDriver::EntryCount; ++entry)
+            EXPECT_NE(driver.m_entries[entry], nullptr) << CCaptureDriver::EntryNames[entry];
+        EXPECT_EQ(driver.m_entries[0], ::GetProcAddress(driver.m_hModule, "VC_Open"));
+        EXPECT_FALSE(driver.Load()) << "a second Load reloads nothing";
+
+        EXPECT_TRUE(driver.Open(hWindow));
+        EXPECT_NE(driver.m_hDriver, 0);
+        EXPECT_FALSE(driver.Open(hWindow)) << "already open";
+        ASSERT_NE(::GetModuleHandleA("VexaCap.dll"), (HMODULE)NULL);
+    }
+    EXPECT_EQ(::GetModuleHandleA("VexaCap.dll"), (HMODULE)NULL) << "the destructor frees the library";
+    EXPECT_EQ(Lines(m_driverRecord), std::vector<std::string>{ "VC_Open window=" + Hex(hWindow) + " reserved=0" })
+        << "VC_Open once, and VC_Close never";
+}
+
+TEST_F(Devices, DriverThatIsMissingOrMisbehavesLeavesItsSourceSilent)
+{
+    CCaptureDriver unregistered;
+    EXPECT_FALSE(unregistered.Load());
+
+    RegisterDriver("");
+    CCaptureDriver emptyPath;
+    EXPECT_FALSE(emptyPath.Load()) << "a path found but empty";
+
+    RegisterDriver(ProgramBeside("vxbios.dll"));  // a library without any of the 40 entries
+    CCaptureDriver noEntries;
+    EXPECT_TRUE(noEntries.Load());
+    EXPECT_FALSE(noEntries.Open(reinterpret_cast<HWND>(0x1234)));
+
+    RegisterDriver(ProgramBeside("VexaCapNoOpen.dll"));
+    CCaptureDriver noOpen;
+    EXPECT_TRUE(noOpen.Load());
+    EXPECT_EQ(noOpen.m_entries[0], nullptr);
+    EXPECT_NE(noOpen.m_entries[1], nullptr);
+    EXPECT_FALSE(noOpen.Open(reinterpret_cast<HWND>(0x1234)));
+
+    RegisterDriver(ProgramBeside("VexaCap.dll"));
+    ::SetEnvironmentVariableA("VEXACAP_STANDIN_OPEN_RESULT", "0");
+    CCaptureDriver refusing;
+    EXPECT_TRUE(refusing.Load());
+    EXPECT_FALSE(refusing.Open(reinterpret_cast<HWND>(0x1234)));
+    EXPECT_EQ(refusing.m_hDriver, 0);
+    ::SetEnvironmentVariableA("VEXACAP_STANDIN_OPEN_RESULT", NULL);
+}
+
+TEST_F(Devices, FirmwarePathIsAMachineWideRegSzOfAtMost260Bytes)
+{
+    CString path("kept");
+    EXPECT_FALSE(GetFirmwareLibraryPath(&path)) << "nothing registered";
+    PutString(HKEY_CURRENT_USER, SharedDlls, "vxbios.dll", "C:\\user\\vxbios.dll");
+    EXPECT_FALSE(GetFirmwareLibraryPath(&path)) << "the per-user value is never read";
+
+    PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VXBIOS.DLL", "C:\\machine\\vxbios.dll");
+    ASSERT_TRUE(GetFirmwareLibraryPath(&path)) << "the registry matches the name without regard to case";
+    EXPECT_EQ(path, "C:\\machine\\vxbios.dll");
+
+    const std::string longest(259, 'x');  // 260 bytes with the terminator
+    RegisterFirmware(longest);
+    ASSERT_TRUE(GetFirmwareLibraryPath(&path));
+    EXPECT_EQ(std::string(path), longest);
+    RegisterFirmware(longest + "x");
+    EXPECT_FALSE(GetFirmwareLibraryPath(&path)) << "261 bytes";
+
+    const std::string expandable = "%SystemRoot%\\vxbios.dll";
+    PutValue(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", REG_EXPAND_SZ,
+             std::vector<BYTE>(expandable.c_str(), expandable.c_str() + expandable.size() + 1));
+    EXPECT_FALSE(GetFirmwareLibraryPath(&path)) << "REG_EXPAND_SZ";
+
+    const std::string unterminated = "C:\\vxbios.dll";
+    PutValue(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", REG_SZ,
+             std::vector<BYTE>(unterminated.begin(), unterminated.end()));
+    ASSERT_TRUE(GetFirmwareLibraryPath(&path));
+    EXPECT_EQ(std::string(path), unterminated) << "data without a terminator still gives a terminated path";
+}
+
+TEST_F(Devices, FirmwareLibraryLoadsAndIsFreedOnce)
+{
+    EXPECT_TRUE(FreeFirmwareLibrary()) << "nothing loaded: nothing to do";
+    EXPECT_FALSE(LoadFirmwareLibrary());
+    EXPECT_EQ(BeginFirmwareCall(), 0) << "no library: no call";
+
+    RegisterFirmware(ProgramBeside("vxbios.dll"));
+    ASSERT_TRUE(LoadFirmwareLibrary());
+    EXPECT_NE(::GetModuleHandleA("vxbios.dll"), (HMODULE)NULL);
+    EXPECT_TRUE(FreeFirmwareLibrary());
+    EXPECT_EQ(::GetModuleHandleA("vxbios.dll"), (HMODULE)NULL);
+}
+
+TEST_F(Devices, LibraryPlantedInTheWorkingDirectoryIsNotLoaded)
+{
+    const std::string planted = TempPath("vxbios_planted.dll");
+    ASSERT_TRUE(::CopyFileA(ProgramBeside("vxbios.dll").c_str(), planted.c_str(), FALSE));
+    char before[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, before);
+    ::SetCurrentDirectoryA(TempPath("").c_str());
+
+    RegisterFirmware("vxbios_planted.dll");
+    EXPECT_FALSE(LoadFirmwareLibrary()) << "a bare name is not looked for in the working directory";
+    RegisterDriver("vxbios_planted.dll");
+    CCaptureDriver driver;
+    EXPECT_FALSE(driver.Load());
+
+    RegisterFirmware("vxbios.dll");
+    EXPECT_TRUE(LoadFirmwareLibrary()) << "a bare name is still found beside the program";
+    FreeFirmwareLibrary();
+
+    ::SetCurrentDirectoryA(before);
+    ::DeleteFileA(planted.c_str());
+}
+
+TEST_F(Devices, EventWindowRegistersWithTheServiceAndCancelsOnceWhenDestroyed)
+{
+    RegisterFirmware(ProgramBeside("vxbios.dll"));
+    ASSERT_TRUE(LoadFirmwareLibrary());
+    CEventWnd* pWnd = new CEventWnd;
+    const std::string window = Hex(pWnd->m_hWnd);
+
+    EXPECT_EQ(pWnd->m_nFwCall, 0x51A1);
+    EXPECT_EQ(pWnd->m_nFwRequest, 0x7E01);
+    EXPECT_FALSE(pWnd->RegisterFirmwareEvents()) << "registered already: no second request";
+    EXPECT_TRUE(PressBrings(*pWnd, "prompt --firmware"));
+
+    pWnd->DestroyWindow();
+
+    EXPECT_EQ(Lines(m_firmwareRecord), (std::vector<std::string>{
+                                           "Begin_VXBIOS_Call",
+                                           "VXBIOS_BiosMessageReq call=20897 window=" + window + " mask=0x1c00",
+                                           "VXBIOS_CancelMessageReq call=20897 request=32257",
+                                       }));
+    FreeFirmwareLibrary();
+}
+
+TEST_F(Devices, MisbehavingServiceLeavesNoRequestAndNothingToCancel)
+{
+    struct Case {
+        const char* library;
+        const char* variable;
+        const char* value;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        { "vxbios.dll", "VXBIOS_STANDIN_BEGIN_RESULT", "-1", { "Begin_VXBIOS_Call" } },
+        { "vxbios.dll", "VXBIOS_STANDIN_BEGIN_RESULT", "0", { "Begin_VXBIOS_Call" } },
+        { "vxbios.dll", "VXBIOS_STANDIN_REQUEST_RESULT", "0", { "Begin_VXBIOS_Call", "VXBIOS_BiosMessageReq" } },
+        { "vxbios_norequest.dll", "VXBIOS_STANDIN_REQUEST_RESULT", nullptr, { "Begin_VXBIOS_Call" } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.library) + " " + c.variable + "=" + (c.value ? c.value : "(unset)"));
+        ::DeleteFileA(m_firmwareRecord.c_str());
+        ::SetEnvironmentVariableA(c.variable, c.value);
+        RegisterFirmware(ProgramBeside(c.library));
+        ASSERT_TRUE(LoadFirmwareLibrary());
+        CEventWnd* pWnd = new CEventWnd;
+        EXPECT_EQ(pWnd->m_nFwRequest, 0);
+        EXPECT_FALSE(pWnd->CancelFirmwareEvents());
+        pWnd->DestroyWindow();
+
+        std::vector<std::string> calls;
+        for (const std::string& line : Lines(m_firmwareRecord))
+            calls.push_back(line.substr(0, line.find(' ')));
+        EXPECT_EQ(calls, c.calls);
+        ::SetEnvironmentVariableA(c.variable, NULL);
+        FreeFirmwareLibrary();
+    }
+}
+
+TEST_F(Devices, WithoutTheServiceTheWindowCallsNothing)
+{
+    CEventWnd* pWnd = new CEventWnd;
+    EXPECT_EQ(pWnd->m_nFwCall, 0);
+    EXPECT_EQ(pWnd->m_nFwRequest, 0);
+    EXPECT_FALSE(pWnd->RegisterFirmwareEvents());
+    pWnd->DestroyWindow();
+    EXPECT_TRUE(Lines(m_firmwareRecord).empty());
+}
+
+TEST_F(Devices, PressesArriveThroughTheCaptureDriver)
+{
+    RegisterDriver(ProgramBeside("VexaCap.dll"));
+    CCaptureDriver driver;
+    ASSERT_TRUE(driver.Load());
+    CEventWnd* pWnd = new CEventWnd;
+    ASSERT_TRUE(driver.Open(pWnd->m_hWnd));
+
+    EXPECT_TRUE(PressBrings(*pWnd, "prompt"));
+    pWnd->DestroyWindow();
+}

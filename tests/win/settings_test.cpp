@@ -1,0 +1,173 @@
+// The registry settings store against the real registry: per-user before machine-wide, the
+// name match, the decoding of any stored type, and the key chain that a write makes.
+#include "registry_sandbox.h"
+#include "settings/reg_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Each test works under a company of its own, removed before and after, in both roots.
+class Settings : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_company = "Lumora Settings Test " + std::to_string(::GetCurrentProcessId());
+        m_key = "Software\\" + m_company + "\\Product\\Component";
+        RemoveAll();
+        m_store.Set(m_company.c_str(), "Product", "Component");
+    }
+    void TearDown() override { RemoveAll(); }
+    void RemoveAll()
+    {
+        RemoveKeyTree(HKEY_CURRENT_USER, "Software\\" + m_company);
+        RemoveKeyTree(HKEY_LOCAL_MACHINE, "Software\\" + m_company);
+    }
+
+    std::string Read(const char* name, const char* before = "default")
+    {
+        CString out(before);
+        return m_store.GetString(name, out) ? std::string(out) : "(not found: " + std::string(out) + ")";
+    }
+
+    std::string m_company;
+    std::string m_key;
+    CRegSettings m_store;
+};
+
+}  // namespace
+
+// The registry keeps one value per name whatever its case, so each spelling gets a key of its own.
+TEST_F(Settings, NameMatchesExactlyOrInUpperCaseOnly)
+{
+    const struct {
+        const char* stored;
+        bool found;
+    } spellings[] = { { "Path", true }, { "PATH", true }, { "path", false }, { "pAtH", false } };
+    for (const auto& spelling : spellings) {
+        RemoveAll();
+        PutString(HKEY_LOCAL_MACHINE, m_key, spelling.stored, "value");
+        EXPECT_EQ(Read("Path"), spelling.found ? "value" : "(not found: default)") << "stored as " << spelling.stored;
+    }
+
+    RemoveAll();
+    PutNumber(HKEY_CURRENT_USER, m_key, "nocuil", 1);
+    DWORD number = 7;
+    EXPECT_FALSE(m_store.GetNumber("NoCUIL", number));
+    EXPECT_EQ(number, 7u) << "a failed read leaves the caller's default";
+}
+
+TEST_F(Settings, EmptyNameFindsTheKeysDefaultValue)
+{
+    PutString(HKEY_LOCAL_MACHINE, m_key, "", "C:\\server.exe");
+    EXPECT_EQ(Read(""), "C:\\server.exe");
+}
+
+TEST_F(Settings, PerUserValueWinsEvenWhenEmpty)
+{
+    PutString(HKEY_LOCAL_MACHINE, m_key, "Path", "machine");
+    PutString(HKEY_CURRENT_USER, m_key, "Path", "");
+    EXPECT_EQ(Read("Path"), "");
+
+    PutNumber(HKEY_LOCAL_MACHINE, m_key, "Silent", 1);
+    PutNumber(HKEY_CURRENT_USER, m_key, "Silent", 0);
+    DWORD silent = 5;
+    EXPECT_TRUE(m_store.GetNumber("Silent", silent));
+    EXPECT_EQ(silent, 0u);
+}
+
+TEST_F(Settings, PerUserKeyWithoutTheValueFallsThroughToTheMachine)
+{
+    PutString(HKEY_CURRENT_USER, m_key, "Other", "user");
+    PutString(HKEY_LOCAL_MACHINE, m_key, "Path", "machine");
+    EXPECT_EQ(Read("Path"), "machine");
+}
+
+TEST_F(Settings, KeyWithoutValuesOrWithoutKeyFindsNothing)
+{
+    PutString(HKEY_CURRENT_USER, m_key + "\\Deeper", "x", "y");  // makes the key, without values of its own
+    EXPECT_EQ(Read("Path", "kept"), "(not found: kept)");
+    CRegSettings missing;
+    missing.Set(m_company.c_str(), "No Such Product", "Component");
+    CString out("kept");
+    EXPECT_FALSE(missing.GetString("Path", out));
+    EXPECT_EQ(out, "kept");
+}
+
+TEST_F(Settings, ValuesAreReadWhateverTheirStoredType)
+{
+    PutString(HKEY_CURRENT_USER, m_key, "Text", "0");
+    DWORD number = 0;
+    EXPECT_TRUE(m_store.GetNumber("Text", number));
+    EXPECT_EQ(number, 0x30u) << "the string \"0\" is not zero as a number";
+
+    PutNumber(HKEY_CURRENT_USER, m_key, "Number", 1);
+    EXPECT_EQ(Read("Number"), std::string("\x01"));
+
+    PutValue(HKEY_CURRENT_USER, m_key, "Short", REG_BINARY, { 0x07 });
+    EXPECT_TRUE(m_store.GetNumber("Short", number));
+    EXPECT_EQ(number, 7u) << "the missing high bytes are zero";
+
+    PutValue(HKEY_CURRENT_USER, m_key, "Unterminated", REG_BINARY, { 'a', 'b' });
+    EXPECT_EQ(Read("Unterminated"), "ab");
+    PutValue(HKEY_CURRENT_USER, m_key, "Embedded", REG_BINARY, { 'a', 0, 'b', 0 });
+    EXPECT_EQ(Read("Embedded"), "a");
+}
+
+TEST_F(Settings, ABackslashInAPartAddsKeyLevels)
+{
+    CRegSettings deeper;
+    deeper.Set(m_company.c_str(), "Product", "Component\\LocalServer32");
+    PutString(HKEY_LOCAL_MACHINE, m_key + "\\LocalServer32", "", "C:\\deep.exe");
+    CString out;
+    EXPECT_TRUE(deeper.GetString("", out));
+    EXPECT_EQ(out, "C:\\deep.exe");
+}
+
+TEST_F(Settings, SetStringMakesTheKeyChainPerUserAndStoresTextWithItsTerminator)
+{
+    ASSERT_TRUE(m_store.SetString("Footmark", "abc"));
+
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    ASSERT_TRUE(ReadValue(HKEY_CURRENT_USER, m_key, "Footmark", &type, &data));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(data, (std::vector<BYTE>{ 'a', 'b', 'c', 0 }));
+    EXPECT_FALSE(ReadValue(HKEY_LOCAL_MACHINE, m_key, "Footmark", &type, &data)) << "writes go per user only";
+
+    EXPECT_TRUE(m_store.SetString("Footmark", "second"));
+    EXPECT_EQ(Read("Footmark"), "second");
+}
+
+TEST_F(Settings, FootmarkIsTheProgramsOwnPathInTheReadyKey)
+{
+    const std::string ready = "Software\\Vexa Corporation\\Lumora\\Ready";
+    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
+
+    EXPECT_EQ(WriteFootmark(), S_OK);
+
+    char program[MAX_PATH] = {};
+    ::GetModuleFileNameA(NULL, program, MAX_PATH);
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    ASSERT_TRUE(ReadValue(HKEY_CURRENT_USER, ready, "Footmark", &type, &data));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(data.data())), program);
+    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
+}
+
+TEST_F(Settings, UiComponentsAreAllowedUnlessNoCuilIsNonZero)
+{
+    const std::string config = "Software\\Vexa Corporation\\Lumora\\Config";
+    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
+    RemoveKeyTree(HKEY_LOCAL_MACHINE, "Software\\Vexa Corporation");
+    EXPECT_TRUE(UiComponentsAllowed()) << "absent";
+    PutNumber(HKEY_LOCAL_MACHINE, config, "NoCUIL", 1);
+    EXPECT_FALSE(UiComponentsAllowed()) << "machine-wide 1";
+    PutNumber(HKEY_CURRENT_USER, config, "NoCUIL", 0);
+    EXPECT_TRUE(UiComponentsAllowed()) << "per-user 0 over machine-wide 1";
+    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
+    RemoveKeyTree(HKEY_LOCAL_MACHINE, "Software\\Vexa Corporation");
+}
