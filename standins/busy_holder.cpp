@@ -13,7 +13,10 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
+    const bool abandon = argc == 2 && strcmp(argv[1], "--abandon") == 0;
+    char* end = nullptr;
+    const unsigned long holdMs = argc == 2 && !abandon ? strtoul(argv[1], &end, 10) : 0;
+    if (argc != 2 || (!abandon && (*argv[1] == '\0' || *end != '\0'))) {
         fprintf(stderr, "usage: busy_holder <milliseconds> | --abandon\n");
         return 2;
     }
@@ -25,9 +28,9 @@ int main(int argc, char** argv)
     }
     printf("holding\n");
     fflush(stdout);
-    if (strcmp(argv[1], "--abandon") == 0)
+    if (abandon)
         return 0;  // the system marks the mutex abandoned
-    ::Sleep(strtoul(argv[1], nullptr, 10));
+    ::Sleep(holdMs);
     ::ReleaseMutex(hBusy);
     ::CloseHandle(hBusy);
     printf("released\n");

@@ -3,12 +3,11 @@
 // "Ostrivo (stand-in)"; closing that window ends it.
 //
 // When the environment variable OSTRIVO_STANDIN_RECORD names a file, it first adds there how it
-// was started, one "name=value" line each: pid, cwd (its working directory) and args (its command
-// line after the program name). Every start adds its own three lines.
+// was started, one "name=value" line each: pid, cwd (its working directory), show (the show state
+// it was given) and args (its command line after the program name). Every start adds its own lines.
 #include <windows.h>
 
 #include <stdio.h>
-#include <stdlib.h>
 
 namespace {
 
@@ -31,14 +30,14 @@ const char* ArgumentsOf(const char* commandLine)
     return p;
 }
 
-void RecordStart(const char* path)
+void RecordStart(const char* path, int nCmdShow)
 {
     FILE* record = fopen(path, "a");
     if (record == nullptr)
         return;
     char directory[MAX_PATH] = {};
     ::GetCurrentDirectoryA(MAX_PATH, directory);
-    fprintf(record, "pid=%lu\ncwd=%s\nargs=%s\n", ::GetCurrentProcessId(), directory,
+    fprintf(record, "pid=%lu\ncwd=%s\nshow=%d\nargs=%s\n", ::GetCurrentProcessId(), directory, nCmdShow,
             ArgumentsOf(::GetCommandLineA()));
     fclose(record);
 }
@@ -69,8 +68,10 @@ LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow)
 {
     HANDLE hRunning = ::CreateMutexA(NULL, FALSE, "Vexa Lumora Ostrivo");
-    if (const char* recordPath = getenv("OSTRIVO_STANDIN_RECORD"))
-        RecordStart(recordPath);
+    char recordPath[MAX_PATH];
+    const DWORD length = ::GetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", recordPath, MAX_PATH);
+    if (length > 0 && length < MAX_PATH)
+        RecordStart(recordPath, nCmdShow);
 
     WNDCLASSA wc = {};
     wc.lpfnWndProc = WindowProc;

@@ -14,8 +14,8 @@
 
 namespace {
 
-// The code of a named event for one source, or the number given.
-long CodeOf(const char* word, bool firmware)
+// The code of a named event for one source, or the number given; false for anything else.
+bool CodeOf(const char* word, bool firmware, long* code)
 {
     static const struct {
         const char* name;
@@ -23,10 +23,14 @@ long CodeOf(const char* word, bool firmware)
         long firmwareCode;
     } events[] = { { "prompt", 1, 0x800 }, { "launch", 2, 0x400 }, { "cancel", 3, 0x1000 } };
     for (const auto& event : events) {
-        if (strcmp(word, event.name) == 0)
-            return firmware ? event.firmwareCode : event.driverCode;
+        if (strcmp(word, event.name) == 0) {
+            *code = firmware ? event.firmwareCode : event.driverCode;
+            return true;
+        }
     }
-    return strtol(word, nullptr, 0);
+    char* end = nullptr;
+    *code = strtol(word, &end, 0);
+    return *word != '\0' && *end == '\0';
 }
 
 }  // namespace
@@ -34,11 +38,11 @@ long CodeOf(const char* word, bool firmware)
 int main(int argc, char** argv)
 {
     const bool firmware = argc == 3 && strcmp(argv[2], "--firmware") == 0;
-    if (argc != 2 && !firmware) {
+    long code = 0;
+    if ((argc != 2 && !firmware) || !CodeOf(argv[1], firmware, &code)) {
         fprintf(stderr, "usage: press prompt|launch|cancel|<code> [--firmware]\n");
         return 2;
     }
-    const long code = CodeOf(argv[1], firmware);
     const char* source = firmware ? "firmware event service" : "capture driver";
     // A program that has just started may not have opened its libraries yet: look for a while.
     HWND hPress = NULL;

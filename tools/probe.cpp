@@ -20,8 +20,11 @@ namespace {
 HWND WaitForWindow(const char* title, WindowKind kind, DWORD timeoutMs)
 {
     HWND hWnd = NULL;
-    WaitUntil([&] { return (hWnd = FindTopLevelWindow(0, title, kind)) != NULL && (kind != WindowKind::Dialog || ::IsWindowVisible(hWnd)); },
-              timeoutMs);
+    // A dialog counts once it is shown: hidden, it is not what the demo wants to see.
+    WaitUntil([&] {
+        hWnd = FindTopLevelWindow(0, title, kind);
+        return hWnd != NULL && (kind != WindowKind::Dialog || ::IsWindowVisible(hWnd));
+    }, timeoutMs);
     return hWnd;
 }
 

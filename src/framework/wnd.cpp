@@ -1,6 +1,7 @@
 // Binding of window objects to windows, and the dispatch of a window's messages to its object.
 #include "framework/wnd.h"
 
+#include "framework/centring.h"
 #include "framework/win_app.h"
 
 #include <algorithm>
@@ -47,27 +48,20 @@ void CWindowRef::CenterWindow(HWND hWndCenter) const
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
     ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& area = monitor.rcWork;
-    RECT centre = area;
-    if (hWndCenter != NULL && hWndCenter != ::GetDesktopWindow())
-        ::GetWindowRect(hWndCenter, &centre);
-
+    const ScreenRect area = { monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom };
+    // A window that is not to be seen is no place to centre on: the work area serves instead.
+    const LONG style = hWndCenter != NULL ? ::GetWindowLongA(hWndCenter, GWL_STYLE) : 0;
+    ScreenRect centre = area;
+    if ((style & WS_VISIBLE) && !(style & WS_MINIMIZE)) {
+        RECT rect;
+        ::GetWindowRect(hWndCenter, &rect);
+        centre = { rect.left, rect.top, rect.right, rect.bottom };
+    }
     RECT window;
     ::GetWindowRect(m_hWnd, &window);
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
-    int x = (centre.left + centre.right - width) / 2;
-    int y = (centre.top + centre.bottom - height) / 2;
-    // Within the work area, the top left corner first, should the window be larger than the area.
-    if (x + width > area.right)
-        x = area.right - width;
-    if (x < area.left)
-        x = area.left;
-    if (y + height > area.bottom)
-        y = area.bottom - height;
-    if (y < area.top)
-        y = area.top;
-    ::SetWindowPos(m_hWnd, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const ScreenPoint position =
+        CentredPosition(window.right - window.left, window.bottom - window.top, centre, area);
+    ::SetWindowPos(m_hWnd, NULL, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 CWnd::~CWnd()

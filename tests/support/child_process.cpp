@@ -11,6 +11,24 @@ std::string ProgramBeside(const char* name)
     return folder.substr(0, folder.find_last_of('\\') + 1) + name;
 }
 
+namespace {
+
+HANDLE KillOnCloseJob()
+{
+    HANDLE hJob = ::CreateJobObjectA(NULL, NULL);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    ::SetInformationJobObject(hJob, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return hJob;
+}
+
+}  // namespace
+
+EndChildrenWithThisProcess::EndChildrenWithThisProcess()
+{
+    ::AssignProcessToJobObject(KillOnCloseJob(), ::GetCurrentProcess());
+}
+
 ChildProcess::~ChildProcess()
 {
     Terminate();
@@ -42,10 +60,7 @@ bool ChildProcess::Start(const std::string& commandLine, bool captureOutput)
         startup.hStdError = hWrite;
     }
     // A test that crashes or is killed must not leave its child running.
-    m_hJob = ::CreateJobObjectA(NULL, NULL);
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    ::SetInformationJobObject(m_hJob, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    m_hJob = KillOnCloseJob();
 
     std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
     mutableLine.push_back('\0');

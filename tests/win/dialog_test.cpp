@@ -30,7 +30,6 @@ protected:
     void OnCancel() override { ++cancelCalls; }
 };
 
-
 }  // namespace
 
 TEST(Dialog, OnInitDialogRunsInsideCreateWithTheControlsInPlace)

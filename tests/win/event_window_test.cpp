@@ -36,10 +36,11 @@ std::string TempDirectory()
     return directory;
 }
 
-// The starts that the capture application stand-in recorded: one "pid=, cwd=, args=" triple each.
+// The starts that the capture application stand-in recorded: pid, cwd, show and args lines each.
 struct Start {
     DWORD pid;
     std::string cwd;
+    int show;
     std::string args;
     bool complete;  // its last line has been written
 };
@@ -51,9 +52,11 @@ std::vector<Start> ReadStarts(const std::string& path)
     std::string line;
     while (std::getline(record, line)) {
         if (line.rfind("pid=", 0) == 0)
-            starts.push_back({ static_cast<DWORD>(std::stoul(line.substr(4))), "", "", false });
+            starts.push_back({ static_cast<DWORD>(std::stoul(line.substr(4))), "", -1, "", false });
         else if (line.rfind("cwd=", 0) == 0 && !starts.empty())
             starts.back().cwd = line.substr(4);
+        else if (line.rfind("show=", 0) == 0 && !starts.empty())
+            starts.back().show = std::stoi(line.substr(5));
         else if (line.rfind("args=", 0) == 0 && !starts.empty()) {
             starts.back().args = line.substr(5);
             starts.back().complete = true;
@@ -83,10 +86,16 @@ bool MutexExists(const char* name)
     return hMutex != NULL;
 }
 
+// The capture application stand-ins that launches start come from the shell, not from a
+// ChildProcess: they too end with this process, whatever happens to it.
+const EndChildrenWithThisProcess endStandIns;
+
 class EventWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        ASSERT_FALSE(MutexExists(CaptureAppMutexName)) << "a capture application is running already";
+        ASSERT_FALSE(MutexExists(BusyMutexName)) << "something holds the busy mutex already";
         m_recordPath = TempDirectory() + "ostrivo-starts-" + std::to_string(::GetCurrentProcessId()) + ".txt";
         ::DeleteFileA(m_recordPath.c_str());
         ::SetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", m_recordPath.c_str());
@@ -130,7 +139,8 @@ protected:
                 ::CloseHandle(hProcess);
             }
         }
-        WaitUntil([] { return !MutexExists(CaptureAppMutexName); }, 10000);
+        EXPECT_TRUE(WaitUntil([] { return !MutexExists(CaptureAppMutexName); }, 10000))
+            << "a capture application stand-in is still running";
     }
 
     void Press(WPARAM code) { Deliver(WM_CAPEVENT, code, 0); }
@@ -246,12 +256,12 @@ const UINT LeaveTopmostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SH
 TEST_F(EventWindow, SecondPressLaunchesTheTargetInTheTemporaryDirectoryAndHidesThePromptTwoSecondsLater)
 {
     Press(1);
-    const DWORD launched = ::GetTickCount();
     {
         const WindowPosRequests requests(m_hPrompt);
         Press(2);
         EXPECT_TRUE(requests.Asked(HWND_NOTOPMOST, LeaveTopmostFlags));
     }
+    const DWORD launched = ::GetTickCount();
 
     EXPECT_TRUE(m_pWnd->m_bLaunching);
     EXPECT_TRUE(Shown());
@@ -265,10 +275,12 @@ TEST_F(EventWindow, SecondPressLaunchesTheTargetInTheTemporaryDirectoryAndHidesT
     temp.pop_back();  // the working directory has no trailing backslash
     EXPECT_STREQ(CharUpperA(&std::string(starts[0].cwd)[0]), CharUpperA(&temp[0]));
     EXPECT_EQ(starts[0].args, "");
+    EXPECT_EQ(starts[0].show, SW_SHOWNORMAL);
 
     ASSERT_TRUE(PumpUntil([&] { return !Shown(); }, 10000));
     EXPECT_GE(::GetTickCount() - launched, 1900u);
     EXPECT_FALSE(m_pWnd->m_bLaunching);
+    EXPECT_FALSE(::KillTimer(m_hWnd, IDT_LAUNCH)) << "the launch timer fires once";
 }
 
 TEST_F(EventWindow, WhileLaunchingOnlyCancelActsAndItDoesNotHideThePrompt)

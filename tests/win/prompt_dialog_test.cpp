@@ -15,6 +15,9 @@ class PromptDialog : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The rhythm's counters belong to the process; each test starts them afresh.
+        g_nBlinkToggles = 0;
+        g_nBlinkWait = 0;
         m_hIcons[0] = MakeSquareIcon(RGB(255, 0, 0));
         m_hIcons[1] = MakeSquareIcon(RGB(0, 255, 0));
         m_hIcons[2] = MakeSquareIcon(RGB(0, 0, 255));
@@ -38,7 +41,6 @@ protected:
     HWND m_hDlg = NULL;
     HWND m_hButton = NULL;
 };
-
 
 }  // namespace
 
@@ -69,13 +71,12 @@ TEST_F(PromptDialog, ShowingMakesItTopmostCentredEnabledAndFocused)
     EXPECT_TRUE(Topmost());
     EXPECT_EQ(::GetForegroundWindow(), m_hDlg);
     EXPECT_EQ(::GetFocus(), m_hButton);
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoA(::MonitorFromWindow(m_hDlg, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT screen;
+    ::GetWindowRect(::GetDesktopWindow(), &screen);
     RECT window;
     ::GetWindowRect(m_hDlg, &window);
-    EXPECT_NEAR(window.left + window.right, monitor.rcWork.left + monitor.rcWork.right, 1);
-    EXPECT_NEAR(window.top + window.bottom, monitor.rcWork.top + monitor.rcWork.bottom, 1);
+    EXPECT_NEAR(window.left + window.right, screen.left + screen.right, 1) << "centred on the screen";
+    EXPECT_NEAR(window.top + window.bottom, screen.top + screen.bottom, 1);
     EXPECT_FALSE(m_pDlg->m_bBlinkActive) << "showing does not start the blink";
 }
 
