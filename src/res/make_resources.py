@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
-"""Draws the prompt's three icons and makes the launch chime; both outputs are committed.
+"""Draws the program's icons and makes the launch chime; the outputs are committed.
 
     python3 src/res/make_resources.py      (from the project root, or anywhere)
 
-The icons are 32 x 32 pixels in the 16 standard colours with a transparency mask: a camera lens
-set in a horizontal grey bar, open (idle), half closed (alternate) and open with a sparkle
-(starting). The chime is PCM, mono, 11025 samples per second, 8 bits, 1839 samples: two bell-like
-notes, a fifth apart, fading out. Everything is computed, so every run writes the same bytes.
+The prompt's icons are 32 x 32 pixels in the 16 standard colours with a transparency mask: a
+camera lens set in a horizontal grey bar, open (idle), half closed (alternate) and open with a
+sparkle (starting). The application icon is a small camera with a green "ready" light, as 32 x 32
+and 16 x 16 images in 16 colours and a 48 x 48 image in 256 colours. The chime is PCM, mono, 11025
+samples per second, 8 bits, 1839 samples: two bell-like notes, a fifth apart, fading out.
+Everything is computed, so every run writes the same bytes.
 """
 import math
 import os
@@ -21,7 +23,7 @@ PALETTE = [
     (0x80, 0x80, 0x80), (0xFF, 0x00, 0x00), (0x00, 0xFF, 0x00), (0xFF, 0xFF, 0x00),
     (0x00, 0x00, 0xFF), (0xFF, 0x00, 0xFF), (0x00, 0xFF, 0xFF), (0xFF, 0xFF, 0xFF),
 ]
-BLACK, DARK_BLUE, LIGHT_GREY, DARK_GREY, YELLOW, WHITE = 0, 4, 7, 8, 11, 15
+BLACK, DARK_BLUE, LIGHT_GREY, DARK_GREY, GREEN, YELLOW, WHITE = 0, 4, 7, 8, 10, 11, 15
 CLEAR = None  # transparent
 SIZE = 32
 CENTRE = 15.5
@@ -81,23 +83,48 @@ def draw_sparkle(img):
         img[y][x] = YELLOW
 
 
-def ico_bytes(img):
-    """A one-image .ico: 32 x 32, 4 bits per pixel, colour rows then mask rows, bottom-up."""
+def image_bytes(img, palette, bits):
+    """One icon image: header, palette, colour rows then mask rows, bottom-up, rows padded to 4 bytes."""
+    size = len(img)
+    per_byte = 8 // bits
+    colour_row_bytes = (size * bits // 8 + 3) & ~3
+    mask_row_bytes = ((size + 7) // 8 + 3) & ~3
     colour_rows = b""
     mask_rows = b""
-    for y in reversed(range(SIZE)):
+    for y in reversed(range(size)):
         row = img[y]
-        nibbles = [0 if p is CLEAR else p for p in row]
-        colour_rows += bytes((nibbles[x] << 4) | nibbles[x + 1] for x in range(0, SIZE, 2))
-        bits = 0
-        for x in range(SIZE):
-            bits = (bits << 1) | (1 if row[x] is CLEAR else 0)
-        mask_rows += bits.to_bytes(4, "big")
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
-    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 4, 0, len(colour_rows) + len(mask_rows), 0, 0, 16, 0)
-    image = header + palette + colour_rows + mask_rows
-    directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", SIZE, SIZE, 16, 0, 1, 4, len(image), 22)
-    return directory + image
+        indexes = [0 if p is CLEAR else p for p in row]
+        packed = bytearray()
+        for x in range(0, size, per_byte):
+            value = 0
+            for i in range(per_byte):
+                value = (value << bits) | indexes[x + i]
+            packed.append(value)
+        colour_rows += bytes(packed) + b"\0" * (colour_row_bytes - len(packed))
+        bits_of_mask = 0
+        for x in range(size):
+            bits_of_mask = (bits_of_mask << 1) | (1 if row[x] is CLEAR else 0)
+        mask = bits_of_mask.to_bytes((size + 7) // 8, "big")
+        mask_rows += mask + b"\0" * (mask_row_bytes - len(mask))
+    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, bits, 0, len(colour_rows) + len(mask_rows), 0, 0,
+                         len(palette), 0)
+    return header + table + colour_rows + mask_rows
+
+
+def ico_bytes(images):
+    """An .ico of (picture, palette, bits per pixel) images."""
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    bodies = b""
+    for img, palette, bits in images:
+        body = image_bytes(img, palette, bits)
+        size = len(img)
+        colours = len(palette) if len(palette) < 256 else 0
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, colours, 0, 1, bits, len(body), offset)
+        offset += len(body)
+        bodies += body
+    return directory + bodies
 
 
 def icons():
@@ -115,6 +142,53 @@ def icons():
     draw_open_lens(starting)
     draw_sparkle(starting)
     return {"idle": idle, "alternate": alternate, "starting": starting}
+
+
+# 256 colours: the 16 standard ones, then ramps of grey, blue and green for the larger image.
+GREY_RAMP = 16       # 64 greys from black to white
+BLUE_RAMP = 80       # 64 blues from dark to light
+GREEN_RAMP = 144     # 64 greens from dark to light
+PALETTE_256 = (PALETTE
+               + [(round(255 * i / 63),) * 3 for i in range(64)]
+               + [(round(40 * i / 63), round(90 * i / 63), round(60 + 195 * i / 63)) for i in range(64)]
+               + [(round(30 * i / 63), round(80 + 175 * i / 63), round(30 * i / 63)) for i in range(64)]
+               + [(0, 0, 0)] * 48)
+assert len(PALETTE_256) == 256
+
+
+def app_icon(size, shaded):
+    """A camera: a dark body with a viewfinder hump, a lens with a blue iris, a green ready light.
+    shaded: use the 256-colour ramps for smooth shading, else the 16 standard colours."""
+    s = size / 32.0
+    img = [[CLEAR] * size for _ in range(size)]
+    cx, cy = (size - 1) / 2.0, 17.5 * s
+
+    def grey(level):  # level 0..1
+        return GREY_RAMP + round(63 * level) if shaded else (DARK_GREY if level < 0.6 else LIGHT_GREY)
+
+    for y in range(size):
+        for x in range(size):
+            body = 2 * s <= x < 30 * s and 9 * s <= y < 28 * s
+            hump = 10 * s <= x < 22 * s and 5 * s <= y < 9 * s
+            if body or hump:
+                edge = (x < 3 * s or x >= 29 * s or y < 10 * s or y >= 27 * s) if body else (y < 6 * s)
+                img[y][x] = BLACK if edge else grey(0.35 + 0.25 * (1 - y / size))
+            d = math.hypot(x - cx, y - cy)
+            if d <= 8.5 * s:
+                img[y][x] = BLACK
+            if d <= 7.0 * s:
+                img[y][x] = grey(0.85) if shaded else LIGHT_GREY
+            if d <= 5.5 * s:
+                img[y][x] = BLUE_RAMP + round(20 + 43 * (1 - d / (5.5 * s))) if shaded else DARK_BLUE
+            if d <= 2.5 * s:
+                img[y][x] = BLACK
+    # A highlight on the lens and the green ready light on the body's top right.
+    hx, hy = round(cx - 2 * s), round(cy - 2 * s)
+    img[hy][hx] = WHITE
+    for y in range(round(11 * s), round(11 * s) + max(2, round(3 * s))):
+        for x in range(round(24 * s), round(24 * s) + max(2, round(3 * s))):
+            img[y][x] = (GREEN_RAMP + 63) if shaded else GREEN
+    return img
 
 
 def chime_samples(count=1839, rate=11025):
@@ -146,7 +220,10 @@ def wave_bytes(samples, rate=11025):
 def main():
     for name, img in icons().items():
         with open(os.path.join(HERE, "icons", name + ".ico"), "wb") as f:
-            f.write(ico_bytes(img))
+            f.write(ico_bytes([(img, PALETTE, 4)]))
+    with open(os.path.join(HERE, "icons", "lumora_ready.ico"), "wb") as f:
+        f.write(ico_bytes([(app_icon(32, False), PALETTE, 4), (app_icon(16, False), PALETTE, 4),
+                           (app_icon(48, True), PALETTE_256, 8)]))
     with open(os.path.join(HERE, "launch.wav"), "wb") as f:
         f.write(wave_bytes(chime_samples()))
 
