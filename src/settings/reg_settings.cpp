@@ -136,7 +136,9 @@ BOOL CRegSettings::CreateKeyChain() const
 HRESULT WriteFootmark()
 {
     char path[MAX_PATH + 1] = {};
-    if (::GetModuleFileNameA(AfxGetInstanceHandle(), path, MAX_PATH) == 0)
+    const DWORD length = ::GetModuleFileNameA(AfxGetInstanceHandle(), path, MAX_PATH);
+    // A path that fills the whole buffer may have been cut short: no footmark beats a wrong one.
+    if (length == 0 || length >= MAX_PATH)
         return E_FAIL;
     CRegSettings ready;
     ready.Set(SettingsCompany, SettingsProduct, ReadyComponent);

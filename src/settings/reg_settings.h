@@ -35,7 +35,7 @@ private:
 };
 
 // Records the program's own path as the value "Footmark" of the Ready key: S_OK, or E_FAIL when the
-// path is unknown (nothing is written) or the value could not be stored.
+// path is unknown or longer than MAX_PATH (nothing is written) or the value could not be stored.
 HRESULT WriteFootmark();
 
 // FALSE when the Config value "NoCUIL" is present and non-zero: the UI component library is not to
