@@ -1,57 +1,122 @@
-// The application object: start-up and the one object of the program.
+// The application object: the start-up sequence, the arbitration between instances, and the end.
 #include "app/ready_app.h"
 
+#include "app/ready_command_line_info.h"
 #include "devices/firmware_events.h"
 #include "events/event_wnd.h"
+#include "events/instance_marker.h"
 #include "framework/afx_helpers.h"
-#include "prompt/prompt_dlg.h"
 #include "res/resource.h"
+#include "settings/reg_settings.h"
 
 namespace {
 
 CReadyApp theApp;
 
-HICON LoadIconGroup(UINT id)
+const DWORD QuitWaitMs = 2000;
+
+// The running instance's main window: the first top-level window, from the top of the Z order,
+// that carries the mark. A window that is gone by the time it is looked at ends the walk with
+// nothing found, and *pVanished says so.
+HWND FindRunningInstance(bool* pVanished)
 {
-    const char* name = MAKEINTRESOURCEA(id);
-    return ::LoadIconA(AfxFindResourceHandle(name, RT_GROUP_ICON), name);
+    *pVanished = false;
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        if (!::IsWindow(hWnd)) {
+            *pVanished = true;
+            return NULL;
+        }
+        if (::GetPropA(hWnd, InstanceMutexName) == RunningInstanceMark)
+            return hWnd;
+    }
+    return NULL;
 }
 
-// The built-in launch target: the capture application at its default place, presented with the
-// program's own icons and texts.
-void UseBuiltInLaunchTarget(CEventWnd& wnd)
+bool Holds(DWORD waitResult)
 {
-    wnd.m_strAppPath = "C:\\Program Files\\Vexa\\Lumora\\Ostrivo.exe";
-    CString name;
-    name.LoadString(IDS_DEFAULT_APP_NAME);
-    wnd.m_strStartingText.Format(IDS_STARTING, name);
-    wnd.m_strPromptText.Format(IDS_PRESS_AGAIN, name);
-    wnd.m_strFailureText.Format(IDS_LAUNCH_FAILED, name);
-    const HICON hIdle = LoadIconGroup(IDI_IDLE);
-    const HICON hAlternate = LoadIconGroup(IDI_ALTERNATE);
-    const HICON hStarting = LoadIconGroup(IDI_STARTING);
-    wnd.m_pPromptDlg->SetIcons(hIdle, hAlternate, hStarting);
+    return waitResult == WAIT_OBJECT_0 || waitResult == WAIT_ABANDONED;
 }
 
 }  // namespace
+
+BOOL AppReleaseInstanceMutex()
+{
+    return theApp.ReleaseInstanceMutex();
+}
 
 CUiComponents& AppUiComponents()
 {
     return theApp.m_uiComponents;
 }
 
+BOOL CReadyApp::ArbitrateInstance(BOOL bKill)
+{
+    const DWORD first = ::WaitForSingleObject(m_hInstanceMutex, 0);
+    if (first == WAIT_FAILED)
+        return FALSE;
+    // Created here, free, or left by an instance that ended without releasing it.
+    if (Holds(first))
+        return TRUE;
+
+    // Another instance holds it: ask the one that shows its mark to quit, and wait for the mutex.
+    bool vanished = false;
+    const HWND hRunning = FindRunningInstance(&vanished);
+    if (vanished)
+        return FALSE;
+    DWORD waitMs = bKill ? 0 : QuitWaitMs;
+    if (hRunning != NULL) {
+        if (!::PostMessageA(hRunning, WM_READY_QUIT, 0, 0) || bKill)
+            return FALSE;
+        waitMs = QuitWaitMs;
+    }
+    return Holds(::WaitForSingleObject(m_hInstanceMutex, waitMs));
+}
+
 BOOL CReadyApp::InitInstance()
 {
-    // The two sources of button events: the firmware service first, then the capture driver.
-    LoadFirmwareLibrary();
+    CReadyCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+
+    m_hInstanceMutex = ::CreateMutexA(NULL, TRUE, InstanceMutexName);
+    if (m_hInstanceMutex == NULL)
+        return FALSE;
+    if (!ArbitrateInstance(cmdInfo.m_bKill))
+        return FALSE;
+    // "KILL" only ends the running instance, whether or not there was one.
+    if (cmdInfo.m_bKill)
+        return FALSE;
+
+    if (!AfxOleInit()) {
+        AfxMessageBox(IDS_OLE_INIT_FAILED, MB_OK, static_cast<UINT>(-1));
+        return FALSE;
+    }
+    AfxEnableControlContainer();
+
+    // The two sources of button events; one of them is enough.
+    const BOOL firmwareLoaded = LoadFirmwareLibrary();
     const BOOL driverLoaded = m_driver.Load();
+    if (!firmwareLoaded && !driverLoaded) {
+        AfxMessageBox(IDS_COMPONENTS_MISSING, MB_ICONHAND, static_cast<UINT>(-1));
+        return FALSE;
+    }
+    Enable3dControls();
+
+    if (!UiComponentsAllowed())
+        m_uiComponents.Disable();
+    WriteFootmark();
 
     // The hidden main window keeps the program resident; its destruction ends the program.
     CEventWnd* pMainWnd = new CEventWnd;
     m_pMainWnd = pMainWnd;
     pMainWnd->ShowWindow(SW_HIDE);
-    pMainWnd->UpdateWindow();
-    UseBuiltInLaunchTarget(*pMainWnd);
+    ::UpdateWindow(pMainWnd->m_hWnd);
+
+    pMainWnd->ResolveAppPath(cmdInfo.m_strPath);
+    pMainWnd->ResolveSilent(cmdInfo.m_bSilent);
+    pMainWnd->LoadPresentation();
+
+    // From now on a newer instance finds this one.
+    ::SetPropA(pMainWnd->m_hWnd, InstanceMutexName, RunningInstanceMark);
 
     if (driverLoaded)
         m_driver.Open(pMainWnd->m_hWnd);
@@ -61,5 +126,16 @@ BOOL CReadyApp::InitInstance()
 int CReadyApp::ExitInstance()
 {
     FreeFirmwareLibrary();
+    ReleaseInstanceMutex();
     return CWinApp::ExitInstance();
+}
+
+BOOL CReadyApp::ReleaseInstanceMutex()
+{
+    if (m_hInstanceMutex != NULL) {
+        ::ReleaseMutex(m_hInstanceMutex);
+        ::CloseHandle(m_hInstanceMutex);
+        m_hInstanceMutex = NULL;
+    }
+    return TRUE;
 }

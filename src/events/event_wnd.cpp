@@ -4,6 +4,7 @@
 #include "devices/firmware_events.h"
 #include "events/about_keys.h"
 #include "events/event_decision.h"
+#include "events/instance_marker.h"
 #include "framework/afx_helpers.h"
 #include "prompt/prompt_dlg.h"
 #include "res/resource.h"
@@ -50,10 +51,48 @@ BOOL CEventWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
     case WM_FIRMWARE_EVENT:
         *pResult = OnFirmwareEvent(wParam, lParam);
         return TRUE;
+    case WM_READY_QUIT:
+        *pResult = OnReadyQuit(wParam, lParam);
+        return TRUE;
+    case WM_DESTROY:
+        OnDestroy();
+        return TRUE;
     }
     // The frame window's handlers are not used: what this map does not name goes to the plain
     // window's map, and from there to the default processing.
     return CWnd::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+// A newer instance takes over: this one gives up its mark and its hold of the instance mutex at
+// once, so that the newer one may go on as soon as it can, and then ends.
+LRESULT CEventWnd::OnReadyQuit(WPARAM, LPARAM)
+{
+    if (::GetPropA(m_hWnd, InstanceMutexName) == RunningInstanceMark) {
+        ::SetPropA(m_hWnd, InstanceMutexName, QuittingInstanceMark);
+        ::RemovePropA(m_hWnd, InstanceMutexName);
+        AppReleaseInstanceMutex();
+    } else {
+        ::RemovePropA(m_hWnd, InstanceMutexName);
+    }
+    StopLaunchTimer();
+    DestroyWindow();
+    return 0x12345678;
+}
+
+// Whatever destroys the main window, it stops being the running instance's.
+void CEventWnd::OnDestroy()
+{
+    ::RemovePropA(m_hWnd, InstanceMutexName);
+    CWnd::OnDestroy();
+    StopLaunchTimer();
+}
+
+void CEventWnd::StopLaunchTimer()
+{
+    if (!m_bLaunching)
+        return;
+    KillTimer(IDT_LAUNCH);
+    m_bLaunching = FALSE;
 }
 
 LRESULT CEventWnd::OnCapEvent(WPARAM wParam, LPARAM)

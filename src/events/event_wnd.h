@@ -36,6 +36,13 @@ public:
     // The launch timer's callback: the prompt is hidden once, IDT_LAUNCH after the launch.
     static void CALLBACK LaunchTimerProc(HWND hWnd, UINT message, UINT_PTR nIDEvent, DWORD dwTime);
 
+    // What to launch, whether silently, and how the prompt presents it: once, at start-up, from the
+    // command line, the settings, the capture application's class registration and the built-in
+    // defaults. All three return TRUE.
+    BOOL ResolveAppPath(const CString& cmdPath);
+    BOOL ResolveSilent(BOOL cmdSilent);
+    BOOL LoadPresentation();
+
     // Asks the firmware service for this window's events: FALSE without a call handle, when already
     // registered, or when the service refuses.
     BOOL RegisterFirmwareEvents();
@@ -60,6 +67,9 @@ protected:
 private:
     LRESULT OnCapEvent(WPARAM wParam, LPARAM lParam);
     LRESULT OnFirmwareEvent(WPARAM wParam, LPARAM lParam);
+    LRESULT OnReadyQuit(WPARAM wParam, LPARAM lParam);
+    void OnDestroy();
+    void StopLaunchTimer();
     LRESULT OnButtonEvent(ButtonEvent event);
     CString PromptOrAboutText() const;
 };

@@ -3,6 +3,7 @@
 //   AfxMessageBox          a message box with a text from the string table
 //   AfxFindResourceHandle  the module that holds a resource
 //   AfxOleInit             COM and OLE for the application's thread, ended when the program ends
+//   AfxEnableControlContainer  COM controls in dialogs
 #pragma once
 
 #include "framework/win32.h"
@@ -26,3 +27,7 @@ HINSTANCE AfxFindResourceHandle(const char* lpszName, const char* lpszType);
 // ExitInstance (AfxOleTerm, called by AfxWinMain).
 BOOL AfxOleInit();
 void AfxOleTerm();
+
+// Lets dialogs hold COM controls. This framework's dialogs hold none, so there is nothing to do;
+// a program that calls it states that it would allow them.
+inline void AfxEnableControlContainer() {}

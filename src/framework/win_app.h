@@ -37,6 +37,10 @@ public:
     // Hands the arguments of the command line, as the C runtime split them, to rCmdInfo.ParseParam.
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
 
+    // Three-dimensional dialog controls: the platform's own look since Windows 95, so nothing is
+    // left to switch on. TRUE.
+    BOOL Enable3dControls() { return TRUE; }
+
     HINSTANCE m_hInstance;
     CWnd* m_pMainWnd = nullptr;  // the main window; its destruction ends the message loop
     DWORD m_nThreadID;           // the thread that runs the message loop

@@ -1,0 +1,19 @@
+// How instances of the program find each other: the named mutex that the running instance holds,
+// and the window property, of the same name and value 1, on its main window.
+#pragma once
+
+#include "framework/win32.h"
+
+const char* const InstanceMutexName = "Vexa Lumora Kivrel";
+
+// The value of the property on the running instance's main window.
+const HANDLE RunningInstanceMark = reinterpret_cast<HANDLE>(1);
+// The value it takes for the instant before it is removed, when the instance quits.
+const HANDLE QuittingInstanceMark = reinterpret_cast<HANDLE>(-1);
+
+// Asked of the running instance's main window by a newer instance: quit. wParam and lParam are 0.
+const UINT WM_READY_QUIT = WM_USER + 100;
+
+// Gives up one hold of the application's instance mutex. Defined with the application object, so
+// that the main window reaches it without knowing the application's class.
+BOOL AppReleaseInstanceMutex();
