@@ -14,6 +14,8 @@ namespace {
 const wchar_t* const StringType = MAKEINTRESOURCEW(6);
 const wchar_t* const DialogType = MAKEINTRESOURCEW(5);
 const wchar_t* const IconGroupType = MAKEINTRESOURCEW(14);
+const wchar_t* const VersionType = MAKEINTRESOURCEW(16);
+const wchar_t* const ManifestType = MAKEINTRESOURCEW(24);
 
 const WORD English = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 const WORD Japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
@@ -173,8 +175,11 @@ TEST_F(ProgramFile, EveryTextInEnglishAndJapanese)
         { 102, L"Press down to start %s!!", L"さらにボタンを押すと\n%s を起動します" },
         { 103, L"%s is starting...", L"%s の起動中です\nしばらくお待ちください" },
         { 104, about.c_str(), about.c_str() },
+        { 105, L"Some required components may be busy or missing.", L"必要な DLL が見つかりません。" },
         { 106, L"Lumora", L"Lumora" },
         { 107, L"Failed to launch %s.", L"%s の起動に\n失敗しました" },
+        { 108, L"Failed to initialize OLE. Check that the version of the OLE library is correct.",
+          L"OLE の初期化に失敗しました。OLE ﾗｲﾌﾞﾗﾘが正しいﾊﾞｰｼﾞｮﾝのものか確認してください。 " },
     };
     for (const auto& s : strings) {
         EXPECT_EQ(String(s.id, English), s.english) << "string " << s.id << " in English";
@@ -258,5 +263,68 @@ TEST_F(ProgramFile, PromptIconsAreOne32By32SixteenColourImageEachStoredOnceInJap
         WORD bitCount;
         std::memcpy(&bitCount, &dir[12], 2);
         EXPECT_EQ(bitCount, 4);
+    }
+}
+
+TEST_F(ProgramFile, ApplicationIconHasItsThreeImages)
+{
+    const std::vector<BYTE> dir = Resource(IconGroupType, MAKEINTRESOURCEW(128), English);
+    ASSERT_EQ(dir.size(), 6u + 3 * 14u);
+    EXPECT_EQ(dir[4], 3) << "three images";
+    const struct {
+        BYTE size;
+        BYTE colours;
+        WORD bits;
+    } images[] = { { 32, 16, 4 }, { 16, 16, 4 }, { 48, 0, 8 } };
+    for (int i = 0; i < 3; ++i) {
+        const BYTE* entry = &dir[6 + 14 * i];
+        WORD bits;
+        std::memcpy(&bits, entry + 6, 2);
+        EXPECT_EQ(entry[0], images[i].size) << "image " << i;
+        EXPECT_EQ(entry[1], images[i].size) << "image " << i;
+        EXPECT_EQ(entry[2], images[i].colours) << "image " << i << ": 0 stands for 256";
+        EXPECT_EQ(bits, images[i].bits) << "image " << i;
+    }
+}
+
+TEST_F(ProgramFile, VersionRecordAndManifest)
+{
+    const std::vector<BYTE> version = Resource(VersionType, MAKEINTRESOURCEW(1), English);
+    ASSERT_GE(version.size(), 92u);
+    // VS_VERSIONINFO: length, value length, type, L"VS_VERSION_INFO", padding, VS_FIXEDFILEINFO.
+    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(&version[6])), L"VS_VERSION_INFO");
+    DWORD fixed[4];
+    std::memcpy(fixed, &version[40], sizeof fixed);
+    EXPECT_EQ(fixed[0], 0xFEEF04BDu) << "the fixed record's signature";
+    EXPECT_EQ(fixed[2], 0x00030000u) << "file version 3.0";
+    EXPECT_EQ(fixed[3], 0x00000000u) << "file version .0.0";
+
+    const std::vector<BYTE> manifest = Resource(ManifestType, MAKEINTRESOURCEW(1), English);
+    const std::string text(manifest.begin(), manifest.end());
+    EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
+    EXPECT_NE(text.find("supportedOS"), std::string::npos);
+    EXPECT_EQ(text.find("dpiAware"), std::string::npos) << "not DPI aware";
+}
+
+TEST_F(ProgramFile, EveryIconImageBelongsToOneGroupInOneLanguage)
+{
+    std::vector<WORD> images;
+    for (WORD group : { 128, 130, 131, 132 }) {
+        for (WORD language : Languages(IconGroupType, MAKEINTRESOURCEW(group))) {
+            const std::vector<BYTE> dir = Resource(IconGroupType, MAKEINTRESOURCEW(group), language);
+            for (size_t entry = 6; entry + 14 <= dir.size(); entry += 14) {
+                WORD image;
+                std::memcpy(&image, &dir[entry + 12], 2);
+                images.push_back(image);
+            }
+        }
+    }
+    ASSERT_EQ(images.size(), 6u);
+    for (size_t i = 0; i < images.size(); ++i) {
+        SCOPED_TRACE("icon image " + std::to_string(images[i]));
+        EXPECT_EQ(Languages(MAKEINTRESOURCEW(3), MAKEINTRESOURCEW(images[i])).size(), 1u)
+            << "an image number in two languages: a group would show another group's picture";
+        for (size_t j = i + 1; j < images.size(); ++j)
+            EXPECT_NE(images[i], images[j]) << "two groups share an image";
     }
 }

@@ -1,25 +1,292 @@
-// The program as a user starts it: resident with its hidden main window, ended by a close request.
+// The program as users start it, in processes of its own: resident with a marked hidden window,
+// one instance at a time (a newer one replaces the running one, "KILL" only ends it), the failure
+// box when no library is there, and the end by a close request.
 #include "child_process.h"
 #include "poll.h"
+#include "registry_sandbox.h"
 #include "top_level_window.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
-TEST(Program, RunsResidentWithAHiddenToolWindowAndEndsOnClose)
+namespace {
+
+const char* const InstanceName = "Vexa Lumora Kivrel";
+const std::string Suite = "Software\\Vexa Corporation";
+const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
+const std::string Ready = Suite + "\\Lumora\\Ready";
+
+struct Search {
+    DWORD processId;  // 0: any process
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectMarked(HWND hWnd, LPARAM lParam)
 {
-    ChildProcess program;
-    ASSERT_TRUE(program.Start("\"" + ProgramBeside("LumoraReady.exe") + "\""));
-    HWND hMain = NULL;
-    ASSERT_TRUE(WaitUntil([&] { return (hMain = FindTopLevelWindow(program.Id(), "Lumora Ready", WindowKind::NotDialog)) != NULL; }, 10000));
+    Search& search = *reinterpret_cast<Search*>(lParam);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hWnd, &owner);
+    if ((search.processId == 0 || owner == search.processId)
+        && ::GetPropA(hWnd, InstanceName) == reinterpret_cast<HANDLE>(1))
+        search.found.push_back(hWnd);
+    return TRUE;
+}
+
+// The top-level windows that carry the running instance's mark.
+std::vector<HWND> MarkedWindows(DWORD processId = 0)
+{
+    Search search = { processId, {} };
+    ::EnumWindows(CollectMarked, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+BOOL CALLBACK CountTitled(HWND hWnd, LPARAM lParam)
+{
+    char title[32] = {};
+    ::GetWindowTextA(hWnd, title, sizeof title);
+    if (std::string(title) == "Lumora Ready")
+        ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+int WindowsTitledLumoraReady()
+{
+    int count = 0;
+    ::EnumWindows(CountTitled, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+bool InstanceMutexExists()
+{
+    HANDLE hMutex = ::OpenMutexA(SYNCHRONIZE, FALSE, InstanceName);
+    if (hMutex != NULL)
+        ::CloseHandle(hMutex);
+    return hMutex != NULL;
+}
+
+std::string DialogText(HWND hDialog)
+{
+    char text[256] = {};
+    ::GetDlgItemTextA(hDialog, 1000, text, sizeof text);
+    return text;
+}
+
+// Each test starts with no instance, no settings of the suite, and both library stand-ins registered.
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(MarkedWindows().empty()) << "an instance is running already";
+        RemoveSuiteKeys();
+        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", ProgramBeside("VexaCap.dll"));
+        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", ProgramBeside("vxbios.dll"));
+    }
+    void TearDown() override
+    {
+        m_processes.clear();  // each ends the process it started, if it still runs
+        EXPECT_TRUE(WaitUntil([] { return !InstanceMutexExists(); }, 10000)) << "an instance outlived its test";
+        RemoveSuiteKeys();
+    }
+    static void RemoveSuiteKeys()
+    {
+        RemoveKeyTree(HKEY_CURRENT_USER, Suite);
+        RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
+    }
+
+    ChildProcess& Start(const std::string& arguments = "")
+    {
+        m_processes.push_back(std::make_unique<ChildProcess>());
+        m_processes.back()->Start("\"" + ProgramBeside("LumoraReady.exe") + "\" " + arguments);
+        return *m_processes.back();
+    }
+    static HWND WaitForMarkedWindow(const ChildProcess& process)
+    {
+        std::vector<HWND> marked;
+        WaitUntil([&] { return !(marked = MarkedWindows(process.Id())).empty(); }, 10000);
+        return marked.empty() ? NULL : marked.front();
+    }
+    static bool Press(const std::string& arguments)
+    {
+        ChildProcess press;
+        return press.Start("\"" + ProgramBeside("press.exe") + "\" " + arguments) && press.WaitForExit(10000)
+               && press.ExitCode() == 0;
+    }
+    static HWND WaitForShownPrompt(const ChildProcess& process)
+    {
+        HWND hPrompt = NULL;
+        WaitUntil([&] {
+            hPrompt = FindTopLevelWindow(process.Id(), "Lumora Ready", WindowKind::Dialog);
+            return hPrompt != NULL && ::IsWindowVisible(hPrompt);
+        }, 10000);
+        return hPrompt;
+    }
+
+    std::vector<std::unique_ptr<ChildProcess>> m_processes;
+};
+
+}  // namespace
+
+TEST_F(Program, RunsResidentWithAMarkedHiddenToolWindowAndEndsOnClose)
+{
+    ChildProcess& program = Start();
+    const HWND hMain = WaitForMarkedWindow(program);
+    ASSERT_NE(hMain, (HWND)NULL);
 
     EXPECT_FALSE(::IsWindowVisible(hMain));
     EXPECT_TRUE(::GetWindowLongA(hMain, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-    EXPECT_FALSE(program.WaitForExit(0));
 
     ::PostMessageA(hMain, WM_CLOSE, 0, 0);
-
     ASSERT_TRUE(program.WaitForExit(10000));
     EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+TEST_F(Program, StartLeavesItsPathAsTheFootmark)
+{
+    ASSERT_NE(WaitForMarkedWindow(Start()), (HWND)NULL);
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    ASSERT_TRUE(ReadValue(HKEY_CURRENT_USER, Ready, "Footmark", &type, &data));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(::lstrcmpiA(reinterpret_cast<const char*>(data.data()), ProgramBeside("LumoraReady.exe").c_str()), 0)
+        << reinterpret_cast<const char*>(data.data());
+}
+
+TEST_F(Program, SecondStartReplacesTheFirstAndReadsItsOwnSettings)
+{
+    ChildProcess& first = Start();
+    ASSERT_NE(WaitForMarkedWindow(first), (HWND)NULL);
+    ASSERT_TRUE(Press("prompt"));
+    ASSERT_NE(WaitForShownPrompt(first), (HWND)NULL);
+    PutString(HKEY_CURRENT_USER, Ready, "AppPath", "C:\\Elsewhere\\Foo.exe");
+
+    ChildProcess& second = Start();
+
+    ASSERT_TRUE(first.WaitForExit(10000)) << "the first instance quits";
+    EXPECT_EQ(first.ExitCode(), 0u);
+    ASSERT_NE(WaitForMarkedWindow(second), (HWND)NULL);
+    EXPECT_FALSE(second.WaitForExit(0));
+    ASSERT_TRUE(Press("prompt"));
+    const HWND hPrompt = WaitForShownPrompt(second);
+    ASSERT_NE(hPrompt, (HWND)NULL);
+    EXPECT_EQ(DialogText(hPrompt), "Press down to start Foo.exe!!") << "the second read the settings afresh";
+}
+
+TEST_F(Program, KillEndsTheRunningInstanceAndItself)
+{
+    ChildProcess& running = Start();
+    ASSERT_NE(WaitForMarkedWindow(running), (HWND)NULL);
+
+    ChildProcess& kill = Start("/KILL");
+
+    ASSERT_TRUE(kill.WaitForExit(10000));
+    ASSERT_TRUE(running.WaitForExit(10000));
+    EXPECT_TRUE(MarkedWindows().empty());
+    EXPECT_TRUE(WaitUntil([] { return !InstanceMutexExists(); }, 10000)) << "no instance runs afterwards";
+}
+
+TEST_F(Program, KillWithNothingRunningShowsNothingAndWritesNothing)
+{
+    ChildProcess& kill = Start("-kill");
+    ASSERT_TRUE(kill.WaitForExit(10000));
+    EXPECT_EQ(kill.ExitCode(), 0u);
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    EXPECT_FALSE(ReadValue(HKEY_CURRENT_USER, Ready, "Footmark", &type, &data));
+}
+
+TEST_F(Program, HardKilledInstanceLeavesAnAbandonedMutexAndTheNextStartGoesOnAtOnce)
+{
+    ChildProcess& killed = Start();
+    ASSERT_NE(WaitForMarkedWindow(killed), (HWND)NULL);
+    // Without another handle the mutex would go with the process instead of being abandoned.
+    HANDLE hKeep = ::OpenMutexA(SYNCHRONIZE, FALSE, InstanceName);
+    ASSERT_NE(hKeep, (HANDLE)NULL);
+    killed.Terminate();
+
+    ChildProcess& next = Start();
+    EXPECT_NE(WaitForMarkedWindow(next), (HWND)NULL);
+    ::CloseHandle(hKeep);
+}
+
+TEST_F(Program, MutexHeldWithoutAMarkedWindowMakesANewStartWaitAndEnd)
+{
+    ChildProcess holder;
+    ASSERT_TRUE(holder.Start("\"" + ProgramBeside("mutex_holder.exe") + "\" \"" + InstanceName + "\" 60000"));
+    ASSERT_TRUE(WaitUntil([] { return InstanceMutexExists(); }, 10000));
+
+    const DWORD started = ::GetTickCount();
+    ChildProcess& waiting = Start();
+    ASSERT_TRUE(waiting.WaitForExit(10000));
+    EXPECT_GE(::GetTickCount() - started, 1900u) << "it waited for the mutex";
+    EXPECT_TRUE(MarkedWindows().empty());
+
+    ChildProcess& killing = Start("/KILL");
+    ASSERT_TRUE(killing.WaitForExit(10000));
+    EXPECT_FALSE(holder.WaitForExit(0)) << "the holder is not affected";
+}
+
+TEST_F(Program, TenStartsAtOnceLeaveExactlyOneInstance)
+{
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        std::vector<ChildProcess*> starts;
+        for (int i = 0; i < 10; ++i)
+            starts.push_back(&Start());
+        int running = 0;
+        ASSERT_TRUE(WaitUntil([&] {
+            running = 0;
+            for (ChildProcess* start : starts)
+                running += start->WaitForExit(0) ? 0 : 1;
+            return running <= 1 && MarkedWindows().size() == static_cast<size_t>(running);
+        }, 30000));
+        EXPECT_EQ(running, 1);
+        EXPECT_EQ(MarkedWindows().size(), 1u);
+        EXPECT_EQ(WindowsTitledLumoraReady(), 2) << "the main window and its prompt, nothing else";
+
+        const std::vector<HWND> survivor = MarkedWindows();
+        if (!survivor.empty())
+            ::PostMessageA(survivor.front(), WM_CLOSE, 0, 0);
+        for (ChildProcess* start : starts)
+            EXPECT_TRUE(start->WaitForExit(10000));
+        m_processes.clear();
+    }
+}
+
+TEST_F(Program, NeitherLibraryShowsTheMissingComponentsBoxAndEnds)
+{
+    RemoveSuiteKeys();
+    ChildProcess& program = Start();
+    HWND hBox = NULL;
+    ASSERT_TRUE(WaitUntil([&] {
+        hBox = FindTopLevelWindow(program.Id(), "LumoraReady", WindowKind::Dialog);
+        return hBox != NULL && ::IsWindowVisible(hBox);
+    }, 10000));
+    char text[256] = {};
+    ::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof text);  // the text control of a message box
+    EXPECT_STREQ(text, "Some required components may be busy or missing.");
+    EXPECT_TRUE(MarkedWindows(program.Id()).empty());
+
+    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(program.WaitForExit(10000));
+    EXPECT_TRUE(MarkedWindows().empty());
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    EXPECT_FALSE(ReadValue(HKEY_CURRENT_USER, Ready, "Footmark", &type, &data)) << "a failed start writes nothing";
+}
+
+TEST_F(Program, OneLibraryAloneIsEnough)
+{
+    for (const char* only : { "vxbios.dll", "VexaCap.dll" }) {
+        SCOPED_TRACE(only);
+        RemoveSuiteKeys();
+        PutString(HKEY_LOCAL_MACHINE, SharedDlls, only, ProgramBeside(only));
+        ChildProcess& program = Start();
+        const HWND hMain = WaitForMarkedWindow(program);
+        ASSERT_NE(hMain, (HWND)NULL);
+        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(program.WaitForExit(10000));
+    }
 }

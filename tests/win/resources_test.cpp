@@ -90,7 +90,7 @@ TEST(LoadString, FormatWithAStringIdFillsItsOneArgument)
 // Run by its own test entry, in a process that Wine starts with a Japanese locale.
 TEST(JapaneseUi, JapaneseTableWhenTheProcessRunsInJapanese)
 {
-    ASSERT_EQ(::GetACP(), 932u) << "this test runs with LC_ALL=ja_JP.UTF-8";
+    ASSERT_EQ(::GetACP(), 932u) << "this test runs with a Japanese locale (LUMORA_WINE_LOCALE=ja_JP.UTF-8)";
 
     CString greeting;
     greeting.LoadString(IDS_TEST_GREETING);

@@ -1,0 +1,156 @@
+// What the program launches and how the prompt names it, from the real registry and resources.
+#include "child_process.h"
+#include "events/event_wnd.h"
+#include "program_test_app.h"
+#include "prompt/prompt_dlg.h"
+#include "registry_sandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const std::string Suite = "Software\\Vexa Corporation";
+const std::string Ready = Suite + "\\Lumora\\Ready";
+const std::string ClassRegistration = "Software\\CLASSES\\CLSID\\{3F1A6C20-5B7D-11D1-8E21-00A0C94D7A10}";
+
+std::wstring ToWide(const char* ansi)
+{
+    wchar_t wide[512] = {};
+    ::MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide, 512);
+    return wide;
+}
+
+class LaunchTarget : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RemoveKeys();
+        m_pWnd = new CEventWnd;
+    }
+    void TearDown() override
+    {
+        m_pWnd->DestroyWindow();
+        RemoveKeys();
+    }
+    static void RemoveKeys()
+    {
+        for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE }) {
+            RemoveKeyTree(root, Suite);
+            RemoveKeyTree(root, ClassRegistration);
+        }
+    }
+
+    // The whole start-up step: path, then presentation.
+    void Resolve(const char* cmdPath = "")
+    {
+        m_pWnd->ResolveAppPath(cmdPath);
+        m_pWnd->LoadPresentation();
+    }
+    std::string Path() const { return std::string(m_pWnd->m_strAppPath); }
+    std::string Prompt() const { return std::string(m_pWnd->m_strPromptText); }
+    const HICON* Icons() const { return m_pWnd->m_pPromptDlg->m_hIcons; }
+    bool BuiltInIcons() const
+    {
+        return Icons()[0] != NULL && Icons()[1] != NULL && Icons()[2] != NULL && Icons()[0] != Icons()[1]
+               && Icons()[1] != Icons()[2];
+    }
+
+    CEventWnd* m_pWnd = nullptr;
+};
+
+}  // namespace
+
+TEST_F(LaunchTarget, CommandLineThenPathThenClassRegistrationThenTheDefault)
+{
+    PutString(HKEY_LOCAL_MACHINE, Ready, "Path", "C:\\machine\\path.exe");
+    PutString(HKEY_CURRENT_USER, ClassRegistration + "\\LocalServer32", "", "C:\\class\\server.exe");
+    Resolve("C:\\command\\line.exe");
+    EXPECT_EQ(Path(), "C:\\command\\line.exe");
+    EXPECT_FALSE(m_pWnd->m_bUseShellIcon);
+    EXPECT_TRUE(BuiltInIcons());
+    const HINSTANCE hModule = ::GetModuleHandleA(NULL);
+    EXPECT_EQ(Icons()[IconIdle], ::LoadIconA(hModule, MAKEINTRESOURCEA(132)));
+    EXPECT_EQ(Icons()[IconAlternate], ::LoadIconA(hModule, MAKEINTRESOURCEA(130)));
+    EXPECT_EQ(Icons()[IconStarting], ::LoadIconA(hModule, MAKEINTRESOURCEA(131)));
+    EXPECT_EQ(Prompt(), "Press down to start Lumora!!") << "built-in texts whatever the program";
+    EXPECT_EQ(std::string(m_pWnd->m_strStartingText), "Lumora is starting...");
+    EXPECT_EQ(std::string(m_pWnd->m_strFailureText), "Failed to launch Lumora.");
+
+    m_pWnd->ResolveAppPath("");
+    EXPECT_EQ(Path(), "C:\\machine\\path.exe");
+
+    PutString(HKEY_CURRENT_USER, Ready, "Path", "");  // found per user, and empty: no path at all
+    m_pWnd->ResolveAppPath("");
+    EXPECT_EQ(Path(), "C:\\class\\server.exe");
+
+    RemoveKeys();
+    m_pWnd->ResolveAppPath("");
+    EXPECT_EQ(Path(), "C:\\Program Files\\Vexa\\Lumora\\Ostrivo.exe");
+    EXPECT_FALSE(m_pWnd->m_bUseShellIcon);
+}
+
+TEST_F(LaunchTarget, AppPathGivesTheProgramsOwnIconAndNameInEveryText)
+{
+    PutString(HKEY_CURRENT_USER, Ready, "AppPath", ProgramBeside("Ostrivo.exe"));
+    Resolve();
+    EXPECT_TRUE(m_pWnd->m_bUseShellIcon);
+    EXPECT_NE(Icons()[0], (HICON)NULL);
+    EXPECT_EQ(Icons()[1], Icons()[0]) << "one icon in all three slots";
+    EXPECT_EQ(Icons()[2], Icons()[0]);
+    EXPECT_EQ(Prompt(), "Press down to start Ostrivo.exe!!");
+    EXPECT_EQ(std::string(m_pWnd->m_strStartingText), "Ostrivo.exe is starting...");
+    EXPECT_EQ(std::string(m_pWnd->m_strFailureText), "Failed to launch Ostrivo.exe.");
+    EXPECT_EQ(m_pWnd->m_pPromptDlg->m_hCurrentIcon, (HICON)NULL) << "no icon is made current";
+}
+
+TEST_F(LaunchTarget, AppPathWithoutAShellIconKeepsTheBuiltInIconsAndTheFilesName)
+{
+    PutString(HKEY_CURRENT_USER, Ready, "AppPath", "C:\\nowhere\\Missing.exe");
+    Resolve();
+    EXPECT_TRUE(BuiltInIcons());
+    EXPECT_EQ(Prompt(), "Press down to start Missing.exe!!");
+}
+
+TEST_F(LaunchTarget, AppPathEndingInASeparatorGivesAnEmptyName)
+{
+    PutString(HKEY_CURRENT_USER, Ready, "AppPath", "C:\\nowhere\\");
+    Resolve();
+    EXPECT_EQ(Prompt(), "Press down to start !!");
+}
+
+TEST_F(LaunchTarget, SilentFromTheCommandLineOrThePerUserValueFirst)
+{
+    PutNumber(HKEY_CURRENT_USER, Ready, "Silent", 0);
+    m_pWnd->ResolveSilent(TRUE);
+    EXPECT_TRUE(m_pWnd->m_bSilent) << "the switch wins whatever the settings say";
+
+    PutNumber(HKEY_LOCAL_MACHINE, Ready, "Silent", 1);
+    m_pWnd->ResolveSilent(FALSE);
+    EXPECT_FALSE(m_pWnd->m_bSilent) << "a per-user 0 beats a machine-wide 1";
+
+    RemoveKeys();
+    PutNumber(HKEY_LOCAL_MACHINE, Ready, "Silent", 1);
+    m_pWnd->ResolveSilent(FALSE);
+    EXPECT_TRUE(m_pWnd->m_bSilent);
+
+    RemoveKeys();
+    m_pWnd->ResolveSilent(FALSE);
+    EXPECT_FALSE(m_pWnd->m_bSilent);
+}
+
+// Run by its own test entry, in a process that Wine starts with a Japanese locale.
+TEST_F(LaunchTarget, JapaneseTextsAndDoubleByteNamesUnderAJapaneseUi)
+{
+    ASSERT_EQ(::GetACP(), 932u) << "this test runs with a Japanese locale (LUMORA_WINE_LOCALE=ja_JP.UTF-8)";
+    Resolve();
+    EXPECT_EQ(ToWide(m_pWnd->m_strPromptText), L"さらにボタンを押すと\nLumora を起動します");
+    EXPECT_EQ(ToWide(m_pWnd->m_strStartingText), L"Lumora の起動中です\nしばらくお待ちください");
+    EXPECT_EQ(ToWide(m_pWnd->m_strFailureText), L"Lumora の起動に\n失敗しました");
+
+    // 表 and ソ end in the byte 0x5C, the backslash's.
+    PutString(HKEY_CURRENT_USER, Ready, "AppPath", "C:\\\x83\x5C\x83\x74\x83\x67\\\x95\x5C\x8E\xA6.exe");
+    Resolve();
+    EXPECT_EQ(ToWide(m_pWnd->m_strStartingText), L"表示.exe の起動中です\nしばらくお待ちください");
+}
