@@ -5,6 +5,7 @@
 //   visible and topmost, over 200 presses (each followed by a cancel)
 //   GDI objects held by the process before and after 10,000 erases of the button
 #include "events/event_wnd.h"
+#include "events/instance_marker.h"
 #include "framework/win_app.h"
 #include "message_pump.h"
 #include "prompt/prompt_dlg.h"
@@ -113,6 +114,11 @@ void MeasureEraseObjects(CEventWnd& wnd)
 CUiComponents& AppUiComponents()
 {
     return theBenchApp.m_uiComponents;
+}
+
+BOOL AppReleaseInstanceMutex()
+{
+    return TRUE;
 }
 
 int main()

@@ -1,0 +1,115 @@
+// startup_bench: how long a start takes, seen from another process.
+//
+//   start: from starting the program to its marked main window being there for others to find
+//   replacing start: from starting a second instance while one runs to the second's marked window
+//   the floor: the same start for a program that only creates a window and marks it
+// Each is the median of 20. The suite's library stand-ins are registered for the program, machine-
+// wide, while the benchmark runs.
+#include "child_process.h"
+#include "registry_sandbox.h"
+
+#include <algorithm>
+#include <stdio.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int Runs = 20;
+const std::string SharedDlls = "Software\\Vexa Corporation\\Shared Info\\Shared DLLs";
+
+struct Search {
+    DWORD processId;
+    const char* property;
+    HWND found;
+};
+
+BOOL CALLBACK FindMarked(HWND hWnd, LPARAM lParam)
+{
+    Search& search = *reinterpret_cast<Search*>(lParam);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hWnd, &owner);
+    if (owner != search.processId || ::GetPropA(hWnd, search.property) != reinterpret_cast<HANDLE>(1))
+        return TRUE;
+    search.found = hWnd;
+    return FALSE;
+}
+
+double Now()
+{
+    LARGE_INTEGER counter, frequency;
+    ::QueryPerformanceCounter(&counter);
+    ::QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Milliseconds from now until the process shows its marked window; a negative number if it did not
+// within 10 s. Looks every millisecond.
+double UntilMarked(const ChildProcess& process, const char* property, double started, HWND* pWindow)
+{
+    for (;;) {
+        Search search = { process.Id(), property, NULL };
+        ::EnumWindows(FindMarked, reinterpret_cast<LPARAM>(&search));
+        if (search.found != NULL) {
+            *pWindow = search.found;
+            return Now() - started;
+        }
+        if (Now() - started > 10000)
+            return -1;
+        ::Sleep(1);
+    }
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values[values.size() / 2];
+}
+
+void Close(ChildProcess& process, HWND hWnd)
+{
+    ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    process.WaitForExit(10000);
+}
+
+}  // namespace
+
+int main()
+{
+    PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", ProgramBeside("VexaCap.dll"));
+    PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", ProgramBeside("vxbios.dll"));
+    const std::string program = "\"" + ProgramBeside("LumoraReady.exe") + "\"";
+    const char* const mark = "Vexa Lumora Kivrel";
+
+    std::vector<double> starts, replacements, floors;
+    for (int run = 0; run < Runs; ++run) {
+        ChildProcess first;
+        double started = Now();
+        first.Start(program);
+        HWND hFirst = NULL;
+        starts.push_back(UntilMarked(first, mark, started, &hFirst));
+
+        ChildProcess second;
+        started = Now();
+        second.Start(program);
+        HWND hSecond = NULL;
+        replacements.push_back(UntilMarked(second, mark, started, &hSecond));
+        first.WaitForExit(10000);
+        Close(second, hSecond);
+
+        ChildProcess minimal;
+        started = Now();
+        minimal.Start("\"" + ProgramBeside("minimal_window.exe") + "\"");
+        HWND hMinimal = NULL;
+        floors.push_back(UntilMarked(minimal, "Minimal Bench Window", started, &hMinimal));
+        Close(minimal, hMinimal);
+    }
+    RemoveKeyTree(HKEY_LOCAL_MACHINE, "Software\\Vexa Corporation");
+    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
+
+    printf("start to marked main window, median of %d: %.1f ms (a program that only makes a window: %.1f ms)\n",
+           Runs, Median(starts), Median(floors));
+    printf("replacing start to its marked main window, median of %d: %.1f ms (the same floor: %.1f ms)\n", Runs,
+           Median(replacements), Median(floors));
+    return 0;
+}
