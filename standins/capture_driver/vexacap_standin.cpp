@@ -6,7 +6,7 @@
 // For tests: VEXACAP_STANDIN_RECORD names a file where every call adds a line;
 // VEXACAP_STANDIN_OPEN_RESULT makes "VC_Open" return that number (0: it fails, and delivers nothing).
 #include "press_link.h"
-#include "standin_record.h"
+#include "standin_library.h"
 
 namespace {
 
@@ -97,12 +97,5 @@ STANDIN_ENTRY(VC_GetCameraControlCapability)
 
 BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD reason, LPVOID reserved)
 {
-    if (reason == DLL_PROCESS_ATTACH) {
-        g_hInstance = hInstance;
-        ::DisableThreadLibraryCalls(hInstance);
-    } else if (reason == DLL_PROCESS_DETACH && reserved == NULL) {
-        // Unloaded while the process goes on: the press window's procedure goes with the library.
-        g_pressWindow.Destroy();
-    }
-    return TRUE;
+    return StandInDllMain(hInstance, reason, reserved, &g_hInstance, g_pressWindow);
 }

@@ -9,7 +9,7 @@
 // VXBIOS_STANDIN_BEGIN_RESULT and VXBIOS_STANDIN_REQUEST_RESULT make those entries return that
 // number (a refused request delivers nothing).
 #include "press_link.h"
-#include "standin_record.h"
+#include "standin_library.h"
 
 namespace {
 
@@ -64,12 +64,5 @@ extern "C" LONG WINAPI VXBIOS_CancelMessageReq(LONG call, LONG request)
 
 BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD reason, LPVOID reserved)
 {
-    if (reason == DLL_PROCESS_ATTACH) {
-        g_hInstance = hInstance;
-        ::DisableThreadLibraryCalls(hInstance);
-    } else if (reason == DLL_PROCESS_DETACH && reserved == NULL) {
-        // Unloaded while the process goes on: the press window's procedure goes with the library.
-        g_pressWindow.Destroy();
-    }
-    return TRUE;
+    return StandInDllMain(hInstance, reason, reserved, &g_hInstance, g_pressWindow);
 }

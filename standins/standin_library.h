@@ -1,5 +1,7 @@
-// The call record of a library stand-in: when the environment variable given names a file, each
-// call adds one line there, so that a test can see which entries were called, with what.
+// What the library stand-ins share: the call record (when the environment variable given names a
+// file, each call adds one line there, so that a test can see which entries were called, with
+// what), the results a test asks for, the window through which press.exe reaches them, and their
+// start and end.
 #pragma once
 
 #include <windows.h>
@@ -75,3 +77,17 @@ private:
     HINSTANCE m_hInstance = NULL;
     HWND m_hWnd = NULL;
 };
+
+// The stand-ins' DllMain: keeps the library's instance, and takes the press window away when the
+// library is unloaded while the process goes on (the window's procedure goes with the library).
+inline BOOL StandInDllMain(HINSTANCE hInstance, DWORD reason, LPVOID reserved, HINSTANCE* pInstance,
+                           PressWindow& pressWindow)
+{
+    if (reason == DLL_PROCESS_ATTACH) {
+        *pInstance = hInstance;
+        ::DisableThreadLibraryCalls(hInstance);
+    } else if (reason == DLL_PROCESS_DETACH && reserved == NULL) {
+        pressWindow.Destroy();
+    }
+    return TRUE;
+}
