@@ -26,7 +26,7 @@ HWND FindRunningInstance(bool* pVanished)
             *pVanished = true;
             return NULL;
         }
-        if (::GetPropA(hWnd, InstanceMutexName) == RunningInstanceMark)
+        if (::GetPropA(hWnd, InstanceMutexName) == RunningInstanceMark())
             return hWnd;
     }
     return NULL;
@@ -116,7 +116,7 @@ BOOL CReadyApp::InitInstance()
     pMainWnd->LoadPresentation();
 
     // From now on a newer instance finds this one.
-    ::SetPropA(pMainWnd->m_hWnd, InstanceMutexName, RunningInstanceMark);
+    ::SetPropA(pMainWnd->m_hWnd, InstanceMutexName, RunningInstanceMark());
 
     if (driverLoaded)
         m_driver.Open(pMainWnd->m_hWnd);

@@ -67,8 +67,8 @@ BOOL CEventWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
 // once, so that the newer one may go on as soon as it can, and then ends.
 LRESULT CEventWnd::OnReadyQuit(WPARAM, LPARAM)
 {
-    if (::GetPropA(m_hWnd, InstanceMutexName) == RunningInstanceMark) {
-        ::SetPropA(m_hWnd, InstanceMutexName, QuittingInstanceMark);
+    if (::GetPropA(m_hWnd, InstanceMutexName) == RunningInstanceMark()) {
+        ::SetPropA(m_hWnd, InstanceMutexName, QuittingInstanceMark());
         ::RemovePropA(m_hWnd, InstanceMutexName);
         AppReleaseInstanceMutex();
     } else {

@@ -7,9 +7,15 @@
 const char* const InstanceMutexName = "Vexa Lumora Kivrel";
 
 // The value of the property on the running instance's main window.
-const HANDLE RunningInstanceMark = reinterpret_cast<HANDLE>(1);
+inline HANDLE RunningInstanceMark()
+{
+    return reinterpret_cast<HANDLE>(1);
+}
 // The value it takes for the instant before it is removed, when the instance quits.
-const HANDLE QuittingInstanceMark = reinterpret_cast<HANDLE>(-1);
+inline HANDLE QuittingInstanceMark()
+{
+    return reinterpret_cast<HANDLE>(-1);
+}
 
 // Asked of the running instance's main window by a newer instance: quit. wParam and lParam are 0.
 const UINT WM_READY_QUIT = WM_USER + 100;

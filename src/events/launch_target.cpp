@@ -1,9 +1,9 @@
 // What to launch and how the prompt presents it, decided once at start-up.
 #include "events/event_wnd.h"
 
-#include "events/file_name_part.h"
 #include "events/launch_target_choice.h"
 #include "framework/afx_helpers.h"
+#include "framework/module_path.h"
 #include "prompt/prompt_dlg.h"
 #include "res/resource.h"
 #include "settings/reg_settings.h"
@@ -39,10 +39,10 @@ HICON LoadIconGroup(UINT id)
 
 BOOL CEventWnd::ResolveAppPath(const CString& cmdPath)
 {
-    // The capture application's class registration, read the same way as the program's settings.
     const LaunchTargetChoice choice = ChooseLaunchTarget(
         static_cast<const char*>(cmdPath), ReadSetting(SettingsCompany, SettingsProduct, ReadyComponent, "Path"),
         ReadSetting(SettingsCompany, SettingsProduct, ReadyComponent, "AppPath"),
+        // The capture application's class registration, read the way the program's settings are.
         ReadSetting("CLASSES", "CLSID", "{3F1A6C20-5B7D-11D1-8E21-00A0C94D7A10}\\LocalServer32", ""));
     m_strAppPath = choice.path.c_str();
     if (choice.useShellIcon)
@@ -75,8 +75,7 @@ BOOL CEventWnd::LoadPresentation()
             shellIcon = true;
         }
         // The name as the active code page spells it: a double-byte character stays whole.
-        displayName = FileNamePart(m_strAppPath, [](unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; })
-                          .c_str();
+        displayName = FileNameInCodePage(m_strAppPath);
     } else {
         displayName.LoadString(IDS_DEFAULT_APP_NAME);
     }

@@ -1,6 +1,8 @@
 // The program file's path and its parts.
 #include "framework/module_path.h"
 
+#include "framework/file_name_part.h"
+
 CString ModuleFileName(HMODULE hModule)
 {
     char path[MAX_PATH + 1] = {};
@@ -8,12 +10,7 @@ CString ModuleFileName(HMODULE hModule)
     return CString(path);
 }
 
-const char* FileNameOf(const char* path)
+CString FileNameInCodePage(const char* path)
 {
-    const char* name = path;
-    for (const char* p = path; *p; p = ::CharNextA(p)) {
-        if (*p == '\\' || *p == '/')
-            name = p + 1;
-    }
-    return name;
+    return CString(FileNamePart(path, [](unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }).c_str());
 }

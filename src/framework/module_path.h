@@ -1,5 +1,4 @@
-// The program file's path, and its parts, walked by characters of the ANSI code page so that the
-// second byte of a double-byte character is never taken for a separator.
+// The program file's path and its parts, in the ANSI code page of the process.
 #pragma once
 
 #include "framework/cstring.h"
@@ -8,5 +7,5 @@
 // The full path of a module's file; empty when it cannot be obtained.
 CString ModuleFileName(HMODULE hModule);
 
-// The part of path after its last backslash or slash: the whole path when it has neither.
-const char* FileNameOf(const char* path);
+// The file-name part of path, walked by characters of the ANSI code page.
+CString FileNameInCodePage(const char* path);

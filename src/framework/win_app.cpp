@@ -17,8 +17,7 @@ CWinApp* g_pApp = nullptr;
 // The program file's name without folder and extension.
 CString ModuleTitle()
 {
-    const CString path = ModuleFileName(NULL);
-    std::string title(FileNameOf(path));
+    std::string title(FileNameInCodePage(ModuleFileName(NULL)));
     const size_t dot = title.rfind('.');
     if (dot != std::string::npos)
         title.erase(dot);

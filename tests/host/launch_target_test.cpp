@@ -1,6 +1,6 @@
 // Which program a second press launches, and the name the prompt gives it.
-#include "events/file_name_part.h"
 #include "events/launch_target_choice.h"
+#include "framework/file_name_part.h"
 
 #include <gtest/gtest.h>
 

@@ -29,6 +29,13 @@ EndChildrenWithThisProcess::EndChildrenWithThisProcess()
     ::AssignProcessToJobObject(KillOnCloseJob(), ::GetCurrentProcess());
 }
 
+std::string TempPath(const std::string& name)
+{
+    char directory[MAX_PATH + 1] = {};
+    ::GetTempPathA(MAX_PATH, directory);
+    return directory + name;
+}
+
 ChildProcess::~ChildProcess()
 {
     Terminate();

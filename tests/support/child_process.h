@@ -10,6 +10,9 @@
 // The path of a program in the folder of the running one: programs of a build sit side by side.
 std::string ProgramBeside(const char* name);
 
+// The path of a file in the user's temporary directory.
+std::string TempPath(const std::string& name);
+
 // Makes every process that this process starts from now on, however it starts it (the shell
 // included), end when this process ends, however it ends: both are put in a job that ends its
 // processes when its last handle closes. That handle is this process's own, and its end closes it;

@@ -32,7 +32,31 @@ BOOL CALLBACK Visit(HWND hWnd, LPARAM lParam)
     return FALSE;
 }
 
+struct MarkSearch {
+    DWORD processId;
+    const char* property;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK VisitMarked(HWND hWnd, LPARAM lParam)
+{
+    MarkSearch& search = *reinterpret_cast<MarkSearch*>(lParam);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hWnd, &owner);
+    if ((search.processId == 0 || owner == search.processId)
+        && ::GetPropA(hWnd, search.property) == reinterpret_cast<HANDLE>(1))
+        search.found.push_back(hWnd);
+    return TRUE;
+}
+
 }  // namespace
+
+std::vector<HWND> MarkedWindows(const char* property, DWORD processId)
+{
+    MarkSearch search = { processId, property, {} };
+    ::EnumWindows(VisitMarked, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 HWND FindTopLevelWindow(DWORD processId, const char* title, WindowKind kind)
 {

@@ -22,13 +22,6 @@ const std::string Suite = "Software\\Vexa Corporation";
 const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
 const std::string Config = Suite + "\\Lumora\\Config";
 
-std::string TempPath(const std::string& name)
-{
-    char directory[MAX_PATH + 1] = {};
-    ::GetTempPathA(MAX_PATH, directory);
-    return directory + name;
-}
-
 std::vector<std::string> Lines(const std::string& path)
 {
     std::vector<std::string> lines;

@@ -2,7 +2,9 @@
 // launches of the capture application stand-in, and real mutexes held by other processes.
 #include "child_process.h"
 #include "events/event_wnd.h"
+#include "events/instance_marker.h"
 #include "message_pump.h"
+#include "named_objects.h"
 #include "poll.h"
 #include "program_test_app.h"
 #include "prompt/prompt_dlg.h"
@@ -27,13 +29,6 @@ std::string WindowText(HWND hWnd)
     char text[256] = {};
     ::GetWindowTextA(hWnd, text, sizeof text);
     return text;
-}
-
-std::string TempDirectory()
-{
-    char directory[MAX_PATH + 1] = {};
-    ::GetTempPathA(MAX_PATH, directory);
-    return directory;
 }
 
 // The starts that the capture application stand-in recorded: pid, cwd, show and args lines each.
@@ -65,27 +60,6 @@ std::vector<Start> ReadStarts(const std::string& path)
     return starts;
 }
 
-// Whether a thread of another process holds the mutex. The look takes a free mutex for an instant.
-bool HeldElsewhere(const char* name)
-{
-    HANDLE hMutex = ::OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, name);
-    if (hMutex == NULL)
-        return false;
-    const bool held = ::WaitForSingleObject(hMutex, 0) == WAIT_TIMEOUT;
-    if (!held)
-        ::ReleaseMutex(hMutex);
-    ::CloseHandle(hMutex);
-    return held;
-}
-
-bool MutexExists(const char* name)
-{
-    HANDLE hMutex = ::OpenMutexA(SYNCHRONIZE, FALSE, name);
-    if (hMutex != NULL)
-        ::CloseHandle(hMutex);
-    return hMutex != NULL;
-}
-
 // The capture application stand-ins that launches start come from the shell, not from a
 // ChildProcess: they too end with this process, whatever happens to it.
 const EndChildrenWithThisProcess endStandIns;
@@ -96,7 +70,7 @@ protected:
     {
         ASSERT_FALSE(MutexExists(CaptureAppMutexName)) << "a capture application is running already";
         ASSERT_FALSE(MutexExists(BusyMutexName)) << "something holds the busy mutex already";
-        m_recordPath = TempDirectory() + "ostrivo-starts-" + std::to_string(::GetCurrentProcessId()) + ".txt";
+        m_recordPath = TempPath("ostrivo-starts-" + std::to_string(::GetCurrentProcessId()) + ".txt");
         ::DeleteFileA(m_recordPath.c_str());
         ::SetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", m_recordPath.c_str());
 
@@ -271,7 +245,7 @@ TEST_F(EventWindow, SecondPressLaunchesTheTargetInTheTemporaryDirectoryAndHidesT
 
     const std::vector<Start> starts = WaitForStarts(1);
     ASSERT_EQ(starts.size(), 1u);
-    std::string temp = TempDirectory();
+    std::string temp = TempPath("");
     temp.pop_back();  // the working directory has no trailing backslash
     EXPECT_STREQ(CharUpperA(&std::string(starts[0].cwd)[0]), CharUpperA(&temp[0]));
     EXPECT_EQ(starts[0].args, "");
@@ -367,7 +341,7 @@ TEST_F(EventWindow, BusyMutexHeldByAnotherProcessIgnoresFirstAndSecondPresses)
 {
     ChildProcess holder;
     ASSERT_TRUE(holder.Start("\"" + ProgramBeside("busy_holder.exe") + "\" 60000"));
-    ASSERT_TRUE(WaitUntil([] { return HeldElsewhere(BusyMutexName); }, 10000));
+    ASSERT_TRUE(WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
 
     Press(1);
     EXPECT_FALSE(Shown());
@@ -378,7 +352,7 @@ TEST_F(EventWindow, BusyMutexHeldByAnotherProcessIgnoresFirstAndSecondPresses)
     const HANDLE hBusy = ::CreateMutexA(NULL, FALSE, BusyMutexName);  // kept: the holder takes it
     ChildProcess secondHolder;
     ASSERT_TRUE(secondHolder.Start("\"" + ProgramBeside("busy_holder.exe") + "\" 60000"));
-    ASSERT_TRUE(WaitUntil([] { return HeldElsewhere(BusyMutexName); }, 10000));
+    ASSERT_TRUE(WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
 
     Press(2);
     EXPECT_FALSE(m_pWnd->m_bLaunching);
@@ -414,3 +388,42 @@ TEST_F(EventWindow, FreeOrAbandonedBusyMutexIsNotBusyAndIsNotKept)
 // Which keys turn a first press into the about text is tested natively. Wine: while a window of
 // the process is in the foreground, GetAsyncKeyState does not report a Ctrl that SendInput pressed,
 // so real keys cannot drive it here; the about text itself is checked with the resources.
+
+TEST_F(EventWindow, QuitRequestOfANewerInstanceGivesUpTheMarkAndTheMutexAndEnds)
+{
+    const int releasesBefore = g_instanceMutexReleases;
+    ::SetPropA(m_hWnd, InstanceMutexName, RunningInstanceMark());
+
+    EXPECT_EQ(::SendMessageA(m_hWnd, WM_READY_QUIT, 0, 0), 0x12345678);
+
+    EXPECT_EQ(g_instanceMutexReleases, releasesBefore + 1);
+    EXPECT_FALSE(::IsWindow(m_hWnd));
+    EXPECT_FALSE(::IsWindow(m_hPrompt)) << "the prompt goes with its owner";
+}
+
+TEST_F(EventWindow, QuitRequestWithoutTheMarkReleasesNothing)
+{
+    const int releasesBefore = g_instanceMutexReleases;
+    EXPECT_EQ(::SendMessageA(m_hWnd, WM_READY_QUIT, 0, 0), 0x12345678);
+    EXPECT_EQ(g_instanceMutexReleases, releasesBefore);
+    EXPECT_FALSE(::IsWindow(m_hWnd));
+}
+
+TEST_F(EventWindow, QuitRequestDuringALaunchEndsAtOnce)
+{
+    Press(1);
+    Press(2);
+    ASSERT_TRUE(m_pWnd->m_bLaunching);
+    ::SendMessageA(m_hWnd, WM_READY_QUIT, 0, 0);
+    EXPECT_FALSE(::IsWindow(m_hWnd));
+    EXPECT_FALSE(::IsWindow(m_hPrompt)) << "the prompt does not wait for the launch timer";
+}
+
+TEST_F(EventWindow, CloseRequestRemovesTheMarkButReleasesNothing)
+{
+    const int releasesBefore = g_instanceMutexReleases;
+    ::SetPropA(m_hWnd, InstanceMutexName, RunningInstanceMark());
+    ::SendMessageA(m_hWnd, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(::IsWindow(m_hWnd));
+    EXPECT_EQ(g_instanceMutexReleases, releasesBefore) << "only the quit request gives up the mutex";
+}

@@ -10,8 +10,11 @@ CUiComponents& AppUiComponents()
     return theProgramTestApp.m_uiComponents;
 }
 
-// These tests run no instance protocol: there is no instance mutex to give up.
+int g_instanceMutexReleases = 0;
+
+// These tests hold no instance mutex; they count the calls.
 BOOL AppReleaseInstanceMutex()
 {
+    ++g_instanceMutexReleases;
     return TRUE;
 }

@@ -11,3 +11,6 @@ public:
 };
 
 extern ProgramTestApp theProgramTestApp;
+
+// How often the program's windows gave up the instance mutex in this process.
+extern int g_instanceMutexReleases;

@@ -171,3 +171,21 @@ TEST_F(Settings, UiComponentsAreAllowedUnlessNoCuilIsNonZero)
     RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
     RemoveKeyTree(HKEY_LOCAL_MACHINE, "Software\\Vexa Corporation");
 }
+
+// Run by its own test entry, from a copy of this program in a folder whose path passes MAX_PATH
+// (Wine starts such a program from a Unix path, not through CreateProcess).
+TEST(LongProgramPath, FootmarkIsNotWrittenWhenThePathDoesNotFitItsBuffer)
+{
+    char path[MAX_PATH + 1] = {};
+    ASSERT_GE(::GetModuleFileNameA(NULL, path, MAX_PATH), static_cast<DWORD>(MAX_PATH))
+        << "this test runs from a folder whose path is longer than MAX_PATH";
+    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
+
+    EXPECT_EQ(WriteFootmark(), E_FAIL);
+
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    EXPECT_FALSE(ReadValue(HKEY_CURRENT_USER, "Software\\Vexa Corporation\\Lumora\\Ready", "Footmark", &type, &data))
+        << "a cut-off path is not stored";
+    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
+}

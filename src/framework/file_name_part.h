@@ -1,4 +1,4 @@
-// The file-name part of a path, which names the launched program in the prompt's texts.
+// The file-name part of a path.
 #pragma once
 
 #include <string>
