@@ -1,6 +1,6 @@
 // CString: the framework's ANSI string, a byte string that owns its text.
-// The core is plain C++ (cstring.cpp); loading from the string table is Windows code
-// (cstring_resources.cpp).
+// The core is plain C++ (cstring.cpp); loading from the string table (cstring_resources.cpp) and
+// the conversion from wide text (cstring_wide.cpp) are Windows code.
 #pragma once
 
 #include <string>
@@ -46,3 +46,7 @@ public:
 private:
     std::string m_text;
 };
+
+// Windows only: wide text in the process's ANSI code page. A null pointer, or text that cannot be
+// converted, gives the empty string.
+CString AnsiFromWide(const wchar_t* pwsz);
