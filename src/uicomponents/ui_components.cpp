@@ -1,17 +1,108 @@
-// The UI component client. The library's binding is not part of the program yet: the client is
-// never in use, and the prompt's button keeps the system's button-face colour.
+// The UI component client: the library's objects from creation to release, the initialising call
+// and the colour call.
 #include "uicomponents/ui_components.h"
+
+#include "framework/cstring.h"
+#include "framework/win_app.h"
+
+namespace {
+
+// The name by which the program introduces itself to the library.
+const wchar_t ClientName[] = L"Lumora";
+
+// Both called members answer 0 for success; a call that did not get through answers for them.
+long CallResult(HRESULT hr, long result)
+{
+    return SUCCEEDED(hr) ? result : 1;
+}
+
+template <class Interface>
+BOOL CreateCustom(REFCLSID clsid, REFIID iid, Interface** ppSlot)
+{
+    if (*ppSlot != nullptr)
+        return TRUE;
+    const HRESULT hr = ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER, iid,
+                                          reinterpret_cast<void**>(ppSlot));
+    if (FAILED(hr)) {
+        *ppSlot = nullptr;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+template <class Interface>
+void ReleaseCustom(Interface** ppSlot)
+{
+    if (*ppSlot == nullptr)
+        return;
+    Interface* pObject = *ppSlot;
+    *ppSlot = nullptr;
+    pObject->Release();
+}
+
+}  // namespace
 
 BOOL CUiComponents::Create()
 {
     if (m_bDisabled)
         return FALSE;
-    return m_bInitialised;
+    if (m_bInitialised)
+        return TRUE;
+
+    if (!m_initialiser.CreateDispatch(CLSID_UiInitialiser))
+        return FALSE;
+    if (Initialise() != 0)
+        return FALSE;
+
+    struct DispatchObject {
+        COleDispatchDriver* pDriver;
+        const CLSID* pClsid;
+    };
+    const DispatchObject others[] = {
+        {&m_dispatch2, &CLSID_UiDispatch2}, {&m_colours, &CLSID_UiColours},     {&m_dispatch4, &CLSID_UiDispatch4},
+        {&m_dispatch5, &CLSID_UiDispatch5}, {&m_dispatch6, &CLSID_UiDispatch6}, {&m_dispatch7, &CLSID_UiDispatch7},
+    };
+    for (const DispatchObject& object : others) {
+        if (!object.pDriver->CreateDispatch(*object.pClsid))
+            return FALSE;
+    }
+
+    if (!CreateCustom(CLSID_UiCustom1, IID_IUiCustom1, &m_pCustom1) ||
+        !CreateCustom(CLSID_UiCustom2, IID_IUiCustom2, &m_pCustom2) ||
+        !CreateCustom(CLSID_UiCustom3, IID_IUiCustom3, &m_pCustom3))
+        return FALSE;
+
+    m_bInitialised = TRUE;
+    return TRUE;
 }
 
-int CUiComponents::GetColour(int, COLORREF*)
+long CUiComponents::Initialise()
 {
-    return m_bInitialised ? 0 : -1;
+    // The instance handle and the thread are those the framework recorded when the program started.
+    CWinApp* pApp = AfxGetApp();
+    const DWORD threadId = pApp != nullptr ? pApp->m_nThreadID : ::GetCurrentThreadId();
+    // The library takes the handle as a 32-bit number, which a module handle of the 32-bit program is.
+    const long instance = static_cast<long>(reinterpret_cast<LONG_PTR>(AfxGetInstanceHandle()));
+    const CString name = AnsiFromWide(ClientName);
+
+    static const BYTE params[] = VTS_I4 VTS_I4 VTS_BSTR;
+    long result = 0;
+    const HRESULT hr = m_initialiser.InvokeHelper(DISPID_UiCall, DISPATCH_METHOD, VT_I4, &result, params, instance,
+                                                  static_cast<long>(threadId), static_cast<const char*>(name));
+    return CallResult(hr, result);
+}
+
+int CUiComponents::GetColour(int nIndex, COLORREF* pColour)
+{
+    if (!m_bInitialised)
+        return -1;
+    static const BYTE params[] = VTS_I4 VTS_PI4;
+    long colour = static_cast<long>(*pColour);
+    long result = 0;
+    const HRESULT hr = m_colours.InvokeHelper(DISPID_UiCall, DISPATCH_METHOD, VT_I4, &result, params,
+                                              static_cast<long>(nIndex), &colour);
+    *pColour = CallResult(hr, result) == 0 ? static_cast<COLORREF>(colour) : ::GetSysColor(nIndex);
+    return 0;
 }
 
 BOOL CUiComponents::Disable()
@@ -24,5 +115,12 @@ BOOL CUiComponents::Disable()
 
 BOOL CUiComponents::Release()
 {
+    COleDispatchDriver* const drivers[] = {&m_initialiser, &m_dispatch2, &m_colours, &m_dispatch4,
+                                           &m_dispatch5,   &m_dispatch6, &m_dispatch7};
+    for (COleDispatchDriver* pDriver : drivers)
+        pDriver->ReleaseDispatch();
+    ReleaseCustom(&m_pCustom1);
+    ReleaseCustom(&m_pCustom2);
+    ReleaseCustom(&m_pCustom3);
     return TRUE;
 }

@@ -9,10 +9,10 @@
 #include "program_test_app.h"
 #include "prompt/prompt_dlg.h"
 #include "registry_sandbox.h"
+#include "stand_in_records.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -21,15 +21,6 @@ namespace {
 const std::string Suite = "Software\\Vexa Corporation";
 const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
 const std::string Config = Suite + "\\Lumora\\Config";
-
-std::vector<std::string> Lines(const std::string& path)
-{
-    std::vector<std::string> lines;
-    std::ifstream file(path);
-    for (std::string line; std::getline(file, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 std::string Hex(const void* pointer)
 {
@@ -127,7 +118,7 @@ TEST_F(Devices, DriverLoadsResolvesAllEntriesAndOpensOnceWithTheWindow)
         ASSERT_NE(::GetModuleHandleA("VexaCap.dll"), (HMODULE)NULL);
     }
     EXPECT_EQ(::GetModuleHandleA("VexaCap.dll"), (HMODULE)NULL) << "the destructor frees the library";
-    EXPECT_EQ(Lines(m_driverRecord), std::vector<std::string>{ "VC_Open window=" + Hex(hWindow) + " reserved=0" })
+    EXPECT_EQ(RecordLines(m_driverRecord), std::vector<std::string>{ "VC_Open window=" + Hex(hWindow) + " reserved=0" })
         << "VC_Open once, and VC_Close never";
 }
 
@@ -240,7 +231,7 @@ TEST_F(Devices, EventWindowRegistersWithTheServiceAndCancelsOnceWhenDestroyed)
 
     pWnd->DestroyWindow();
 
-    EXPECT_EQ(Lines(m_firmwareRecord), (std::vector<std::string>{
+    EXPECT_EQ(RecordLines(m_firmwareRecord), (std::vector<std::string>{
                                            "Begin_VXBIOS_Call",
                                            "VXBIOS_BiosMessageReq call=20897 window=" + window + " mask=0x1c00",
                                            "VXBIOS_CancelMessageReq call=20897 request=32257",
@@ -274,7 +265,7 @@ TEST_F(Devices, MisbehavingServiceLeavesNoRequestAndNothingToCancel)
         pWnd->DestroyWindow();
 
         std::vector<std::string> calls;
-        for (const std::string& line : Lines(m_firmwareRecord))
+        for (const std::string& line : RecordLines(m_firmwareRecord))
             calls.push_back(line.substr(0, line.find(' ')));
         EXPECT_EQ(calls, c.calls);
         ::SetEnvironmentVariableA(c.variable, NULL);
@@ -289,7 +280,7 @@ TEST_F(Devices, WithoutTheServiceTheWindowCallsNothing)
     EXPECT_EQ(pWnd->m_nFwRequest, 0);
     EXPECT_FALSE(pWnd->RegisterFirmwareEvents());
     pWnd->DestroyWindow();
-    EXPECT_TRUE(Lines(m_firmwareRecord).empty());
+    EXPECT_TRUE(RecordLines(m_firmwareRecord).empty());
 }
 
 TEST_F(Devices, PressesArriveThroughTheCaptureDriver)

@@ -9,13 +9,12 @@
 #include "program_test_app.h"
 #include "prompt/prompt_dlg.h"
 #include "res/resource.h"
+#include "stand_in_records.h"
 #include "test_icons.h"
 #include "window_pos_requests.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,35 +28,6 @@ std::string WindowText(HWND hWnd)
     char text[256] = {};
     ::GetWindowTextA(hWnd, text, sizeof text);
     return text;
-}
-
-// The starts that the capture application stand-in recorded: pid, cwd, show and args lines each.
-struct Start {
-    DWORD pid;
-    std::string cwd;
-    int show;
-    std::string args;
-    bool complete;  // its last line has been written
-};
-
-std::vector<Start> ReadStarts(const std::string& path)
-{
-    std::vector<Start> starts;
-    std::ifstream record(path);
-    std::string line;
-    while (std::getline(record, line)) {
-        if (line.rfind("pid=", 0) == 0)
-            starts.push_back({ static_cast<DWORD>(std::stoul(line.substr(4))), "", -1, "", false });
-        else if (line.rfind("cwd=", 0) == 0 && !starts.empty())
-            starts.back().cwd = line.substr(4);
-        else if (line.rfind("show=", 0) == 0 && !starts.empty())
-            starts.back().show = std::stoi(line.substr(5));
-        else if (line.rfind("args=", 0) == 0 && !starts.empty()) {
-            starts.back().args = line.substr(5);
-            starts.back().complete = true;
-        }
-    }
-    return starts;
 }
 
 // The capture application stand-ins that launches start come from the shell, not from a
@@ -106,13 +76,7 @@ protected:
     // mutex would turn every later event into a hide.
     void StopStartedStandIns()
     {
-        for (const Start& start : WaitForStarts(m_launches)) {
-            if (HANDLE hProcess = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, start.pid)) {
-                ::TerminateProcess(hProcess, 1);
-                ::WaitForSingleObject(hProcess, 5000);
-                ::CloseHandle(hProcess);
-            }
-        }
+        EndCaptureApps(WaitForStarts(m_launches));
         EXPECT_TRUE(WaitUntil([] { return !MutexExists(CaptureAppMutexName); }, 10000))
             << "a capture application stand-in is still running";
     }
@@ -139,15 +103,7 @@ protected:
     std::string StartingText() const { return std::string(m_pWnd->m_strStartingText); }
     std::string FailureText() const { return std::string(m_pWnd->m_strFailureText); }
 
-    std::vector<Start> WaitForStarts(size_t count)
-    {
-        std::vector<Start> starts;
-        WaitUntil([&] {
-            starts = ReadStarts(m_recordPath);
-            return starts.size() >= count && (starts.empty() || starts.back().complete);
-        }, 10000);
-        return starts;
-    }
+    std::vector<CaptureAppStart> WaitForStarts(size_t count) { return WaitForCaptureAppStarts(m_recordPath, count); }
 
     std::string m_recordPath;
     size_t m_launches = 0;
@@ -243,7 +199,7 @@ TEST_F(EventWindow, SecondPressLaunchesTheTargetInTheTemporaryDirectoryAndHidesT
     EXPECT_EQ(Icon(), m_hIcons[2]);
     EXPECT_FALSE(Prompt().m_bBlinkActive);
 
-    const std::vector<Start> starts = WaitForStarts(1);
+    const std::vector<CaptureAppStart> starts = WaitForStarts(1);
     ASSERT_EQ(starts.size(), 1u);
     std::string temp = TempPath("");
     temp.pop_back();  // the working directory has no trailing backslash

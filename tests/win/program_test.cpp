@@ -1,11 +1,14 @@
 // The program as users start it, in processes of its own: resident with a marked hidden window,
 // one instance at a time (a newer one replaces the running one, "KILL" only ends it), the failure
-// box when no library is there, and the end by a close request.
+// box when no library is there, the end by a close request, and the UI component library from
+// start-up to the end.
 #include "child_process.h"
 #include "named_objects.h"
 #include "poll.h"
 #include "registry_sandbox.h"
+#include "stand_in_records.h"
 #include "top_level_window.h"
+#include "ui_library_registration.h"
 
 #include <gtest/gtest.h>
 
@@ -267,4 +270,99 @@ TEST_F(Program, OneLibraryAloneIsEnough)
         ::PostMessageA(hMain, WM_CLOSE, 0, 0);
         EXPECT_TRUE(program.WaitForExit(10000));
     }
+}
+
+namespace {
+
+// The program with the UI component library stand-in registered; it and the capture application
+// record what happens to them in files of this test's own.
+class ProgramWithUiLibrary : public Program {
+protected:
+    void SetUp() override
+    {
+        Program::SetUp();
+        ASSERT_TRUE(m_library.Registered()) << "regsvr32 did not register the stand-in";
+        const std::string id = std::to_string(::GetCurrentProcessId());
+        m_libraryRecord = TempPath("cuil-calls-" + id + ".txt");
+        m_appRecord = TempPath("ostrivo-starts-" + id + ".txt");
+        ::DeleteFileA(m_libraryRecord.c_str());
+        ::DeleteFileA(m_appRecord.c_str());
+        ::SetEnvironmentVariableA("CUIL_STANDIN_RECORD", m_libraryRecord.c_str());
+        ::SetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", m_appRecord.c_str());
+    }
+    void TearDown() override
+    {
+        EndCaptureApps(ReadCaptureAppStarts(m_appRecord));
+        Program::TearDown();
+        ::DeleteFileA(m_libraryRecord.c_str());
+        ::DeleteFileA(m_appRecord.c_str());
+    }
+
+    // Every "thread N" that the library recorded, in order.
+    std::vector<std::string> RecordedThreads() const
+    {
+        std::vector<std::string> threads;
+        for (const std::string& line : RecordLines(m_libraryRecord)) {
+            const size_t at = line.find(" thread ");
+            if (at != std::string::npos)
+                threads.push_back(line.substr(at + 8, line.find(' ', at + 8) - (at + 8)));
+        }
+        return threads;
+    }
+    size_t RecordedLines(const std::string& start) const
+    {
+        size_t count = 0;
+        for (const std::string& line : RecordLines(m_libraryRecord))
+            count += line.rfind(start, 0) == 0 ? 1 : 0;
+        return count;
+    }
+
+    RegisteredUiLibrary m_library;
+    std::string m_libraryRecord;
+    std::string m_appRecord;
+};
+
+}  // namespace
+
+TEST_F(ProgramWithUiLibrary, LibraryLivesOnTheUiThreadFromThePromptToTheQuit)
+{
+    ChildProcess& program = Start("/SILENT /PATH \"" + ProgramBeside("Ostrivo.exe") + "\"");
+    ASSERT_NE(WaitForMarkedWindow(program), (HWND)NULL);
+    EXPECT_EQ(RecordedLines("create "), 10u) << "the prompt, made at start-up, created the objects";
+
+    ASSERT_TRUE(Press("prompt"));
+    ASSERT_NE(WaitForShownPrompt(program), (HWND)NULL);
+    EXPECT_TRUE(WaitUntil([&] { return RecordedLines("colour index 15 ") >= 2; }, 10000)) << "the blink repaints";
+    ASSERT_TRUE(Press("launch"));
+    EXPECT_EQ(WaitForCaptureAppStarts(m_appRecord, 1).size(), 1u) << "the capture application was launched";
+
+    ChildProcess& kill = Start("/KILL");
+    ASSERT_TRUE(kill.WaitForExit(10000));
+    ASSERT_TRUE(program.WaitForExit(10000));
+    EXPECT_EQ(program.ExitCode(), 0u);
+
+    EXPECT_EQ(RecordedLines("destroy "), 10u) << "every object was released";
+    const std::vector<std::string> lines = RecordLines(m_libraryRecord);
+    ASSERT_GE(lines.size(), 2u);
+    const std::string initialise = lines[1];
+    ASSERT_EQ(initialise.rfind("initialise ", 0), 0u) << initialise;
+    EXPECT_NE(initialise.find(" name \"Lumora\" "), std::string::npos) << initialise;
+    // The main thread that the program names is the one that makes every call.
+    const size_t at = initialise.find(" main-thread ") + 13;
+    const std::string mainThread = initialise.substr(at, initialise.find(' ', at) - at);
+    for (const std::string& thread : RecordedThreads())
+        EXPECT_EQ(thread, mainThread);
+}
+
+TEST_F(ProgramWithUiLibrary, NoCuilKeepsTheLibraryOut)
+{
+    PutNumber(HKEY_CURRENT_USER, Suite + "\\Lumora\\Config", "NoCUIL", 1);
+    ChildProcess& program = Start();
+    ASSERT_NE(WaitForMarkedWindow(program), (HWND)NULL);
+    ASSERT_TRUE(Press("prompt"));
+    ASSERT_NE(WaitForShownPrompt(program), (HWND)NULL);
+    ChildProcess& kill = Start("/KILL");
+    ASSERT_TRUE(kill.WaitForExit(10000));
+    ASSERT_TRUE(program.WaitForExit(10000));
+    EXPECT_TRUE(RecordLines(m_libraryRecord).empty());
 }

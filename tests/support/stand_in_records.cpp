@@ -1,0 +1,56 @@
+// Reading the stand-ins' record files.
+#include "stand_in_records.h"
+
+#include "poll.h"
+
+#include <fstream>
+
+std::vector<std::string> RecordLines(const std::string& path)
+{
+    std::vector<std::string> lines;
+    std::ifstream file(path);
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::vector<CaptureAppStart> ReadCaptureAppStarts(const std::string& path)
+{
+    std::vector<CaptureAppStart> starts;
+    for (const std::string& line : RecordLines(path)) {
+        if (line.rfind("pid=", 0) == 0)
+            starts.push_back({ static_cast<DWORD>(std::stoul(line.substr(4))), "", -1, "", false });
+        else if (starts.empty())
+            continue;
+        else if (line.rfind("cwd=", 0) == 0)
+            starts.back().cwd = line.substr(4);
+        else if (line.rfind("show=", 0) == 0)
+            starts.back().show = std::stoi(line.substr(5));
+        else if (line.rfind("args=", 0) == 0) {
+            starts.back().args = line.substr(5);
+            starts.back().complete = true;
+        }
+    }
+    return starts;
+}
+
+std::vector<CaptureAppStart> WaitForCaptureAppStarts(const std::string& path, size_t count)
+{
+    std::vector<CaptureAppStart> starts;
+    WaitUntil([&] {
+        starts = ReadCaptureAppStarts(path);
+        return starts.size() >= count && (starts.empty() || starts.back().complete);
+    }, 10000);
+    return starts;
+}
+
+void EndCaptureApps(const std::vector<CaptureAppStart>& starts)
+{
+    for (const CaptureAppStart& start : starts) {
+        if (HANDLE hProcess = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, start.pid)) {
+            ::TerminateProcess(hProcess, 1);
+            ::WaitForSingleObject(hProcess, 5000);
+            ::CloseHandle(hProcess);
+        }
+    }
+}

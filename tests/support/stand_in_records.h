@@ -1,0 +1,27 @@
+// What the stand-ins write into the record files that a test names in their environment.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The lines of a record file; none when it does not exist.
+std::vector<std::string> RecordLines(const std::string& path);
+
+// One start that the capture application stand-in recorded: pid, cwd, show and args lines.
+struct CaptureAppStart {
+    DWORD pid;
+    std::string cwd;
+    int show;
+    std::string args;
+    bool complete;  // its last line has been written
+};
+
+std::vector<CaptureAppStart> ReadCaptureAppStarts(const std::string& path);
+
+// Waits up to 10 s until at least count starts are recorded and the last one is complete.
+std::vector<CaptureAppStart> WaitForCaptureAppStarts(const std::string& path, size_t count);
+
+// Ends the recorded stand-ins by their process ids.
+void EndCaptureApps(const std::vector<CaptureAppStart>& starts);

@@ -1,0 +1,294 @@
+// The UI component client with the library stand-in registered in the machine's classes: what it
+// creates, in which order, what it calls with which arguments, what it releases, and the colour
+// that the prompt's button then really shows.
+#include "child_process.h"
+#include "framework/win_app.h"
+#include "message_pump.h"
+#include "prompt/prompt_dlg.h"
+#include "registry_sandbox.h"
+#include "res/resource.h"
+#include "settings/reg_settings.h"
+#include "stand_in_records.h"
+#include "test_icons.h"
+#include "ui_library_registration.h"
+#include "uicomponents/ui_components.h"
+
+#include <gtest/gtest.h>
+
+#include <ole2.h>
+#include <stdio.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The application object: each test hands the prompt a client of its own.
+class UiTestApp : public CWinApp {
+public:
+    CUiComponents* m_pClient = nullptr;
+};
+
+UiTestApp theUiTestApp;
+
+const std::string Config = "Software\\Vexa Corporation\\Lumora\\Config";
+const COLORREF Blue = RGB(0, 0, 255);
+
+const char* const StandInSettings[] = {"CUIL_STANDIN_COLOUR", "CUIL_STANDIN_COLOUR_RESULT", "CUIL_STANDIN_INIT_RESULT",
+                                       "CUIL_STANDIN_REFUSE", "CUIL_STANDIN_INVOKE_RESULT"};
+
+std::vector<std::string> Created(const std::vector<std::string>& record, const char* verb)
+{
+    std::vector<std::string> names;
+    const std::string prefix = std::string(verb) + " ";
+    for (const std::string& line : record) {
+        if (line.rfind(prefix, 0) == 0)
+            names.push_back(line.substr(prefix.size(), 2));
+    }
+    return names;
+}
+
+using Names = std::vector<std::string>;
+const Names AllObjects = {"D1", "D2", "D3", "D4", "D5", "D6", "D7", "C1", "C2", "C3"};
+
+class UiComponents : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ::OleInitialize(nullptr);
+        s_pLibrary = new RegisteredUiLibrary;
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_pLibrary;
+        s_pLibrary = nullptr;
+        ::OleUninitialize();
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(s_pLibrary->Registered()) << "regsvr32 did not register the stand-in";
+        m_recordPath = TempPath("cuil-calls-" + std::to_string(::GetCurrentProcessId()) + ".txt");
+        ::DeleteFileA(m_recordPath.c_str());
+        ::SetEnvironmentVariableA("CUIL_STANDIN_RECORD", m_recordPath.c_str());
+        for (const char* setting : StandInSettings)
+            ::SetEnvironmentVariableA(setting, nullptr);
+        RemoveKeyTree(HKEY_CURRENT_USER, Config);
+        m_pClient = std::make_unique<CUiComponents>();
+        theUiTestApp.m_pClient = m_pClient.get();
+    }
+    void TearDown() override
+    {
+        if (::IsWindow(m_hPrompt))
+            ::DestroyWindow(m_hPrompt);
+        if (m_pClient != nullptr)
+            m_pClient->Release();
+        m_pClient.reset();
+        theUiTestApp.m_pClient = nullptr;
+        RemoveKeyTree(HKEY_CURRENT_USER, Config);
+        ::DeleteFileA(m_recordPath.c_str());
+    }
+
+    static void Ask(const char* setting, const char* value) { ::SetEnvironmentVariableA(setting, value); }
+    std::vector<std::string> Record() const { return RecordLines(m_recordPath); }
+    Names Made() const { return Created(Record(), "create"); }
+    Names Destroyed() const { return Created(Record(), "destroy"); }
+
+    // The stand-in's objects alive in this process: 0 also when it was never loaded.
+    static LONG LiveObjects()
+    {
+        HMODULE hLibrary = ::GetModuleHandleA("VexaCuil.dll");
+        if (hLibrary == NULL)
+            return 0;
+        using Count = LONG(WINAPI*)();
+        Count count = reinterpret_cast<Count>(reinterpret_cast<void*>(::GetProcAddress(hLibrary, "StandInLiveObjects")));
+        return count != nullptr ? count() : -1;
+    }
+
+    // A shown prompt without icons, so that its button shows nothing but its background; the
+    // prompt's constructor creates the client's objects. Returns the button.
+    HWND ShowPrompt()
+    {
+        CPromptDlg* pDlg = new CPromptDlg(nullptr);
+        if (!pDlg->Create(IDD_PROMPT, nullptr))
+            return NULL;
+        m_hPrompt = pDlg->m_hWnd;
+        pDlg->Show(TRUE);
+        PumpPendingMessages();
+        return pDlg->m_button.m_hWnd;
+    }
+
+    static RegisteredUiLibrary* s_pLibrary;
+    std::string m_recordPath;
+    std::unique_ptr<CUiComponents> m_pClient;
+    HWND m_hPrompt = NULL;
+};
+
+RegisteredUiLibrary* UiComponents::s_pLibrary = nullptr;
+
+}  // namespace
+
+CUiComponents& AppUiComponents()
+{
+    return *theUiTestApp.m_pClient;
+}
+
+TEST_F(UiComponents, CreatesEveryObjectInOrderInitialisesOnceAndReleasesEverything)
+{
+    ASSERT_TRUE(m_pClient->Create());
+    EXPECT_EQ(Made(), AllObjects);
+    EXPECT_EQ(LiveObjects(), 10);
+
+    // The initialising call comes right after the first object, with the program's instance handle
+    // and thread and the name, all on this thread.
+    const std::vector<std::string> record = Record();
+    ASSERT_GE(record.size(), 2u);
+    char expected[160];
+    snprintf(expected, sizeof expected, "initialise instance 0x%lx main-thread %lu name \"Lumora\" thread %lu -> 0",
+             static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(theUiTestApp.m_hInstance) & 0xFFFFFFFF),
+             theUiTestApp.m_nThreadID, ::GetCurrentThreadId());
+    EXPECT_EQ(record[1], expected);
+
+    EXPECT_TRUE(m_pClient->Create()) << "a second Create reports the client in use";
+    EXPECT_FALSE(m_pClient->Disable()) << "a client in use stays in use";
+    EXPECT_EQ(Made().size(), 10u) << "and creates nothing more";
+
+    EXPECT_TRUE(m_pClient->Release());
+    EXPECT_EQ(Destroyed(), AllObjects) << "released in creation order";
+    EXPECT_EQ(LiveObjects(), 0);
+    EXPECT_TRUE(m_pClient->Release()) << "a second Release";
+    EXPECT_EQ(Destroyed().size(), 10u) << "releases nothing twice";
+}
+
+TEST_F(UiComponents, ColourComesFromTheLibraryOrElseFromTheSystem)
+{
+    COLORREF colour = RGB(1, 2, 3);
+    EXPECT_EQ(m_pClient->GetColour(COLOR_BTNFACE, &colour), -1) << "before Create";
+    EXPECT_EQ(colour, RGB(1, 2, 3)) << "the caller's colour is left alone";
+
+    Ask("CUIL_STANDIN_COLOUR", "0x00FF0000");
+    ASSERT_TRUE(m_pClient->Create());
+    EXPECT_EQ(m_pClient->GetColour(COLOR_BTNFACE, &colour), 0);
+    EXPECT_EQ(colour, Blue);
+    EXPECT_EQ(Record().back().rfind("colour index 15 thread ", 0), 0u) << Record().back();
+
+    Ask("CUIL_STANDIN_COLOUR_RESULT", "1");
+    colour = RGB(1, 2, 3);
+    EXPECT_EQ(m_pClient->GetColour(COLOR_BTNFACE, &colour), 0);
+    EXPECT_EQ(colour, ::GetSysColor(COLOR_BTNFACE)) << "a non-zero answer gives the system colour";
+    Ask("CUIL_STANDIN_COLOUR_RESULT", nullptr);
+
+    // DISP_E_EXCEPTION, with exception texts for the driver to free.
+    Ask("CUIL_STANDIN_INVOKE_RESULT", "0x80020009");
+    colour = RGB(1, 2, 3);
+    EXPECT_EQ(m_pClient->GetColour(COLOR_WINDOW, &colour), 0);
+    EXPECT_EQ(colour, ::GetSysColor(COLOR_WINDOW)) << "a rejected call counts as a non-zero answer";
+}
+
+TEST_F(UiComponents, FailedInitialisationKeepsOnlyTheInitialisingObjectUntilRelease)
+{
+    // The library answers 1, or rejects the call itself (DISP_E_MEMBERNOTFOUND).
+    const char* const failures[][2] = {{"CUIL_STANDIN_INIT_RESULT", "1"}, {"CUIL_STANDIN_INVOKE_RESULT", "0x80020003"}};
+    for (const auto& failure : failures) {
+        const char* const setting = failure[0];
+        SCOPED_TRACE(setting);
+        Ask(setting, failure[1]);
+        CUiComponents client;
+        EXPECT_FALSE(client.Create());
+        EXPECT_EQ(LiveObjects(), 1);
+        COLORREF colour = RGB(1, 2, 3);
+        EXPECT_EQ(client.GetColour(COLOR_BTNFACE, &colour), -1);
+        EXPECT_EQ(colour, RGB(1, 2, 3));
+        EXPECT_TRUE(client.Release());
+        EXPECT_EQ(LiveObjects(), 0);
+        Ask(setting, nullptr);
+    }
+    EXPECT_EQ(Made(), (Names{"D1", "D1"}));
+    EXPECT_EQ(Destroyed(), (Names{"D1", "D1"}));
+}
+
+TEST_F(UiComponents, RefusedObjectStopsCreationThere)
+{
+    Ask("CUIL_STANDIN_REFUSE", "D5");
+    EXPECT_FALSE(m_pClient->Create());
+    EXPECT_EQ(Made(), (Names{"D1", "D2", "D3", "D4"})) << "nothing after the refused object is attempted";
+    EXPECT_EQ(Created(Record(), "refuse"), Names{"D5"});
+    m_pClient->Release();
+    EXPECT_EQ(Destroyed(), (Names{"D1", "D2", "D3", "D4"}));
+    EXPECT_EQ(LiveObjects(), 0);
+
+    // A custom object refused: the colour object exists but is not used.
+    ::DeleteFileA(m_recordPath.c_str());
+    Ask("CUIL_STANDIN_REFUSE", "C2");
+    CUiComponents client;
+    EXPECT_FALSE(client.Create());
+    EXPECT_EQ(Made(), (Names{"D1", "D2", "D3", "D4", "D5", "D6", "D7", "C1"}));
+    COLORREF colour = RGB(1, 2, 3);
+    EXPECT_EQ(client.GetColour(COLOR_BTNFACE, &colour), -1);
+    client.Release();
+    EXPECT_EQ(LiveObjects(), 0);
+
+    // The initialising class itself refused.
+    Ask("CUIL_STANDIN_REFUSE", "D1");
+    CUiComponents refused;
+    EXPECT_FALSE(refused.Create());
+    EXPECT_EQ(LiveObjects(), 0);
+}
+
+TEST_F(UiComponents, DisabledClientCreatesNothing)
+{
+    EXPECT_TRUE(m_pClient->Disable());
+    EXPECT_FALSE(m_pClient->Create());
+    COLORREF colour = RGB(1, 2, 3);
+    EXPECT_EQ(m_pClient->GetColour(COLOR_BTNFACE, &colour), -1);
+    EXPECT_TRUE(Record().empty());
+}
+
+TEST_F(UiComponents, DestructionReleasesTheDispatchObjectsInFieldOrder)
+{
+    auto client = std::make_unique<CUiComponents>();
+    ASSERT_TRUE(client->Create());
+    ::DeleteFileA(m_recordPath.c_str());
+    client.reset();
+    EXPECT_EQ(Destroyed(), (Names{"D1", "D2", "D4", "D3", "D5", "D6", "D7"}));
+    EXPECT_EQ(LiveObjects(), 3) << "the destructor leaves the custom objects alone";
+}
+
+TEST_F(UiComponents, PromptButtonShowsTheLibrarysColourAndReleasesWithThePrompt)
+{
+    Ask("CUIL_STANDIN_COLOUR", "0x00FF0000");
+    const HWND hButton = ShowPrompt();
+    ASSERT_NE(hButton, (HWND)NULL);
+    EXPECT_EQ(LiveObjects(), 10) << "the prompt's constructor created the objects";
+
+    const WindowPixels pixels(hButton);
+    EXPECT_EQ(pixels.At(2, 2), Blue);
+    EXPECT_EQ(pixels.At(31, 31), Blue);
+
+    ::DestroyWindow(m_hPrompt);
+    EXPECT_EQ(LiveObjects(), 0) << "the prompt's destructor released them";
+}
+
+TEST_F(UiComponents, PromptButtonShowsTheSystemColourWhenTheLibraryGivesNone)
+{
+    Ask("CUIL_STANDIN_COLOUR", "0x00FF0000");
+    Ask("CUIL_STANDIN_COLOUR_RESULT", "1");
+    const HWND hButton = ShowPrompt();
+    ASSERT_NE(hButton, (HWND)NULL);
+    EXPECT_GT(Created(Record(), "colour").size(), 0u) << "the library was asked";
+    EXPECT_EQ(WindowPixels(hButton).At(2, 2), ::GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(UiComponents, NoCuilTurnsTheLibraryOffBeforeThePromptExists)
+{
+    PutNumber(HKEY_CURRENT_USER, Config, "NoCUIL", 1);
+    Ask("CUIL_STANDIN_COLOUR", "0x00FF0000");
+    // As start-up does it.
+    if (!UiComponentsAllowed())
+        m_pClient->Disable();
+    const HWND hButton = ShowPrompt();
+    ASSERT_NE(hButton, (HWND)NULL);
+    EXPECT_TRUE(Record().empty()) << "nothing was created";
+    EXPECT_EQ(WindowPixels(hButton).At(2, 2), ::GetSysColor(COLOR_BTNFACE));
+}
