@@ -2,10 +2,11 @@
 # Checks the calling conventions of the i686 library stand-ins from their files, since 32-bit code
 # cannot run here: the exports carry no @N decoration, each WINAPI entry of the firmware service
 # returns removing its own arguments (ret $N), and the capture driver's cdecl "VC_Open" returns
-# with a plain ret, leaving them to the caller.
-#   check_calling_conventions.sh <objdump> <VexaCap.dll> <vxbios.dll>
+# with a plain ret, leaving them to the caller. The UI component library's entries, which regsvr32
+# and COM look up by name, and its objects' members are WINAPI too.
+#   check_calling_conventions.sh <objdump> <VexaCap.dll> <vxbios.dll> <VexaCuil.dll>
 set -euo pipefail
-objdump=$1 driver=$2 firmware=$3
+objdump=$1 driver=$2 firmware=$3 components=$4
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -31,7 +32,7 @@ expect_ret() {
     fi
 }
 
-for file in "$driver" "$firmware"; do
+for file in "$driver" "$firmware" "$components"; do
     decorated=$(exports "$file" | grep '@' || true)
     [ -z "$decorated" ] || fail "$(basename "$file") exports decorated names: $decorated"
 done
@@ -40,10 +41,17 @@ for name in Begin_VXBIOS_Call VXBIOS_BiosMessageReq VXBIOS_CancelMessageReq; do
     exports "$firmware" | grep -qx "$name" || fail "vxbios.dll does not export $name"
 done
 
+for name in DllGetClassObject DllCanUnloadNow DllRegisterServer DllUnregisterServer; do
+    exports "$components" | grep -qx "$name" || fail "VexaCuil.dll does not export $name"
+done
+
 expect_ret "$firmware" _Begin_VXBIOS_Call@0 "ret"
 expect_ret "$firmware" _VXBIOS_BiosMessageReq@12 'ret $0xc'
 expect_ret "$firmware" _VXBIOS_CancelMessageReq@8 'ret $0x8'
 expect_ret "$driver" _VC_Open "ret"
+expect_ret "$components" _DllGetClassObject@12 'ret $0xc'
+invoke=$("$objdump" -d "$components" | sed -n 's/^[0-9a-f]* <\(.*DispatchObject6Invoke.*@36\)>:$/\1/p' | head -n 1)
+expect_ret "$components" "${invoke:-IDispatch::Invoke}" 'ret $0x24'
 
 [ "$failures" -eq 0 ] || exit 1
 echo "calling conventions as the contracts say"
