@@ -14,6 +14,14 @@ std::vector<std::string> RecordLines(const std::string& path)
     return lines;
 }
 
+size_t CountLinesStartingWith(const std::vector<std::string>& lines, const std::string& start)
+{
+    size_t count = 0;
+    for (const std::string& line : lines)
+        count += line.rfind(start, 0) == 0 ? 1 : 0;
+    return count;
+}
+
 std::vector<CaptureAppStart> ReadCaptureAppStarts(const std::string& path)
 {
     std::vector<CaptureAppStart> starts;

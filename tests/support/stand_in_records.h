@@ -9,6 +9,9 @@
 // The lines of a record file; none when it does not exist.
 std::vector<std::string> RecordLines(const std::string& path);
 
+// How many of the lines begin with start.
+size_t CountLinesStartingWith(const std::vector<std::string>& lines, const std::string& start);
+
 // One start that the capture application stand-in recorded: pid, cwd, show and args lines.
 struct CaptureAppStart {
     DWORD pid;

@@ -311,10 +311,7 @@ protected:
     }
     size_t RecordedLines(const std::string& start) const
     {
-        size_t count = 0;
-        for (const std::string& line : RecordLines(m_libraryRecord))
-            count += line.rfind(start, 0) == 0 ? 1 : 0;
-        return count;
+        return CountLinesStartingWith(RecordLines(m_libraryRecord), start);
     }
 
     RegisteredUiLibrary m_library;

@@ -38,7 +38,8 @@ const COLORREF Blue = RGB(0, 0, 255);
 const char* const StandInSettings[] = {"CUIL_STANDIN_COLOUR", "CUIL_STANDIN_COLOUR_RESULT", "CUIL_STANDIN_INIT_RESULT",
                                        "CUIL_STANDIN_REFUSE", "CUIL_STANDIN_INVOKE_RESULT"};
 
-std::vector<std::string> Created(const std::vector<std::string>& record, const char* verb)
+// The objects named by the record's lines that begin with the verb ("create D1 thread 8" gives D1).
+std::vector<std::string> ObjectsRecordedAs(const std::vector<std::string>& record, const char* verb)
 {
     std::vector<std::string> names;
     const std::string prefix = std::string(verb) + " ";
@@ -92,8 +93,8 @@ protected:
 
     static void Ask(const char* setting, const char* value) { ::SetEnvironmentVariableA(setting, value); }
     std::vector<std::string> Record() const { return RecordLines(m_recordPath); }
-    Names Made() const { return Created(Record(), "create"); }
-    Names Destroyed() const { return Created(Record(), "destroy"); }
+    Names Made() const { return ObjectsRecordedAs(Record(), "create"); }
+    Names Destroyed() const { return ObjectsRecordedAs(Record(), "destroy"); }
 
     // The stand-in's objects alive in this process: 0 also when it was never loaded.
     static LONG LiveObjects()
@@ -213,7 +214,7 @@ TEST_F(UiComponents, RefusedObjectStopsCreationThere)
     Ask("CUIL_STANDIN_REFUSE", "D5");
     EXPECT_FALSE(m_pClient->Create());
     EXPECT_EQ(Made(), (Names{"D1", "D2", "D3", "D4"})) << "nothing after the refused object is attempted";
-    EXPECT_EQ(Created(Record(), "refuse"), Names{"D5"});
+    EXPECT_EQ(ObjectsRecordedAs(Record(), "refuse"), Names{"D5"});
     m_pClient->Release();
     EXPECT_EQ(Destroyed(), (Names{"D1", "D2", "D3", "D4"}));
     EXPECT_EQ(LiveObjects(), 0);
@@ -276,7 +277,7 @@ TEST_F(UiComponents, PromptButtonShowsTheSystemColourWhenTheLibraryGivesNone)
     Ask("CUIL_STANDIN_COLOUR_RESULT", "1");
     const HWND hButton = ShowPrompt();
     ASSERT_NE(hButton, (HWND)NULL);
-    EXPECT_GT(Created(Record(), "colour").size(), 0u) << "the library was asked";
+    EXPECT_GT(CountLinesStartingWith(Record(), "colour "), 0u) << "the library was asked";
     EXPECT_EQ(WindowPixels(hButton).At(2, 2), ::GetSysColor(COLOR_BTNFACE));
 }
 
