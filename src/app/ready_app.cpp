@@ -6,6 +6,7 @@
 #include "events/event_wnd.h"
 #include "events/instance_marker.h"
 #include "framework/afx_helpers.h"
+#include "framework/trace.h"
 #include "res/resource.h"
 #include "settings/reg_settings.h"
 
@@ -61,15 +62,25 @@ BOOL CReadyApp::ArbitrateInstance(BOOL bKill)
     // Another instance holds it: ask the one that shows its mark to quit, and wait for the mutex.
     bool vanished = false;
     const HWND hRunning = FindRunningInstance(&vanished);
-    if (vanished)
+    if (vanished) {
+        Trace("a window went while the running instance was looked for: ending");
         return FALSE;
+    }
     DWORD waitMs = bKill ? 0 : QuitWaitMs;
     if (hRunning != NULL) {
-        if (!::PostMessageA(hRunning, WM_READY_QUIT, 0, 0) || bKill)
+        if (!::PostMessageA(hRunning, WM_READY_QUIT, 0, 0)) {
+            Trace("the running instance could not be asked to quit: error %lu", ::GetLastError());
+            return FALSE;
+        }
+        Trace("asked the running instance to quit");
+        if (bKill)
             return FALSE;
         waitMs = QuitWaitMs;
     }
-    return Holds(::WaitForSingleObject(m_hInstanceMutex, waitMs));
+    if (Holds(::WaitForSingleObject(m_hInstanceMutex, waitMs)))
+        return TRUE;
+    Trace("\"%s\" is still held by another process: ending", InstanceMutexName);
+    return FALSE;
 }
 
 BOOL CReadyApp::InitInstance()
@@ -78,15 +89,20 @@ BOOL CReadyApp::InitInstance()
     ParseCommandLine(cmdInfo);
 
     m_hInstanceMutex = ::CreateMutexA(NULL, TRUE, InstanceMutexName);
-    if (m_hInstanceMutex == NULL)
+    if (m_hInstanceMutex == NULL) {
+        Trace("\"%s\" could not be created: error %lu", InstanceMutexName, ::GetLastError());
         return FALSE;
+    }
     if (!ArbitrateInstance(cmdInfo.m_bKill))
         return FALSE;
     // "KILL" only ends the running instance, whether or not there was one.
-    if (cmdInfo.m_bKill)
+    if (cmdInfo.m_bKill) {
+        Trace("\"KILL\": no instance was running");
         return FALSE;
+    }
 
     if (!AfxOleInit()) {
+        Trace("OLE could not be started");
         AfxMessageBox(IDS_OLE_INIT_FAILED, MB_OK, static_cast<UINT>(-1));
         return FALSE;
     }
@@ -96,14 +112,18 @@ BOOL CReadyApp::InitInstance()
     const BOOL firmwareLoaded = LoadFirmwareLibrary();
     const BOOL driverLoaded = m_driver.Load();
     if (!firmwareLoaded && !driverLoaded) {
+        Trace("neither library of button events loaded");
         AfxMessageBox(IDS_COMPONENTS_MISSING, MB_ICONHAND, static_cast<UINT>(-1));
         return FALSE;
     }
     Enable3dControls();
 
-    if (!UiComponentsAllowed())
+    if (!UiComponentsAllowed()) {
+        Trace("UI components turned off by \"NoCUIL\"");
         m_uiComponents.Disable();
-    WriteFootmark();
+    }
+    if (FAILED(WriteFootmark()))
+        Trace("\"Footmark\" not written");
 
     // The hidden main window keeps the program resident; its destruction ends the program.
     CEventWnd* pMainWnd = new CEventWnd;
@@ -120,6 +140,7 @@ BOOL CReadyApp::InitInstance()
 
     if (driverLoaded)
         m_driver.Open(pMainWnd->m_hWnd);
+    Trace("resident, waiting for the camera button");
     return TRUE;
 }
 

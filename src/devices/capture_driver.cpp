@@ -2,6 +2,8 @@
 #include "devices/capture_driver.h"
 
 #include "devices/suite_library.h"
+#include "framework/module_path.h"
+#include "framework/trace.h"
 #include "settings/reg_settings.h"
 #include "settings/settings_catalogue.h"
 
@@ -60,10 +62,18 @@ BOOL CCaptureDriver::LoadModule()
     if (m_hModule != NULL)
         return FALSE;
     const CString path = GetLibraryPath();
-    if (path.IsEmpty())
+    if (path.IsEmpty()) {
+        Trace("capture driver library: the registry names none");
         return FALSE;
+    }
     m_hModule = LoadSuiteLibrary(path);
-    return m_hModule != NULL;
+    if (m_hModule == NULL) {
+        Trace("capture driver library \"%s\" not loaded: error %lu", static_cast<const char*>(path),
+              ::GetLastError());
+        return FALSE;
+    }
+    Trace("capture driver library loaded from %s", static_cast<const char*>(ModuleFileName(m_hModule)));
+    return TRUE;
 }
 
 BOOL CCaptureDriver::Load()
@@ -77,9 +87,15 @@ BOOL CCaptureDriver::Load()
 
 BOOL CCaptureDriver::Open(HWND hWnd)
 {
-    if (m_hDriver != 0 || m_entries[OpenEntry] == nullptr)
+    if (m_hDriver != 0)
         return FALSE;
+    if (m_entries[OpenEntry] == nullptr) {
+        Trace("capture driver library has no \"%s\": no events from it", EntryNames[OpenEntry]);
+        return FALSE;
+    }
     OpenEntryPoint open = reinterpret_cast<OpenEntryPoint>(reinterpret_cast<void*>(m_entries[OpenEntry]));
     m_hDriver = open(hWnd, 0);
+    if (m_hDriver == 0)
+        Trace("capture driver refused to open: no events from it");
     return m_hDriver != 0;
 }

@@ -2,6 +2,8 @@
 #include "devices/firmware_events.h"
 
 #include "devices/suite_library.h"
+#include "framework/module_path.h"
+#include "framework/trace.h"
 #include "settings/value_decoding.h"
 
 HMODULE g_hFirmwareLibrary = NULL;
@@ -23,7 +25,10 @@ Entry FindEntry(const char* name)
 {
     if (g_hFirmwareLibrary == NULL)
         return nullptr;
-    return reinterpret_cast<Entry>(reinterpret_cast<void*>(::GetProcAddress(g_hFirmwareLibrary, name)));
+    const FARPROC entry = ::GetProcAddress(g_hFirmwareLibrary, name);
+    if (entry == nullptr)
+        Trace("firmware event service library has no \"%s\"", name);
+    return reinterpret_cast<Entry>(reinterpret_cast<void*>(entry));
 }
 
 }  // namespace
@@ -49,10 +54,20 @@ BOOL GetFirmwareLibraryPath(CString* pPath)
 BOOL LoadFirmwareLibrary()
 {
     CString path;
-    if (!GetFirmwareLibraryPath(&path))
+    if (!GetFirmwareLibraryPath(&path)) {
+        Trace("firmware event service library: no string value \"%s\" of at most %lu bytes under HKLM\\%s",
+              FirmwareValueName, LargestPathData, SharedLibrariesKey);
         return FALSE;
+    }
     g_hFirmwareLibrary = LoadSuiteLibrary(path);
-    return g_hFirmwareLibrary != NULL;
+    if (g_hFirmwareLibrary == NULL) {
+        Trace("firmware event service library \"%s\" not loaded: error %lu", static_cast<const char*>(path),
+              ::GetLastError());
+        return FALSE;
+    }
+    Trace("firmware event service library loaded from %s",
+          static_cast<const char*>(ModuleFileName(g_hFirmwareLibrary)));
+    return TRUE;
 }
 
 BOOL FreeFirmwareLibrary()
@@ -65,13 +80,23 @@ BOOL FreeFirmwareLibrary()
 LONG BeginFirmwareCall()
 {
     BeginCallEntry begin = FindEntry<BeginCallEntry>("Begin_VXBIOS_Call");
-    return begin != nullptr ? begin() : 0;
+    if (begin == nullptr)
+        return 0;
+    const LONG call = begin();
+    if (call == 0 || call == -1)
+        Trace("firmware event service opened no call (%ld): no events from it", call);
+    return call;
 }
 
 LONG RequestFirmwareMessages(LONG call, HWND hWnd, LONG eventMask)
 {
     MessageRequestEntry request = FindEntry<MessageRequestEntry>("VXBIOS_BiosMessageReq");
-    return request != nullptr ? request(call, hWnd, eventMask) : 0;
+    if (request == nullptr)
+        return 0;
+    const LONG requested = request(call, hWnd, eventMask);
+    if (requested == 0)
+        Trace("firmware event service refused the request for events");
+    return requested;
 }
 
 LONG CancelFirmwareMessages(LONG call, LONG request)

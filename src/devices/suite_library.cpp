@@ -15,6 +15,8 @@ HMODULE LoadSuiteLibrary(const char* path)
     const std::string folder(program, program.GetLength() - FileNameInCodePage(program).GetLength());
     ::SetDllDirectoryA(folder.c_str());
     HMODULE hModule = ::LoadLibraryA(path);
+    const DWORD loadError = ::GetLastError();
     ::SetDllDirectoryA(NULL);
+    ::SetLastError(loadError);
     return hModule;
 }

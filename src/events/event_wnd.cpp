@@ -6,6 +6,7 @@
 #include "events/event_decision.h"
 #include "events/instance_marker.h"
 #include "framework/afx_helpers.h"
+#include "framework/trace.h"
 #include "prompt/prompt_dlg.h"
 #include "res/resource.h"
 
@@ -67,6 +68,7 @@ BOOL CEventWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
 // once, so that the newer one may go on as soon as it can, and then ends.
 LRESULT CEventWnd::OnReadyQuit(WPARAM, LPARAM)
 {
+    Trace("a newer instance asked this one to quit");
     if (::GetPropA(m_hWnd, InstanceMutexName) == RunningInstanceMark()) {
         ::SetPropA(m_hWnd, InstanceMutexName, QuittingInstanceMark());
         ::RemovePropA(m_hWnd, InstanceMutexName);
@@ -97,12 +99,18 @@ void CEventWnd::StopLaunchTimer()
 
 LRESULT CEventWnd::OnCapEvent(WPARAM wParam, LPARAM)
 {
-    return OnButtonEvent(MapCaptureDriverCode(wParam));
+    const ButtonEvent event = MapCaptureDriverCode(wParam);
+    if (event == ButtonEvent::None)
+        Trace("capture driver code %llu means nothing here", static_cast<unsigned long long>(wParam));
+    return OnButtonEvent(event);
 }
 
 LRESULT CEventWnd::OnFirmwareEvent(WPARAM, LPARAM lParam)
 {
-    return OnButtonEvent(MapFirmwareCode(lParam));
+    const ButtonEvent event = MapFirmwareCode(lParam);
+    if (event == ButtonEvent::None)
+        Trace("firmware event 0x%llx means nothing here", static_cast<unsigned long long>(lParam));
+    return OnButtonEvent(event);
 }
 
 LRESULT CEventWnd::OnButtonEvent(ButtonEvent event)
@@ -123,6 +131,11 @@ void CEventWnd::DispatchButtonEvent(ButtonEvent event)
         [this] { return IsBusy() != FALSE; });
     switch (effect) {
     case EventEffect::Nothing:
+        // A code that means nothing was reported where it came in.
+        if (m_bLaunching)
+            Trace("press ignored: a launch is in progress");
+        else if (event != ButtonEvent::None)
+            Trace("press ignored: the camera is busy");
         break;
     case EventEffect::ResetIconWhileLaunching:
         prompt.StopBlink();
@@ -130,6 +143,7 @@ void CEventWnd::DispatchButtonEvent(ButtonEvent event)
         prompt.UpdateWindow();
         break;
     case EventEffect::HideForRunningApp:
+        Trace("the capture application runs already: the prompt goes");
         prompt.StopBlink();
         prompt.Show(FALSE);
         break;

@@ -2,6 +2,7 @@
 #include "events/event_wnd.h"
 
 #include "events/launch_sequence.h"
+#include "framework/trace.h"
 #include "framework/win_app.h"
 #include "prompt/prompt_dlg.h"
 
@@ -46,8 +47,14 @@ public:
         // empty directory leaves the choice to the shell.
         char tempDirectory[MAX_PATH + 1] = {};
         ::GetTempPathA(MAX_PATH, tempDirectory);
-        const HINSTANCE result = ::ShellExecuteA(NULL, "open", path, NULL, tempDirectory, SW_SHOWNORMAL);
-        return reinterpret_cast<INT_PTR>(result) > 32;
+        const INT_PTR result = reinterpret_cast<INT_PTR>(
+            ::ShellExecuteA(NULL, "open", path, NULL, tempDirectory, SW_SHOWNORMAL));
+        if (result <= 32) {
+            Trace("%s not started: shell error %d", path, static_cast<int>(result));
+            return false;
+        }
+        Trace("started %s", path);
+        return true;
     }
     void Beep() { ::MessageBeep(MB_ICONEXCLAMATION); }
     void PlayLaunchSound()
@@ -60,7 +67,13 @@ public:
         m_wnd.m_pPromptDlg->SetWindowPos(HWND_NOTOPMOST, 0, 0, 0, 0,
                                          SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }
-    bool StartHideTimer() { return m_wnd.SetTimer(IDT_LAUNCH, LaunchShowMs, CEventWnd::LaunchTimerProc) != 0; }
+    bool StartHideTimer()
+    {
+        if (m_wnd.SetTimer(IDT_LAUNCH, LaunchShowMs, CEventWnd::LaunchTimerProc) != 0)
+            return true;
+        Trace("no timer to hide the prompt after the launch: it goes at once");
+        return false;
+    }
     void HidePrompt() { m_wnd.m_pPromptDlg->Show(FALSE); }
     void SetLaunching(bool launching) { m_wnd.m_bLaunching = launching ? TRUE : FALSE; }
 
@@ -72,6 +85,8 @@ private:
 
 BOOL CEventWnd::Launch(const CString& path)
 {
+    if (path.IsEmpty())
+        Trace("no launch target: nothing started");
     WindowLaunch launch(*this);
     return RunLaunch(path, m_bSilent != FALSE, launch) ? TRUE : FALSE;
 }

@@ -4,6 +4,7 @@
 #include "events/launch_target_choice.h"
 #include "framework/afx_helpers.h"
 #include "framework/module_path.h"
+#include "framework/trace.h"
 #include "prompt/prompt_dlg.h"
 #include "res/resource.h"
 #include "settings/reg_settings.h"
@@ -45,8 +46,9 @@ BOOL CEventWnd::ResolveAppPath(const CString& cmdPath)
         // The capture application's class registration, read the way the program's settings are.
         ReadSetting("CLASSES", "CLSID", "{3F1A6C20-5B7D-11D1-8E21-00A0C94D7A10}\\LocalServer32", ""));
     m_strAppPath = choice.path.c_str();
-    if (choice.useShellIcon)
+    if (choice.source == LaunchTargetSource::AppPath)
         m_bUseShellIcon = TRUE;
+    Trace("launch target from %s: %s", LaunchTargetSourceName(choice.source), choice.path.c_str());
     return TRUE;
 }
 
@@ -54,12 +56,15 @@ BOOL CEventWnd::ResolveSilent(BOOL cmdSilent)
 {
     if (cmdSilent) {
         m_bSilent = TRUE;
+        Trace("silent: asked on the command line");
         return TRUE;
     }
     CRegSettings ready;
     ready.Set(SettingsCompany, SettingsProduct, ReadyComponent);
     DWORD silent = 0;
     m_bSilent = ready.GetNumber("Silent", silent) && silent != 0;
+    if (m_bSilent)
+        Trace("silent: asked by \"Silent\"");
     return TRUE;
 }
 

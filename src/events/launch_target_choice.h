@@ -3,10 +3,32 @@
 
 #include <string>
 
+// Where the path came from. A path from "AppPath" makes the prompt show that program's own icon
+// and name.
+enum class LaunchTargetSource { CommandLine, Path, AppPath, ClassRegistration, BuiltIn };
+
 struct LaunchTargetChoice {
     std::string path;
-    bool useShellIcon;  // the path came from "AppPath": the prompt shows that program's own icon and name
+    LaunchTargetSource source;
 };
+
+// The source as the diagnostic output names it.
+inline const char* LaunchTargetSourceName(LaunchTargetSource source)
+{
+    switch (source) {
+    case LaunchTargetSource::CommandLine:
+        return "the command line";
+    case LaunchTargetSource::Path:
+        return "the \"Path\" value";
+    case LaunchTargetSource::AppPath:
+        return "the \"AppPath\" value";
+    case LaunchTargetSource::ClassRegistration:
+        return "the capture application's class registration";
+    case LaunchTargetSource::BuiltIn:
+        break;
+    }
+    return "the built-in default";
+}
 
 // The built-in target when no source names one.
 const char* const DefaultAppPath = "C:\\Program Files\\Vexa\\Lumora\\Ostrivo.exe";
@@ -19,15 +41,15 @@ LaunchTargetChoice ChooseLaunchTarget(const std::string& commandLinePath, ReadPa
                                       ReadClassPath readClassPath)
 {
     if (!commandLinePath.empty())
-        return { commandLinePath, false };
+        return { commandLinePath, LaunchTargetSource::CommandLine };
     std::string value;
     if (readPath(value) && !value.empty())
-        return { value, false };
+        return { value, LaunchTargetSource::Path };
     value.clear();
     if (readAppPath(value) && !value.empty())
-        return { value, true };
+        return { value, LaunchTargetSource::AppPath };
     value.clear();
     if (readClassPath(value) && !value.empty())
-        return { value, false };
-    return { DefaultAppPath, false };
+        return { value, LaunchTargetSource::ClassRegistration };
+    return { DefaultAppPath, LaunchTargetSource::BuiltIn };
 }

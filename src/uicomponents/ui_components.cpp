@@ -3,6 +3,7 @@
 #include "uicomponents/ui_components.h"
 
 #include "framework/cstring.h"
+#include "framework/trace.h"
 #include "framework/win_app.h"
 
 namespace {
@@ -49,10 +50,16 @@ BOOL CUiComponents::Create()
     if (m_bInitialised)
         return TRUE;
 
-    if (!m_initialiser.CreateDispatch(CLSID_UiInitialiser))
+    if (!m_initialiser.CreateDispatch(CLSID_UiInitialiser)) {
+        Trace("UI component library: no initialising object; the system's colours are used");
         return FALSE;
-    if (Initialise() != 0)
+    }
+    const long initialised = Initialise();
+    if (initialised != 0) {
+        Trace("UI component library: the initialising call answered %ld; the system's colours are used",
+              initialised);
         return FALSE;
+    }
 
     struct DispatchObject {
         COleDispatchDriver* pDriver;
@@ -63,14 +70,19 @@ BOOL CUiComponents::Create()
         {&m_dispatch5, &CLSID_UiDispatch5}, {&m_dispatch6, &CLSID_UiDispatch6}, {&m_dispatch7, &CLSID_UiDispatch7},
     };
     for (const DispatchObject& object : others) {
-        if (!object.pDriver->CreateDispatch(*object.pClsid))
+        if (!object.pDriver->CreateDispatch(*object.pClsid)) {
+            Trace("UI component library: dispatch object %d not created; the system's colours are used",
+                  static_cast<int>(&object - others) + 2);
             return FALSE;
+        }
     }
 
     if (!CreateCustom(CLSID_UiCustom1, IID_IUiCustom1, &m_pCustom1) ||
         !CreateCustom(CLSID_UiCustom2, IID_IUiCustom2, &m_pCustom2) ||
-        !CreateCustom(CLSID_UiCustom3, IID_IUiCustom3, &m_pCustom3))
+        !CreateCustom(CLSID_UiCustom3, IID_IUiCustom3, &m_pCustom3)) {
+        Trace("UI component library: a custom object not created; the system's colours are used");
         return FALSE;
+    }
 
     m_bInitialised = TRUE;
     return TRUE;

@@ -44,15 +44,15 @@ TEST(LaunchTarget, FirstSourceWithANonEmptyPathWinsAndLaterOnesAreNotAsked)
         std::string commandLine;
         Source path, appPath, classPath;
         std::string expectedPath;
-        bool shellIcon;
+        LaunchTargetSource source;
         std::string asked;
     } rows[] = {
-        { "C:\\cmd.exe", { true, "C:\\p.exe" }, none, none, "C:\\cmd.exe", false, "" },
-        { "", { true, "C:\\p.exe" }, { true, "C:\\a.exe" }, none, "C:\\p.exe", false, "P" },
-        { "", { true, "" }, { true, "C:\\a.exe" }, none, "C:\\a.exe", true, "PA" },
-        { "", none, { true, "" }, { true, "C:\\c.exe" }, "C:\\c.exe", false, "PAC" },
-        { "", none, none, { true, "" }, DefaultAppPath, false, "PAC" },
-        { "", none, none, none, DefaultAppPath, false, "PAC" },
+        { "C:\\cmd.exe", { true, "C:\\p.exe" }, none, none, "C:\\cmd.exe", LaunchTargetSource::CommandLine, "" },
+        { "", { true, "C:\\p.exe" }, { true, "C:\\a.exe" }, none, "C:\\p.exe", LaunchTargetSource::Path, "P" },
+        { "", { true, "" }, { true, "C:\\a.exe" }, none, "C:\\a.exe", LaunchTargetSource::AppPath, "PA" },
+        { "", none, { true, "" }, { true, "C:\\c.exe" }, "C:\\c.exe", LaunchTargetSource::ClassRegistration, "PAC" },
+        { "", none, none, { true, "" }, DefaultAppPath, LaunchTargetSource::BuiltIn, "PAC" },
+        { "", none, none, none, DefaultAppPath, LaunchTargetSource::BuiltIn, "PAC" },
     };
     for (const auto& row : rows) {
         std::string asked;
@@ -60,7 +60,7 @@ TEST(LaunchTarget, FirstSourceWithANonEmptyPathWinsAndLaterOnesAreNotAsked)
                                                              Reader(row.appPath, 'A', asked),
                                                              Reader(row.classPath, 'C', asked));
         EXPECT_EQ(choice.path, row.expectedPath) << "expected from " << row.asked;
-        EXPECT_EQ(choice.useShellIcon, row.shellIcon) << row.expectedPath;
+        EXPECT_EQ(choice.source, row.source) << row.expectedPath;
         EXPECT_EQ(asked, row.asked) << row.expectedPath;
     }
 }
