@@ -6,18 +6,19 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string>
 
 namespace {
 
 using IsLeadByte = bool (*)(unsigned char);
 
+// The lead bytes of a single-byte code page, of Shift-JIS, of the Chinese and Korean double-byte
+// pages, and of no real page: every byte pairs with the next, separators included.
 const IsLeadByte CodePages[] = {
-    [](unsigned char) { return false; },                                                          // single-byte
-    [](unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); },         // Shift-JIS
-    [](unsigned char b) { return b >= 0x81 && b <= 0xFE; },                                       // the Chinese and Korean pages
-    [](unsigned char b) { return b != 0; },  // no code page: every byte pairs, separators included
+    [](unsigned char) { return false; },
+    [](unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); },
+    [](unsigned char b) { return b >= 0x81 && b <= 0xFE; },
+    [](unsigned char b) { return b != 0; },
 };
 
 std::string NameOf(const std::string& path, IsLeadByte isLeadByte)
