@@ -1,0 +1,61 @@
+; Ending the running instance of the program, for the installer and the uninstaller alike: the
+; program's own switch "KILL" asks it to quit, and the instance counts as gone once its mutex is
+; gone and its program file can be written. Both wait a bounded time.
+
+!define END_TRIES 50          ; looks, 100 ms apart
+!define KILL_EVERY 10         ; a quit request meets no window while an instance is still starting
+
+!macro RUNNING_INSTANCE un
+; $0 = 1 while an instance of the program runs (its mutex exists), else 0.
+Function ${un}InstanceRuns
+    System::Call 'kernel32::OpenMutex(i ${SYNCHRONIZE}, i 0, t "${INSTANCE_MUTEX}") p.r0'
+    ${If} $0 P<> 0
+        System::Call 'kernel32::CloseHandle(p r0)'
+        StrCpy $0 1
+    ${Else}
+        StrCpy $0 0
+    ${EndIf}
+FunctionEnd
+
+; $0 = 1 while the installed program file cannot be opened for writing, as while its process ends.
+Function ${un}ProgramFileHeld
+    StrCpy $0 0
+    ClearErrors
+    FileOpen $1 "$INSTDIR\${PROGRAM_FILE}" a
+    ${If} ${Errors}
+        StrCpy $0 1
+    ${Else}
+        FileClose $1
+    ${EndIf}
+FunctionEnd
+
+; Only an installed program can be asked to quit this way. An instance started from anywhere
+; else does not hold the file, and the program that the installer starts replaces it.
+Function ${un}EndRunningInstance
+    IfFileExists "$INSTDIR\${PROGRAM_FILE}" 0 done
+    StrCpy $2 0
+    ${Do}
+        Call ${un}InstanceRuns
+        ${If} $0 = 0
+            Call ${un}ProgramFileHeld
+            ${IfThen} $0 = 0 ${|} ${Break} ${|}
+        ${EndIf}
+        ${If} $2 >= ${END_TRIES}
+            MessageBox MB_ICONSTOP "${PRODUCT_NAME} is still running and could not be ended. Close it, then try again." /SD IDOK
+            SetErrorLevel 3
+            Quit
+        ${EndIf}
+        IntOp $3 $2 % ${KILL_EVERY}
+        ${If} $3 = 0
+            DetailPrint "Ending ${PRODUCT_NAME}"
+            ExecWait '"$INSTDIR\${PROGRAM_FILE}" /KILL'
+        ${EndIf}
+        Sleep 100
+        IntOp $2 $2 + 1
+    ${Loop}
+done:
+FunctionEnd
+!macroend
+
+!insertmacro RUNNING_INSTANCE ""
+!insertmacro RUNNING_INSTANCE "un."

@@ -1,0 +1,224 @@
+#!/usr/bin/env bash
+# The x86_64 installer under Wine, one scenario a run, each in a Wine session and prefix of its own
+# (copied from LUMORA_WINE_TEMPLATE when that names a ready prefix), removed afterwards. Before the
+# install, the suite is there as the program finds it: the capture driver library's stand-in and
+# its registry value, the capture application in the suite's folder and settings of its own.
+#
+#   installer_test.sh <scenario> <state-dir> <setup.exe> <shipped LumoraReady.exe> <bin-dir> <makensis>
+#
+# Scenarios: silent-install, start-at-login, upgrade-while-running, removal, removal-keeps-settings.
+# bin-dir holds install_probe.exe and the stand-ins; makensis builds an older installer to upgrade.
+set -euo pipefail
+[ $# -eq 6 ] || { echo "usage: $0 <scenario> <state-dir> <setup.exe> <program> <bin-dir> <makensis>" >&2; exit 2; }
+scenario=$1 state=$2 setup=$3 shipped=$4 bin=$5 makensis=$6
+here=$(cd "$(dirname "$0")" && pwd)
+session=$here/../../scripts/wine-session
+version_record=$here/../../src/res/program.rc
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+ok() { echo "ok: $*"; }
+
+rm -rf "$state"
+mkdir -p "$state"
+cleanup() {
+    "$session" "$state" stop || true
+    rm -rf "$state"
+}
+trap cleanup EXIT
+"$session" "$state" start
+
+# Programs that stay resident inherit the streams of whoever started them: their output goes to a
+# file, so that nobody waits for them.
+run() { "$session" "$state" run "$@" </dev/null; }
+run_logged() { "$session" "$state" run "$@" </dev/null >>"$state/programs.log" 2>&1; }
+
+drive_c=$state/prefix/drive_c
+folder='C:\Program Files\Vexa\Lumora'
+unix_folder="$drive_c/Program Files/Vexa/Lumora"
+program="$folder\\LumoraReady.exe"
+uninstaller="$folder\\LumoraReadyUninstall.exe"
+run_key='Software\Microsoft\Windows\CurrentVersion\Run'
+entry_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\LumoraReady'
+ready_key='Software\Vexa Corporation\Lumora\Ready'
+config_key='Software\Vexa Corporation\Lumora\Config'
+shared_key='HKLM\Software\Vexa Corporation\Shared Info\Shared DLLs'
+capture_key='HKCU\Software\Vexa Corporation\Ostrivo'
+
+# The data of a registry value as reg prints it; nothing when the value or its key is missing.
+value() {
+    { run reg query "$1" /v "$2" 2>/dev/null || true; } | tr -d '\r' | sed -n "s/^    $2    REG_[A-Z_]*    //p"
+}
+key_exists() { run reg query "$1" >/dev/null 2>&1; }
+expect_value() {
+    local found
+    found=$(value "$1" "$2")
+    if [ "$found" = "$3" ]; then ok "$1 $2 = $3"; else fail "$1 $2 is '$found', expected '$3'"; fi
+}
+expect_no_value() {
+    local found
+    found=$(value "$1" "$2")
+    if [ -z "$found" ]; then ok "no $1 $2"; else fail "$1 $2 is still '$found'"; fi
+}
+expect_file() { if [ -e "$1" ]; then ok "$1 is there"; else fail "$1 is missing"; fi; }
+expect_no_file() { if [ ! -e "$1" ]; then ok "no $1"; else fail "$1 is still there"; fi; }
+
+# The running instances, one line each: "<pid> <program file>".
+instances() { run "$bin/install_probe.exe" instances | tr -d '\r'; }
+# Waits at most the given seconds for a condition (a command), looking every 100 ms.
+wait_for() {
+    local seconds=$1 i
+    shift
+    for i in $(seq $((seconds * 10))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# Exactly one instance runs, of the installed program file; its pid is in $instance.
+one_installed_instance() {
+    local list
+    list=$(instances)
+    [ "$(grep -c . <<<"$list")" -eq 1 ] && [ "${list#* }" = "$program" ] || return 1
+    instance=${list%% *}
+}
+expect_one_instance() {
+    if wait_for 15 one_installed_instance; then
+        ok "one instance runs, pid $instance, of $program"
+    else
+        fail "not exactly one instance of $program runs:"
+        instances
+    fi
+}
+
+install() {
+    local status=0
+    run_logged "$@" || status=$?
+    if [ "$status" -eq 0 ]; then ok "$(basename "$1") ${*:2} ended with 0"; else fail "$(basename "$1") ${*:2} ended with $status"; fi
+}
+
+plant_suite() {
+    mkdir -p "$drive_c/Program Files/Vexa/Shared" "$unix_folder"
+    cp "$bin/VexaCap.dll" "$drive_c/Program Files/Vexa/Shared/"
+    cp "$bin/Ostrivo.exe" "$unix_folder/"
+    run reg add "$shared_key" /v VexaCap.dll /d 'C:\Program Files\Vexa\Shared\VexaCap.dll' /f >/dev/null
+    run reg add "$capture_key" /v LastFolder /d 'C:\Pictures' /f >/dev/null
+    run reg add "HKCU\\$config_key" /v NoCUIL /t REG_DWORD /d 0 /f >/dev/null
+}
+
+expect_suite_untouched() {
+    expect_file "$unix_folder/Ostrivo.exe"
+    expect_value "$shared_key" VexaCap.dll 'C:\Program Files\Vexa\Shared\VexaCap.dll'
+    expect_value "$capture_key" LastFolder 'C:\Pictures'
+    expect_value "HKCU\\$config_key" NoCUIL 0x0
+}
+
+silent_install() {
+    install "$setup" /S /NOSOUND
+    if cmp -s "$shipped" "$unix_folder/LumoraReady.exe"; then ok "the program file is the shipped one"; else fail "the program file differs from $shipped"; fi
+    expect_file "$unix_folder/LumoraReadyUninstall.exe"
+    local version
+    version=$(sed -n 's/.*VALUE "ProductVersion", "\(.*\)"/\1/p' "$version_record" | head -n 1)
+    expect_value "HKCU\\$entry_key" DisplayName "Lumora Ready"
+    expect_value "HKCU\\$entry_key" DisplayVersion "$version"
+    expect_value "HKCU\\$entry_key" Publisher "Vexa Corporation"
+    expect_value "HKCU\\$entry_key" DisplayIcon "\"$program\",0"
+    expect_value "HKCU\\$entry_key" UninstallString "\"$uninstaller\""
+    local size
+    size=$(value "HKCU\\$entry_key" EstimatedSize)
+    if [ -n "$size" ] && [ $((size)) -gt 0 ]; then ok "estimated size $((size)) KB"; else fail "estimated size '$size'"; fi
+    expect_value "HKCU\\$run_key" "Lumora Ready" "\"$program\""
+    expect_no_value "HKLM\\$run_key" "Lumora Ready"
+    key_exists "HKLM\\$entry_key" && fail "an all-users entry was written" || ok "no all-users entry"
+    expect_value "HKCU\\$ready_key" Silent 0x1
+    expect_one_instance
+
+    # What the shell runs at login replaces the instance that the installer started.
+    local started
+    run "$bin/install_probe.exe" run-at-login HKCU >"$state/started" 2>&1 || true
+    started=$(tr -d '\r' <"$state/started" | sed -n 's/^started //p')
+    [ -n "$started" ] || fail "the Run value's command did not start: $(cat "$state/started")"
+    expect_one_instance
+    [ "$instance" = "$started" ] && ok "it is the one the Run value started" || fail "pid $instance runs, the Run value started $started"
+}
+
+start_at_login() {
+    install "$setup" /S /ALLUSERS
+    expect_value "HKLM\\$run_key" "Lumora Ready" "\"$program\""
+    expect_no_value "HKCU\\$run_key" "Lumora Ready"
+    expect_value "HKLM\\$entry_key" DisplayName "Lumora Ready"
+    key_exists "HKCU\\$entry_key" && fail "a per-user entry was written" || ok "no per-user entry"
+    expect_one_instance
+
+    # A new session of the prefix: the server ends every process, and wineboot runs the Run values.
+    "$session" "$state" stop
+    "$session" "$state" start
+    expect_one_instance
+}
+
+upgrade_while_running() {
+    # An older build of the program: the same program with bytes of its own after the image.
+    local old=$state/old
+    mkdir -p "$old"
+    cp "$shipped" "$old/LumoraReady.exe"
+    printf 'an older build' >>"$old/LumoraReady.exe"
+    "$makensis" -V1 -WX -DTARGET=amd64-unicode -DPROGRAM="$old/LumoraReady.exe" -DOUTFILE="$old/LumoraReadySetup.exe" \
+        "$here/../../installer/lumora_ready.nsi"
+    install "$old/LumoraReadySetup.exe" /S
+    expect_one_instance
+    local before=$instance
+    cmp -s "$old/LumoraReady.exe" "$unix_folder/LumoraReady.exe" && ok "the older build is installed" \
+        || fail "the older build was not installed"
+
+    install "$setup" /S
+    if cmp -s "$shipped" "$unix_folder/LumoraReady.exe"; then ok "the new file replaced the older one"; else fail "the older file is still installed"; fi
+    expect_one_instance
+    [ "$instance" != "$before" ] && ok "the instance is a new process" || fail "the older instance, pid $before, still runs"
+}
+
+footmark_written() { [ -n "$(value "HKCU\\$ready_key" Footmark)" ]; }
+removed() {
+    [ ! -e "$unix_folder/LumoraReadyUninstall.exe" ] && ! key_exists "HKCU\\$entry_key" && ! footmark_written
+}
+
+# Removal with "Silent" written, after the program has left its footmark.
+install_and_remove() {
+    install "$setup" /S /NOSOUND
+    expect_one_instance
+    wait_for 15 footmark_written && ok "the program wrote its footmark" || fail "no footmark after the start"
+    run_logged "$uninstaller" /S
+    # The uninstaller goes on in a copy of itself: the state it leaves is waited for.
+    wait_for 30 removed || fail "the removal did not finish within 30 s"
+    local list
+    list=$(instances)
+    [ -z "$list" ] && ok "nothing runs" || fail "still running: $list"
+    expect_no_file "$unix_folder/LumoraReady.exe"
+    expect_no_file "$unix_folder/LumoraReadyUninstall.exe"
+    expect_no_value "HKCU\\$run_key" "Lumora Ready"
+    key_exists "HKCU\\$entry_key" && fail "the entry is still there" || ok "no entry"
+    expect_no_value "HKCU\\$ready_key" Footmark
+    expect_no_value "HKCU\\$ready_key" Silent
+}
+
+plant_suite
+case $scenario in
+    silent-install) silent_install ;;
+    start-at-login) start_at_login ;;
+    upgrade-while-running) upgrade_while_running ;;
+    removal)
+        install_and_remove
+        key_exists "HKCU\\$ready_key" && fail "the program's key is still there" || ok "the program's key is gone"
+        expect_suite_untouched
+        ;;
+    removal-keeps-settings)
+        # A setting of the program that the installer did not write stays, and its key with it.
+        run reg add "HKCU\\$ready_key" /v Path /d 'C:\Capture\Other.exe' /f >/dev/null
+        install_and_remove
+        expect_value "HKCU\\$ready_key" Path 'C:\Capture\Other.exe'
+        expect_suite_untouched
+        ;;
+    *) echo "unknown scenario: $scenario" >&2; exit 2 ;;
+esac
+
+[ "$failures" -eq 0 ] || { echo "$failures failed in $scenario"; exit 1; }
+echo "passed: $scenario"
