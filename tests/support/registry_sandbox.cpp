@@ -113,7 +113,8 @@ std::vector<std::string> SnapshotDifferences(const KeyTreeSnapshot& before, cons
         const auto was = before.find(entry.first);
         const auto is = after.find(entry.first);
         if (was == before.end() || is == after.end() || !(was->second == is->second))
-            differences.push_back(entry.first + ": " + Describe(before, entry.first) + " -> " + Describe(after, entry.first));
+            differences.push_back(entry.first + ": " + Describe(before, entry.first) + " -> "
+                                  + Describe(after, entry.first));
     }
     return differences;
 }

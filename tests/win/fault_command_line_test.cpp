@@ -101,7 +101,8 @@ TEST_F(LongCommandLine, ThousandsOfSwitches)
     StartBeside("unknown switches", unknown, Outcome::Replaces);
     StartBeside("unknown switches, then KILL", unknown + "/KILL", Outcome::Kills);
     StartBeside("KILL, then unknown switches", "/KILL " + unknown, Outcome::Kills);
-    StartBeside("-kIlL among unknown switches", unknown.substr(0, LongLine / 2) + "-kIlL " + unknown.substr(LongLine / 2),
+    const size_t middle = unknown.find(' ', LongLine / 2) + 1;
+    StartBeside("-kIlL among unknown switches", unknown.substr(0, middle) + "-kIlL " + unknown.substr(middle),
                 Outcome::Kills);
     StartBeside("KILL without its '/', thousands of times", Repeated("KILL ", LongLine), Outcome::Replaces);
     StartBeside("one unknown switch of 30,000 characters", "/" + std::string(LongLine, 'K'), Outcome::Replaces);

@@ -72,7 +72,9 @@ public:
         const std::string path = folder + "\\" + library;
         bool made = false;
         switch (kind) {
-        case Broken::Refusing: made = ::CopyFileA(ProgramBeside("RefusingLibrary.dll").c_str(), path.c_str(), FALSE) != FALSE; break;
+        case Broken::Refusing:
+            made = ::CopyFileA(ProgramBeside("RefusingLibrary.dll").c_str(), path.c_str(), FALSE) != FALSE;
+            break;
         case Broken::MissingDependency: made = Patched(library, path, &RenameUser32); break;
         case Broken::OtherProcessor: made = Patched(library, path, &MarkForI386); break;
         case Broken::NotALibrary: made = WriteFileBytes(path, Text("This is not a library.\r\n")); break;

@@ -125,7 +125,8 @@ TEST_F(FaultySettings, LaunchTargetValues)
         { Fault::NonAscii, Target(appLatin, true, Latin + ".exe") },
     };
     for (const auto& c : appPaths)
-        Check("AppPath", c.fault, [&] { PutFaultyString(HKEY_CURRENT_USER, Ready, "AppPath", c.fault, appSample, appLatin); },
+        Check("AppPath", c.fault,
+              [&] { PutFaultyString(HKEY_CURRENT_USER, Ready, "AppPath", c.fault, appSample, appLatin); },
               LaunchTargetOutcome, c.expected);
     printf("[ cases    ] %d\n", m_cases);
 }
