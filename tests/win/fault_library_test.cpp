@@ -230,9 +230,8 @@ protected:
     // One broken kind in place of the driver, of the service, and of both.
     void RunBrokenKind(Broken kind)
     {
-        BrokenLibraries broken;
-        const std::string driver = broken.Make(kind, "VexaCap.dll");
-        const std::string firmware = broken.Make(kind, "vxbios.dll");
+        const std::string driver = m_broken.Make(kind, "VexaCap.dll");
+        const std::string firmware = m_broken.Make(kind, "vxbios.dll");
         ASSERT_FALSE(driver.empty());
         ASSERT_FALSE(firmware.empty());
         const std::string name = Name(kind);
@@ -243,6 +242,8 @@ protected:
     }
 
     int m_starts = 0;
+    // Removed after TearDown has ended the processes that may hold them.
+    BrokenLibraries m_broken;
 };
 
 }  // namespace
