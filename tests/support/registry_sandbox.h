@@ -1,9 +1,10 @@
 // Registry keys that a test makes and removes: values of any type and size, under both roots,
-// and the removal of a whole key tree before and after the test.
+// the removal of a whole key tree before and after the test, and a picture of a tree to compare.
 #pragma once
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,3 +18,18 @@ void PutNumber(HKEY root, const std::string& path, const char* name, DWORD numbe
 
 // The value's type and bytes as stored; false when it is missing.
 bool ReadValue(HKEY root, const std::string& path, const char* name, DWORD* type, std::vector<BYTE>* data);
+
+// Every key and value of the tree at root\path, by its path below there: "Sub\Key" for a key (of the
+// type KeyEntry, without data), "Sub\Key > Name" for a value, with the value's type and bytes; empty
+// when the key does not exist.
+const DWORD KeyEntry = 0xFFFFFFFF;
+struct StoredValue {
+    DWORD type;
+    std::vector<BYTE> data;
+    bool operator==(const StoredValue& other) const { return type == other.type && data == other.data; }
+};
+typedef std::map<std::string, StoredValue> KeyTreeSnapshot;
+KeyTreeSnapshot SnapshotKeyTree(HKEY root, const std::string& path);
+
+// The entries that differ between two snapshots, each with what it was and what it became.
+std::vector<std::string> SnapshotDifferences(const KeyTreeSnapshot& before, const KeyTreeSnapshot& after);

@@ -1,0 +1,144 @@
+// Command lines of about 30,000 characters and thousands of arguments, given to a start while an
+// instance runs: each start either replaces the running instance or, when "KILL" is among its
+// switches, only ends it; a file after "PATH" is the target whatever follows.
+#include "program_fixture.h"
+#include "stand_in_records.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace program_fixture;
+
+namespace {
+
+const size_t LongLine = 30000;
+
+// Switches that are none of the program's, each beginning with '/' or '-', until the arguments
+// hold length characters.
+std::string UnknownSwitches(size_t length, size_t* count)
+{
+    static const char* const switches[] = { "/q", "-Z", "/KIL", "-KILLS", "/SILENTLY", "/PAT", "/", "-", "/-KILL",
+                                            "--KILL", "/KILL:1", "-PATHS" };
+    std::string arguments;
+    *count = 0;
+    for (size_t i = 0; arguments.size() < length; ++i, ++*count)
+        arguments += std::string(switches[i % (sizeof switches / sizeof switches[0])]) + " ";
+    return arguments;
+}
+
+std::string Repeated(const std::string& argument, size_t length)
+{
+    std::string arguments;
+    while (arguments.size() < length)
+        arguments += argument;
+    return arguments;
+}
+
+enum class Outcome { Replaces, Kills };
+
+class LongCommandLine : public Program {
+protected:
+    void SetUp() override
+    {
+        Program::SetUp();
+        m_appRecord = TempPath("ostrivo-starts-" + std::to_string(::GetCurrentProcessId()) + ".txt");
+        ::DeleteFileA(m_appRecord.c_str());
+        ::SetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", m_appRecord.c_str());
+    }
+    void TearDown() override
+    {
+        EndCaptureApps(ReadCaptureAppStarts(m_appRecord));
+        Program::TearDown();
+        ::DeleteFileA(m_appRecord.c_str());
+    }
+
+    // Starts an instance, then a second one with the arguments, and checks what became of both.
+    // Returns the process that runs afterwards, or null.
+    ChildProcess* StartBeside(const std::string& label, const std::string& arguments, Outcome expected)
+    {
+        SCOPED_TRACE(label + " (" + std::to_string(arguments.size()) + " characters)");
+        m_processes.clear();
+        ChildProcess& running = Start();
+        EXPECT_NE(WaitForMarkedWindow(running), (HWND)NULL);
+        ChildProcess& started = Start(arguments);
+        ++m_starts;
+
+        EXPECT_TRUE(running.WaitForExit(10000)) << "the running instance quits";
+        EXPECT_EQ(running.ExitCode(), 0u);
+        if (expected == Outcome::Kills) {
+            EXPECT_TRUE(started.WaitForExit(10000)) << "a start with \"KILL\" ends";
+            EXPECT_EQ(started.ExitCode(), 0u);
+            EXPECT_TRUE(WaitUntil([] { return !MutexExists(InstanceName); }, 10000)) << "no instance runs";
+            return nullptr;
+        }
+        EXPECT_NE(WaitForMarkedWindow(started), (HWND)NULL) << "the new start replaces it";
+        EXPECT_FALSE(started.WaitForExit(0));
+        return &started;
+    }
+
+    // The first and second press through the driver; true when the prompt then shows the text.
+    static bool LaunchShows(const ChildProcess& program, const std::string& text)
+    {
+        if (!Press("prompt"))
+            return false;
+        const HWND hPrompt = WaitForShownPrompt(program);
+        return hPrompt != NULL && Press("launch")
+               && WaitUntil([&] { return DialogText(hPrompt) == text; }, 10000);
+    }
+
+    int m_starts = 0;
+    std::string m_appRecord;
+};
+
+}  // namespace
+
+TEST_F(LongCommandLine, ThousandsOfSwitches)
+{
+    size_t count = 0;
+    const std::string unknown = UnknownSwitches(LongLine, &count);
+    StartBeside("unknown switches", unknown, Outcome::Replaces);
+    StartBeside("unknown switches, then KILL", unknown + "/KILL", Outcome::Kills);
+    StartBeside("KILL, then unknown switches", "/KILL " + unknown, Outcome::Kills);
+    const size_t middle = unknown.find(' ', LongLine / 2) + 1;
+    StartBeside("-kIlL among unknown switches", unknown.substr(0, middle) + "-kIlL " + unknown.substr(middle),
+                Outcome::Kills);
+    StartBeside("KILL without its '/', thousands of times", Repeated("KILL ", LongLine), Outcome::Replaces);
+    StartBeside("one unknown switch of 30,000 characters", "/" + std::string(LongLine, 'K'), Outcome::Replaces);
+    printf("[ starts   ] %d, of up to %zu switches\n", m_starts, count + 1);
+}
+
+TEST_F(LongCommandLine, QuotesThatGroupOrVanish)
+{
+    // An opening quote without its closing one groups everything after it into one argument, so
+    // the "KILL" inside is no switch.
+    StartBeside("unclosed quote around /KILL", "/SILENT \"" + Repeated("a /KILL ", LongLine), Outcome::Replaces);
+    // Quotes are taken away before the arguments are looked at, and each "" is an empty argument.
+    StartBeside("quoted /KILL among empty arguments", Repeated("\"\" ", LongLine) + "\"/KILL\"", Outcome::Kills);
+    printf("[ starts   ] %d\n", m_starts);
+}
+
+TEST_F(LongCommandLine, TheFirstFileAfterPathIsTheTarget)
+{
+    const std::string target = ProgramBeside("Ostrivo.exe");
+    size_t count = 0;
+    const std::string others = Repeated("/PATH C:\\other.exe -path \"C:\\Another One.exe\" ", LongLine / 2)
+                               + UnknownSwitches(LongLine / 2, &count);
+    ChildProcess* program = StartBeside("PATH, then thousands of other paths", "/PATH \"" + target + "\" " + others,
+                                        Outcome::Replaces);
+    ASSERT_NE(program, nullptr);
+    EXPECT_TRUE(LaunchShows(*program, "Lumora is starting..."));
+    const std::vector<CaptureAppStart> launched = WaitForCaptureAppStarts(m_appRecord, 1);
+    EXPECT_EQ(launched.size(), 1u) << "the first path was launched";
+    // While the capture application runs, every press only hides the prompt.
+    EndCaptureApps(launched);
+
+    // A path of 30,000 characters is taken as it is; the shell cannot start it.
+    program = StartBeside("PATH of 30,000 characters", "/PATH \"C:\\" + std::string(LongLine, 'p') + ".exe\"",
+                          Outcome::Replaces);
+    ASSERT_NE(program, nullptr);
+    EXPECT_TRUE(LaunchShows(*program, "Failed to launch Lumora."));
+    EXPECT_FALSE(program->WaitForExit(0));
+    printf("[ starts   ] %d\n", m_starts);
+}

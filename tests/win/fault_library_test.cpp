@@ -1,0 +1,269 @@
+// The suite's two libraries when they cannot serve: a library that refuses to load, one whose
+// dependency is missing, one built for another processor, a file that is no library at all, and
+// libraries without the entry this program needs. Each is met by the bindings in this process and
+// by the whole program: the other library still serves, or the start-up box shows when none loads.
+#include "devices/capture_driver.h"
+#include "devices/firmware_events.h"
+#include "press_link.h"
+#include "program_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+using namespace program_fixture;
+
+namespace {
+
+enum class Broken { Refusing, MissingDependency, OtherProcessor, NotALibrary, EmptyFile, Folder };
+
+const char* Name(Broken kind)
+{
+    switch (kind) {
+    case Broken::Refusing: return "DllMain refuses";
+    case Broken::MissingDependency: return "missing dependency";
+    case Broken::OtherProcessor: return "built for i386";
+    case Broken::NotALibrary: return "a text file";
+    case Broken::EmptyFile: return "an empty file";
+    case Broken::Folder: return "a folder";
+    }
+    return "?";
+}
+
+std::vector<char> FileBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::vector<char>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+bool WriteFileBytes(const std::string& path, const std::vector<char>& bytes)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return file.good();
+}
+
+// Files that stand where a library should, in a folder of this test process's own, each under the
+// library's own name in a folder of its kind; all removed when the object goes.
+class BrokenLibraries {
+public:
+    BrokenLibraries() : m_root(TempPath("lumora-broken-" + std::to_string(::GetCurrentProcessId()))) {}
+    ~BrokenLibraries()
+    {
+        for (auto file = m_files.rbegin(); file != m_files.rend(); ++file) {
+            if (!::DeleteFileA(file->c_str()))
+                ::RemoveDirectoryA(file->c_str());
+        }
+    }
+    BrokenLibraries(const BrokenLibraries&) = delete;
+    BrokenLibraries& operator=(const BrokenLibraries&) = delete;
+
+    // The path of a broken stand-in for the library of that file name ("VexaCap.dll" or
+    // "vxbios.dll"); empty when it could not be made.
+    std::string Make(Broken kind, const char* library)
+    {
+        const std::string folder = m_root + "-" + std::to_string(static_cast<int>(kind));
+        if (::CreateDirectoryA(folder.c_str(), NULL))
+            m_files.push_back(folder);
+        const std::string path = folder + "\\" + library;
+        bool made = false;
+        switch (kind) {
+        case Broken::Refusing:
+            made = ::CopyFileA(ProgramBeside("RefusingLibrary.dll").c_str(), path.c_str(), FALSE) != FALSE;
+            break;
+        case Broken::MissingDependency: made = Patched(library, path, &RenameUser32); break;
+        case Broken::OtherProcessor: made = Patched(library, path, &MarkForI386); break;
+        case Broken::NotALibrary: made = WriteFileBytes(path, Text("This is not a library.\r\n")); break;
+        case Broken::EmptyFile: made = WriteFileBytes(path, {}); break;
+        case Broken::Folder: made = ::CreateDirectoryA(path.c_str(), NULL) != FALSE; break;
+        }
+        if (made)
+            m_files.push_back(path);
+        return made ? path : "";
+    }
+
+private:
+    static std::vector<char> Text(const std::string& text) { return std::vector<char>(text.begin(), text.end()); }
+
+    // A copy of the stand-in of that name with one change made to it.
+    static bool Patched(const char* library, const std::string& path, bool (*change)(std::vector<char>&))
+    {
+        std::vector<char> bytes = FileBytes(ProgramBeside(library));
+        return change(bytes) && WriteFileBytes(path, bytes);
+    }
+    // The import of USER32.dll renamed to a library that does not exist, the name's length kept.
+    static bool RenameUser32(std::vector<char>& bytes)
+    {
+        const std::string name = "USER32.dll";
+        const auto at = std::search(bytes.begin(), bytes.end(), name.begin(), name.end());
+        if (at == bytes.end())
+            return false;
+        std::copy_n("USERQQ.dll", name.size(), at);
+        return true;
+    }
+    // The file header's machine field says i386 (0x14C) where it said x86-64 (0x8664).
+    static bool MarkForI386(std::vector<char>& bytes)
+    {
+        if (bytes.size() < 0x40)
+            return false;
+        const DWORD peHeader = *reinterpret_cast<const DWORD*>(&bytes[0x3C]);
+        if (peHeader + 6 > bytes.size() || std::string(&bytes[peHeader], 4) != std::string("PE\0\0", 4))
+            return false;
+        WORD* machine = reinterpret_cast<WORD*>(&bytes[peHeader + 4]);
+        if (*machine == IMAGE_FILE_MACHINE_I386)
+            return false;
+        *machine = IMAGE_FILE_MACHINE_I386;
+        return true;
+    }
+
+    std::string m_root;
+    std::vector<std::string> m_files;
+};
+
+}  // namespace
+
+// In this process: neither binding holds anything of a library that did not load. (Wine: a library
+// whose dependency is missing stays mapped in the process that tried to load it, so its file cannot
+// be removed while that process runs; the whole program meets that kind below.)
+TEST(BrokenLibraryBindings, NeitherLoadsAndNeitherKeepsAHandle)
+{
+    RemoveKeyTree(HKEY_CURRENT_USER, Suite);
+    RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
+    BrokenLibraries broken;
+    const Broken kinds[] = { Broken::Refusing, Broken::OtherProcessor, Broken::NotALibrary, Broken::EmptyFile,
+                             Broken::Folder };
+    for (Broken kind : kinds) {
+        SCOPED_TRACE(Name(kind));
+        const std::string driver = broken.Make(kind, "VexaCap.dll");
+        const std::string firmware = broken.Make(kind, "vxbios.dll");
+        ASSERT_FALSE(driver.empty());
+        ASSERT_FALSE(firmware.empty());
+        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", driver);
+        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", firmware);
+
+        CCaptureDriver capture;
+        EXPECT_FALSE(capture.Load());
+        EXPECT_EQ(capture.m_hModule, (HMODULE)NULL);
+        EXPECT_FALSE(capture.Open(reinterpret_cast<HWND>(0x1234)));
+
+        g_hFirmwareLibrary = NULL;
+        EXPECT_FALSE(LoadFirmwareLibrary());
+        EXPECT_EQ(g_hFirmwareLibrary, (HMODULE)NULL);
+        EXPECT_EQ(BeginFirmwareCall(), 0);
+        EXPECT_TRUE(FreeFirmwareLibrary()) << "nothing to free";
+    }
+    RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
+    printf("[ cases    ] %zu\n", sizeof kinds / sizeof kinds[0]);
+}
+
+namespace {
+
+// Where each library is found for a start: the stand-in, a broken file, a stand-in without an
+// entry, or nothing registered.
+struct Placement {
+    std::string driver;
+    std::string firmware;
+};
+
+struct Outcome {
+    bool runs;  // otherwise the start-up box
+    bool driverReports;
+    bool firmwareReports;
+};
+
+class BrokenLibraryProgram : public Program {
+protected:
+    void Run(const std::string& label, const Placement& placement, const Outcome& expected)
+    {
+        SCOPED_TRACE(label);
+        RemoveSuiteKeys();
+        if (!placement.driver.empty())
+            PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", placement.driver);
+        if (!placement.firmware.empty())
+            PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", placement.firmware);
+        ChildProcess& program = Start();
+        ++m_starts;
+
+        if (!expected.runs) {
+            const HWND hBox = WaitForStartupBox(program);
+            ASSERT_NE(hBox, (HWND)NULL) << "the start-up box";
+            EXPECT_EQ(MessageBoxText(hBox), "Some required components may be busy or missing.");
+            EXPECT_TRUE(MarkedWindows(program.Id()).empty());
+            ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+            ASSERT_TRUE(program.WaitForExit(10000));
+            EXPECT_FALSE(FootmarkWritten());
+            m_processes.clear();
+            return;
+        }
+
+        const HWND hMain = WaitForMarkedWindow(program);
+        ASSERT_NE(hMain, (HWND)NULL);
+        ASSERT_TRUE(WaitForStartUpToEnd(program));
+        EXPECT_EQ(::FindWindowExA(HWND_MESSAGE, NULL, CaptureDriverPressClass, NULL) != NULL, expected.driverReports);
+        EXPECT_EQ(::FindWindowExA(HWND_MESSAGE, NULL, FirmwarePressClass, NULL) != NULL, expected.firmwareReports);
+        if (expected.driverReports || expected.firmwareReports) {
+            ASSERT_TRUE(Press(expected.driverReports ? "prompt" : "prompt --firmware"));
+            EXPECT_NE(WaitForShownPrompt(program), (HWND)NULL) << "a press reaches the program";
+        }
+        EXPECT_FALSE(program.WaitForExit(0));
+        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(program.WaitForExit(10000));
+        EXPECT_EQ(program.ExitCode(), 0u);
+        m_processes.clear();
+    }
+
+    // The program waits for its messages: start-up, which opens the driver last, is over.
+    static bool WaitForStartUpToEnd(const ChildProcess& program)
+    {
+        HANDLE hProcess = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, program.Id());
+        if (hProcess == NULL)
+            return false;
+        const bool idle = ::WaitForInputIdle(hProcess, 10000) == 0;
+        ::CloseHandle(hProcess);
+        return idle;
+    }
+
+    // One broken kind in place of the driver, of the service, and of both.
+    void RunBrokenKind(Broken kind)
+    {
+        const std::string driver = m_broken.Make(kind, "VexaCap.dll");
+        const std::string firmware = m_broken.Make(kind, "vxbios.dll");
+        ASSERT_FALSE(driver.empty());
+        ASSERT_FALSE(firmware.empty());
+        const std::string name = Name(kind);
+        Run(name + " as the driver", { driver, ProgramBeside("vxbios.dll") }, { true, false, true });
+        Run(name + " as the service", { ProgramBeside("VexaCap.dll"), firmware }, { true, true, false });
+        Run(name + " as both", { driver, firmware }, { false, false, false });
+        printf("[ starts   ] %d\n", m_starts);
+    }
+
+    int m_starts = 0;
+    // Removed after TearDown has ended the processes that may hold them.
+    BrokenLibraries m_broken;
+};
+
+}  // namespace
+
+TEST_F(BrokenLibraryProgram, RefusingToLoad) { RunBrokenKind(Broken::Refusing); }
+TEST_F(BrokenLibraryProgram, MissingDependency) { RunBrokenKind(Broken::MissingDependency); }
+TEST_F(BrokenLibraryProgram, BuiltForAnotherProcessor) { RunBrokenKind(Broken::OtherProcessor); }
+TEST_F(BrokenLibraryProgram, NotALibrary) { RunBrokenKind(Broken::NotALibrary); }
+
+// A library that loads counts, whether or not it has the entries this program calls: start-up
+// goes on, and only the library whose entry is there reports.
+TEST_F(BrokenLibraryProgram, MissingEntries)
+{
+    const std::string noOpen = ProgramBeside("VexaCapNoOpen.dll");
+    const std::string noRequest = ProgramBeside("vxbios_norequest.dll");
+    Run("driver without VC_Open", { noOpen, ProgramBeside("vxbios.dll") }, { true, false, true });
+    Run("service without its request", { ProgramBeside("VexaCap.dll"), noRequest }, { true, true, false });
+    Run("both without", { noOpen, noRequest }, { true, false, false });
+    Run("driver without VC_Open alone", { noOpen, "" }, { true, false, false });
+    Run("service without its request alone", { "", noRequest }, { true, false, false });
+    Run("the service's file as the driver", { ProgramBeside("vxbios.dll"), "" }, { true, false, false });
+    printf("[ starts   ] %d\n", m_starts);
+}

@@ -1,0 +1,173 @@
+// The whole program started with every value of its settings stored wrongly at once: it runs on
+// whichever library it still finds, or shows its start-up box when it finds none, and changes
+// nothing in the registry but "Footmark".
+#include "faulty_values.h"
+#include "press_link.h"
+#include "program_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace program_fixture;
+
+namespace {
+
+const std::string ClassRegistration = "Software\\CLASSES\\CLSID\\{3F1A6C20-5B7D-11D1-8E21-00A0C94D7A10}";
+
+std::vector<KeyTreeSnapshot> SnapshotProgramKeys()
+{
+    std::vector<KeyTreeSnapshot> trees;
+    for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE }) {
+        trees.push_back(SnapshotKeyTree(root, Suite));
+        trees.push_back(SnapshotKeyTree(root, ClassRegistration));
+    }
+    return trees;
+}
+
+std::vector<std::string> Differences(const std::vector<KeyTreeSnapshot>& before,
+                                     const std::vector<KeyTreeSnapshot>& after)
+{
+    std::vector<std::string> differences;
+    for (size_t tree = 0; tree < before.size(); ++tree) {
+        for (const std::string& difference : SnapshotDifferences(before[tree], after[tree]))
+            differences.push_back(std::to_string(tree) + ": " + difference);
+    }
+    return differences;
+}
+
+bool HasPressWindow(const char* className)
+{
+    return ::FindWindowExA(HWND_MESSAGE, NULL, className, NULL) != NULL;
+}
+
+struct Case {
+    Fault fault;
+    bool libraryPathsToo;  // the two library paths have the fault as well; otherwise they name the stand-ins
+    bool runs;             // otherwise the start-up box
+    bool driverReports;
+};
+
+class FaultySettingsProgram : public Program {
+protected:
+    void TearDown() override
+    {
+        Program::TearDown();
+        for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE })
+            RemoveKeyTree(root, ClassRegistration);
+    }
+
+    // Every value of the catalogue with the fault, in the root where it counts.
+    static void PutEveryValue(const Case& c)
+    {
+        RemoveSuiteKeys();
+        for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE })
+            RemoveKeyTree(root, ClassRegistration);
+        PutFaultyString(HKEY_CURRENT_USER, Ready, "Path", c.fault, "C:\\Faulty\\Path.exe", "C:\\" + Latin + ".exe");
+        PutFaultyString(HKEY_CURRENT_USER, Ready, "AppPath", c.fault, "C:\\Faulty\\App.exe", "C:\\" + Latin + ".exe");
+        PutFaultyNumber(HKEY_CURRENT_USER, Ready, "Silent", c.fault);
+        PutFaultyNumber(HKEY_CURRENT_USER, Config, "NoCUIL", c.fault);
+        PutFaultyString(HKEY_CURRENT_USER, Config, "SharedInfo", c.fault, "Other Info", Latin + " Info");
+        PutFaultyString(HKEY_CURRENT_USER, Config, "SharedDLLs", c.fault, "Other DLLs", Latin + " DLLs");
+        PutFaultyString(HKEY_CURRENT_USER, Config, "VexaCapDll", c.fault, "Cap2", Latin + " Cap");
+        PutFaultyString(HKEY_CURRENT_USER, ClassRegistration + "\\LocalServer32", "", c.fault, "C:\\Faulty\\Server.exe",
+                        "C:\\" + Latin + ".exe");
+
+        if (c.libraryPathsToo)
+            PutFaultyString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", c.fault, ProgramBeside("vxbios.dll"),
+                            "C:\\" + Latin + "\\vxbios.dll");
+        else
+            PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", ProgramBeside("vxbios.dll"));
+
+        // The driver's path is kept where the faulty Config values point, when they name a place: a
+        // level of 64 KiB names none, and an empty level leaves an empty segment in the key's path,
+        // which the registry itself interprets (Wine takes it as no level at all).
+        if (c.fault == Fault::Huge || c.fault == Fault::Empty)
+            return;
+        const std::string driverKey = Suite + "\\" + ReadAs(c.fault, "Other Info", Latin + " Info") + "\\"
+                                      + ReadAs(c.fault, "Other DLLs", Latin + " DLLs");
+        const std::string driverValue = ReadAs(c.fault, "Cap2", Latin + " Cap");
+        if (c.libraryPathsToo)
+            PutFaultyString(HKEY_LOCAL_MACHINE, driverKey, driverValue.c_str(), c.fault, ProgramBeside("VexaCap.dll"),
+                            "C:\\" + Latin + "\\VexaCap.dll");
+        else
+            PutString(HKEY_LOCAL_MACHINE, driverKey, driverValue.c_str(), ProgramBeside("VexaCap.dll"));
+    }
+
+    void Run(const Case& c)
+    {
+        PutEveryValue(c);
+        const std::vector<KeyTreeSnapshot> before = SnapshotProgramKeys();
+        ChildProcess& program = Start();
+
+        if (!c.runs) {
+            const HWND hBox = WaitForStartupBox(program);
+            ASSERT_NE(hBox, (HWND)NULL) << "the start-up box";
+            EXPECT_EQ(MessageBoxText(hBox), "Some required components may be busy or missing.");
+            ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+            ASSERT_TRUE(program.WaitForExit(10000));
+            EXPECT_EQ(Differences(before, SnapshotProgramKeys()), std::vector<std::string>{}) << "nothing written";
+            return;
+        }
+
+        const HWND hMain = WaitForMarkedWindow(program);
+        ASSERT_NE(hMain, (HWND)NULL);
+        ASSERT_TRUE(Press("prompt --firmware"));
+        const HWND hPrompt = WaitForShownPrompt(program);
+        ASSERT_NE(hPrompt, (HWND)NULL) << "a press through the firmware service";
+        EXPECT_EQ(DialogText(hPrompt), "Press down to start Lumora!!") << "the target is from \"Path\"";
+        // The prompt came from the message loop: start-up, the driver's opening included, is over.
+        EXPECT_EQ(HasPressWindow(CaptureDriverPressClass), c.driverReports);
+        if (c.driverReports) {
+            ASSERT_TRUE(Press("cancel"));
+            EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(hPrompt); }, 10000)) << "a cancel through the driver";
+        }
+        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(program.WaitForExit(10000));
+        EXPECT_EQ(program.ExitCode(), 0u);
+
+        const std::vector<std::string> differences = Differences(before, SnapshotProgramKeys());
+        ASSERT_EQ(differences.size(), 1u) << "only the footmark is written";
+        EXPECT_EQ(differences[0].rfind("0: Lumora\\Ready > Footmark: (absent) -> type 1,", 0), 0u) << differences[0];
+    }
+};
+
+}  // namespace
+
+// Only data that still reads as a library's path lets that library load. (The non-ASCII paths name
+// no file: the tests' Wine runs in a locale whose file names hold no bytes outside ASCII.)
+TEST_F(FaultySettingsProgram, EveryValueFaultyLibraryPathsIncluded)
+{
+    const std::vector<Case> cases = {
+        { Fault::WrongType, true, false, false },
+        { Fault::Empty, true, false, false },
+        { Fault::Unterminated, true, true, true },
+        { Fault::Huge, true, false, false },
+        { Fault::NonAscii, true, false, false },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(FaultName(c.fault));
+        Run(c);
+        m_processes.clear();
+    }
+    printf("[ starts   ] %zu\n", cases.size());
+}
+
+// With the libraries' paths intact the program always runs; the driver reports only when the faulty
+// Config values still name a place where its path can be kept.
+TEST_F(FaultySettingsProgram, EveryValueFaultyButTheLibraryPaths)
+{
+    const std::vector<Case> cases = {
+        { Fault::WrongType, false, true, true },
+        { Fault::Empty, false, true, false },
+        { Fault::Huge, false, true, false },
+        { Fault::NonAscii, false, true, true },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(FaultName(c.fault));
+        Run(c);
+        m_processes.clear();
+    }
+    printf("[ starts   ] %zu\n", cases.size());
+}

@@ -1,0 +1,246 @@
+// Every value of the settings catalogue stored wrongly (another type, no data, no terminating zero,
+// 64 KiB of data, bytes outside ASCII), read the way the program reads it, in this process: each
+// case ends in the outcome that the value's reader defines, and reading writes nothing.
+#include "child_process.h"
+#include "devices/capture_driver.h"
+#include "devices/firmware_events.h"
+#include "events/event_wnd.h"
+#include "faulty_values.h"
+#include "registry_sandbox.h"
+#include "settings/reg_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string Suite = "Software\\Vexa Corporation";
+const std::string Ready = Suite + "\\Lumora\\Ready";
+const std::string Config = Suite + "\\Lumora\\Config";
+const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
+const std::string ClassRegistration = "Software\\CLASSES\\CLSID\\{3F1A6C20-5B7D-11D1-8E21-00A0C94D7A10}";
+const std::string ClassServer = ClassRegistration + "\\LocalServer32";
+
+const std::string DefaultTarget = "C:\\Program Files\\Vexa\\Lumora\\Ostrivo.exe";
+
+// A long outcome is shown by its length and beginning.
+std::string Shown(const std::string& text)
+{
+    return text.size() <= 120 ? text : std::to_string(text.size()) + " bytes: " + text.substr(0, 60) + "...";
+}
+
+// Each case starts without the suite's keys and the class registration, in both roots; reading
+// must leave them as they were.
+class FaultySettings : public ::testing::Test {
+protected:
+    void SetUp() override { RemoveKeys(); }
+    void TearDown() override { RemoveKeys(); }
+    static void RemoveKeys()
+    {
+        for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE }) {
+            RemoveKeyTree(root, Suite);
+            RemoveKeyTree(root, ClassRegistration);
+        }
+    }
+    static std::vector<KeyTreeSnapshot> Snapshot()
+    {
+        std::vector<KeyTreeSnapshot> trees;
+        for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE }) {
+            trees.push_back(SnapshotKeyTree(root, Suite));
+            trees.push_back(SnapshotKeyTree(root, ClassRegistration));
+        }
+        return trees;
+    }
+
+    // Runs the reader on a fresh registry prepared by put, compares its outcome and checks that
+    // reading changed nothing.
+    void Check(const std::string& value, Fault fault, const std::function<void()>& put,
+               const std::function<std::string()>& read, const std::string& expected)
+    {
+        SCOPED_TRACE(value + ", " + FaultName(fault));
+        RemoveKeys();
+        put();
+        const std::vector<KeyTreeSnapshot> before = Snapshot();
+        const std::string outcome = read();
+        EXPECT_TRUE(outcome == expected) << "got " << Shown(outcome) << "\nexpected " << Shown(expected);
+        const std::vector<KeyTreeSnapshot> after = Snapshot();
+        for (size_t tree = 0; tree < before.size(); ++tree)
+            EXPECT_EQ(SnapshotDifferences(before[tree], after[tree]), std::vector<std::string>{}) << "reading wrote";
+        ++m_cases;
+    }
+
+    int m_cases = 0;
+};
+
+// What to launch and how the prompt names it, as start-up resolves them without a command line.
+std::string LaunchTargetOutcome()
+{
+    CEventWnd* pWnd = new CEventWnd;
+    pWnd->ResolveAppPath("");
+    pWnd->ResolveSilent(FALSE);
+    pWnd->LoadPresentation();
+    const std::string outcome = std::string(pWnd->m_strAppPath) + (pWnd->m_bUseShellIcon ? " | shell icon | " : " | | ")
+                                + std::string(pWnd->m_strPromptText);
+    pWnd->DestroyWindow();
+    return outcome;
+}
+
+std::string Target(const std::string& path, bool shellIcon = false, const std::string& displayName = "Lumora")
+{
+    return path + (shellIcon ? " | shell icon | " : " | | ") + "Press down to start " + displayName + "!!";
+}
+
+}  // namespace
+
+// "Path", "AppPath" and the class registration: any data that reads as a non-empty text is the
+// target, whatever its type; empty data passes to the next source, here the built-in default.
+TEST_F(FaultySettings, LaunchTargetValues)
+{
+    const std::string pathSample = "C:\\Unterminated\\Path.exe";
+    const std::string pathLatin = "C:\\" + Latin + "\\Path.exe";
+    for (Fault fault : AllFaults) {
+        const std::string read = ReadAs(fault, pathSample, pathLatin);
+        const std::string expected = Target(read.empty() ? DefaultTarget : read);
+        Check("Path", fault, [&] { PutFaultyString(HKEY_CURRENT_USER, Ready, "Path", fault, pathSample, pathLatin); },
+              LaunchTargetOutcome, expected);
+        Check("class registration", fault,
+              [&] { PutFaultyString(HKEY_CURRENT_USER, ClassServer, "", fault, pathSample, pathLatin); },
+              LaunchTargetOutcome, expected);
+    }
+
+    // The prompt names an "AppPath" target by its file name, the text after the last separator.
+    const std::string appSample = "C:\\Unterminated\\App.exe";
+    const std::string appLatin = "C:\\Folder\\" + Latin + ".exe";
+    const struct {
+        Fault fault;
+        std::string expected;
+    } appPaths[] = {
+        { Fault::WrongType, Target("\x01", true, "\x01") },
+        { Fault::Empty, Target(DefaultTarget) },
+        { Fault::Unterminated, Target(appSample, true, "App.exe") },
+        { Fault::Huge, Target(HugeText, true, HugeText) },
+        { Fault::NonAscii, Target(appLatin, true, Latin + ".exe") },
+    };
+    for (const auto& c : appPaths)
+        Check("AppPath", c.fault,
+              [&] { PutFaultyString(HKEY_CURRENT_USER, Ready, "AppPath", c.fault, appSample, appLatin); },
+              LaunchTargetOutcome, c.expected);
+    printf("[ cases    ] %d\n", m_cases);
+}
+
+// "Silent" and "NoCUIL": the first four bytes as a number, whatever the type; fewer bytes are the
+// low-order ones.
+TEST_F(FaultySettings, NumberValues)
+{
+    const struct {
+        Fault fault;
+        bool nonZero;
+    } numbers[] = {
+        { Fault::WrongType, true },      // the text "0" is 0x30
+        { Fault::Empty, false },
+        { Fault::Unterminated, true },   // three bytes of 1
+        { Fault::Huge, false },          // zero in its first four bytes
+        { Fault::NonAscii, true },
+    };
+    for (const auto& c : numbers) {
+        Check("Silent", c.fault, [&] { PutFaultyNumber(HKEY_CURRENT_USER, Ready, "Silent", c.fault); },
+              [] {
+                  CEventWnd* pWnd = new CEventWnd;
+                  pWnd->ResolveSilent(FALSE);
+                  const std::string outcome = pWnd->m_bSilent ? "silent" : "not silent";
+                  pWnd->DestroyWindow();
+                  return outcome;
+              },
+              c.nonZero ? "silent" : "not silent");
+        Check("NoCUIL", c.fault, [&] { PutFaultyNumber(HKEY_CURRENT_USER, Config, "NoCUIL", c.fault); },
+              [] { return std::string(UiComponentsAllowed() ? "allowed" : "not allowed"); },
+              c.nonZero ? "not allowed" : "allowed");
+    }
+    printf("[ cases    ] %d\n", m_cases);
+}
+
+// The three Config values that say where the driver's path is kept replace their defaults with
+// whatever they read as; the path is found where that names an existing key or value. A level of
+// 64 KiB names no key, and an empty level none that exists.
+TEST_F(FaultySettings, DriverLocationValues)
+{
+    const std::string found = "C:\\found\\VexaCap.dll";
+    const auto driverPath = [] { return std::string(CCaptureDriver().GetLibraryPath()); };
+    for (Fault fault : AllFaults) {
+        const std::string info = ReadAs(fault, "Other Info", Latin + " Info");
+        const bool nameable = fault != Fault::Huge && fault != Fault::Empty;
+        Check("SharedInfo", fault,
+              [&] {
+                  PutFaultyString(HKEY_CURRENT_USER, Config, "SharedInfo", fault, "Other Info", Latin + " Info");
+                  PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", "C:\\default\\VexaCap.dll");
+                  if (nameable)
+                      PutString(HKEY_LOCAL_MACHINE, Suite + "\\" + info + "\\Shared DLLs", "VexaCap.dll", found);
+              },
+              driverPath, nameable ? found : "");
+
+        const std::string dlls = ReadAs(fault, "Other DLLs", Latin + " DLLs");
+        Check("SharedDLLs", fault,
+              [&] {
+                  PutFaultyString(HKEY_CURRENT_USER, Config, "SharedDLLs", fault, "Other DLLs", Latin + " DLLs");
+                  PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", "C:\\default\\VexaCap.dll");
+                  if (nameable)
+                      PutString(HKEY_LOCAL_MACHINE, Suite + "\\Shared Info\\" + dlls, "VexaCap.dll", found);
+              },
+              driverPath, nameable ? found : "");
+
+        // An empty value name is the key's default value; 64 KiB is longer than any value name.
+        const std::string valueName = ReadAs(fault, "Cap2", Latin + " Cap");
+        Check("VexaCapDll", fault,
+              [&] {
+                  PutFaultyString(HKEY_CURRENT_USER, Config, "VexaCapDll", fault, "Cap2", Latin + " Cap");
+                  PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", "C:\\default\\VexaCap.dll");
+                  if (fault != Fault::Huge)
+                      PutString(HKEY_LOCAL_MACHINE, SharedDlls, valueName.c_str(), found);
+              },
+              driverPath, fault != Fault::Huge ? found : "");
+    }
+    printf("[ cases    ] %d\n", m_cases);
+}
+
+// The libraries' own paths: the driver's is read as any string is; the firmware service's must be
+// a machine-wide REG_SZ of at most 260 bytes. A path loads when it names the library, with or
+// without its terminating zero. (The non-ASCII paths name no file: the tests' Wine runs in a locale
+// whose file names hold no bytes outside ASCII.)
+TEST_F(FaultySettings, LibraryPathValues)
+{
+    const std::string driver = ProgramBeside("VexaCap.dll");
+    const std::string firmware = ProgramBeside("vxbios.dll");
+    const std::string latinFolder = "C:\\" + Latin + "\\";
+    for (Fault fault : AllFaults) {
+        const bool loads = fault == Fault::Unterminated;
+        Check("VexaCap.dll", fault,
+              [&] {
+                  PutFaultyString(HKEY_CURRENT_USER, SharedDlls, "VexaCap.dll", fault, driver,
+                                  latinFolder + "VexaCap.dll");
+              },
+              [] {
+                  CCaptureDriver capture;
+                  return std::string(capture.Load() ? "loaded" : "not loaded");
+              },
+              loads ? "loaded" : "not loaded");
+        Check("vxbios.dll", fault,
+              [&] {
+                  PutFaultyString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", fault, firmware,
+                                  latinFolder + "vxbios.dll");
+              },
+              [] {
+                  const bool loaded = LoadFirmwareLibrary() != FALSE;
+                  if (loaded)
+                      FreeFirmwareLibrary();
+                  g_hFirmwareLibrary = NULL;  // what the program's one load and one free leave
+                  return std::string(loaded ? "loaded" : "not loaded");
+              },
+              loads ? "loaded" : "not loaded");
+    }
+    EXPECT_EQ(::GetModuleHandleA("VexaCap.dll"), (HMODULE)NULL) << "each load was freed";
+    EXPECT_EQ(::GetModuleHandleA("vxbios.dll"), (HMODULE)NULL) << "each load was freed";
+    printf("[ cases    ] %d\n", m_cases);
+}
