@@ -45,8 +45,11 @@ public:
     {
         // The shell opens files of fewer than MAX_PATH characters. Wine's copies a longer path into
         // a buffer of its own without a check and, from about a thousand characters, ends the program.
-        if (::lstrlenA(path) >= MAX_PATH)
+        if (::lstrlenA(path) >= MAX_PATH) {
+            Trace("launch target of %d characters not started: the shell takes fewer than %d",
+                  ::lstrlenA(path), MAX_PATH);
             return false;
+        }
         // The started program works in the user's temporary directory; should that be unknown, the
         // empty directory leaves the choice to the shell.
         char tempDirectory[MAX_PATH + 1] = {};
