@@ -2,109 +2,12 @@
 // one instance at a time (a newer one replaces the running one, "KILL" only ends it), the failure
 // box when no library is there, the end by a close request, and the UI component library from
 // start-up to the end.
-#include "child_process.h"
-#include "named_objects.h"
-#include "poll.h"
-#include "registry_sandbox.h"
+#include "program_fixture.h"
 #include "stand_in_records.h"
-#include "top_level_window.h"
 #include "ui_library_registration.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 #include <vector>
-
-namespace {
-
-const char* const InstanceName = "Vexa Lumora Kivrel";
-const std::string Suite = "Software\\Vexa Corporation";
-const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
-const std::string Ready = Suite + "\\Lumora\\Ready";
-
-std::vector<HWND> MarkedWindows(DWORD processId = 0)
-{
-    return ::MarkedWindows(InstanceName, processId);
-}
-
-BOOL CALLBACK CountTitled(HWND hWnd, LPARAM lParam)
-{
-    char title[32] = {};
-    ::GetWindowTextA(hWnd, title, sizeof title);
-    if (std::string(title) == "Lumora Ready")
-        ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
-int WindowsTitledLumoraReady()
-{
-    int count = 0;
-    ::EnumWindows(CountTitled, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
-std::string DialogText(HWND hDialog)
-{
-    char text[256] = {};
-    ::GetDlgItemTextA(hDialog, 1000, text, sizeof text);
-    return text;
-}
-
-// Each test starts with no instance, no settings of the suite, and both library stand-ins registered.
-class Program : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(MarkedWindows().empty()) << "an instance is running already";
-        RemoveSuiteKeys();
-        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", ProgramBeside("VexaCap.dll"));
-        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", ProgramBeside("vxbios.dll"));
-    }
-    void TearDown() override
-    {
-        m_processes.clear();  // each ends the process it started, if it still runs
-        EXPECT_TRUE(WaitUntil([] { return !MutexExists(InstanceName); }, 10000)) << "an instance outlived its test";
-        RemoveSuiteKeys();
-    }
-    static void RemoveSuiteKeys()
-    {
-        RemoveKeyTree(HKEY_CURRENT_USER, Suite);
-        RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
-    }
-
-    ChildProcess& Start(const std::string& arguments = "")
-    {
-        m_processes.push_back(std::make_unique<ChildProcess>());
-        m_processes.back()->Start("\"" + ProgramBeside("LumoraReady.exe") + "\" " + arguments);
-        return *m_processes.back();
-    }
-    static HWND WaitForMarkedWindow(const ChildProcess& process)
-    {
-        std::vector<HWND> marked;
-        WaitUntil([&] { return !(marked = MarkedWindows(process.Id())).empty(); }, 10000);
-        return marked.empty() ? NULL : marked.front();
-    }
-    static bool Press(const std::string& arguments)
-    {
-        ChildProcess press;
-        return press.Start("\"" + ProgramBeside("press.exe") + "\" " + arguments) && press.WaitForExit(10000)
-               && press.ExitCode() == 0;
-    }
-    static HWND WaitForShownPrompt(const ChildProcess& process)
-    {
-        HWND hPrompt = NULL;
-        WaitUntil([&] {
-            hPrompt = FindTopLevelWindow(process.Id(), "Lumora Ready", WindowKind::Dialog);
-            return hPrompt != NULL && ::IsWindowVisible(hPrompt);
-        }, 10000);
-        return hPrompt;
-    }
-
-    std::vector<std::unique_ptr<ChildProcess>> m_processes;
-};
-
-}  // namespace
 
 TEST_F(Program, RunsResidentWithAMarkedHiddenToolWindowAndEndsOnClose)
 {
