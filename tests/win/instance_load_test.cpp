@@ -59,16 +59,12 @@ class InstanceLoad : public Program {
 protected:
     // Starts the program and checks that it works: its marked window, and a first press through a
     // library stand-in that brings up its prompt.
-    ChildProcess* StartWorkingInstance()
+    void StartAWorkingInstance()
     {
         ChildProcess& program = Start();
-        const HWND hMain = WaitForMarkedWindow(program);
-        EXPECT_NE(hMain, (HWND)NULL) << "no marked window";
-        if (hMain == NULL)
-            return nullptr;
-        EXPECT_TRUE(Press("prompt"));
+        ASSERT_NE(WaitForMarkedWindow(program), (HWND)NULL) << "no marked window";
+        ASSERT_TRUE(Press("prompt"));
         EXPECT_NE(WaitForShownPrompt(program), (HWND)NULL) << "no prompt";
-        return &program;
     }
     // Closes the one instance left, and waits until every process the test started has ended.
     void EndTheOneInstance()
@@ -177,7 +173,7 @@ TEST_F(InstanceLoad, HardKillsInStartUpAndShutdownLeaveTheNextStartWorking)
         }
         ASSERT_TRUE(victim.WaitForExit(10000));
 
-        ASSERT_NE(StartWorkingInstance(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(StartAWorkingInstance());
         EXPECT_EQ(Running(), 1);
         EndTheOneInstance();
     }
