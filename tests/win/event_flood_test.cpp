@@ -138,7 +138,7 @@ struct FloodCounts {
     int launchesSeen = 0;
     int captureAppsStarted = 0;
     int busyHolders = 0;
-    int segments = 0;
+    int stretches = 0;
 };
 
 class EventFlood : public ::testing::TestWithParam<int> {
@@ -311,9 +311,9 @@ TEST_P(EventFlood, FiftyThousandMixedEventsKeepThePromptConsistentAndLeakNothing
     std::unique_ptr<ChildProcess> holder;
     std::unique_ptr<ChildProcess> captureApp;
     int sent = 0;
-    int segmentLeft = 0;
+    int stretchLeft = 0;
     while (sent < EventsPerHalf) {
-        if (segmentLeft == 0) {
+        if (stretchLeft == 0) {
             // The suite changes between stretches: what held the busy mutex lets it go, the capture
             // applications end, and the next state comes about.
             if (state == SuiteState::BusyByThread) {
@@ -351,8 +351,8 @@ TEST_P(EventFlood, FiftyThousandMixedEventsKeepThePromptConsistentAndLeakNothing
                 ASSERT_EQ(WaitForCaptureAppStarts(m_recordPath, starts).size(), starts);
                 captureAppRunning = true;
             }
-            segmentLeft = 200 + static_cast<int>(random() % 1600);
-            ++counts.segments;
+            stretchLeft = 200 + static_cast<int>(random() % 1600);
+            ++counts.stretches;
         }
         const bool busyNow = state == SuiteState::BusyByThread || state == SuiteState::BusyByProcess;
 
@@ -361,7 +361,7 @@ TEST_P(EventFlood, FiftyThousandMixedEventsKeepThePromptConsistentAndLeakNothing
         ASSERT_EQ(launchingBefore, expected.launching);
         ASSERT_NO_FATAL_FAILURE(Deliver(event.firmware, event.code));
         ++sent;
-        --segmentLeft;
+        --stretchLeft;
         ++(event.firmware ? counts.firmwareEvents : counts.driverEvents);
         ++counts.byEvent[event.action];
 
@@ -450,7 +450,7 @@ TEST_P(EventFlood, FiftyThousandMixedEventsKeepThePromptConsistentAndLeakNothing
            counts.byEvent[3]);
     printf("event flood, half %d of %d: %d stretches, %d busy holder processes, %d capture applications started by "
            "the test, %d launches expected and %d seen\n",
-           half, FloodHalves, counts.segments, counts.busyHolders, counts.captureAppsStarted, counts.launchesExpected,
+           half, FloodHalves, counts.stretches, counts.busyHolders, counts.captureAppsStarted, counts.launchesExpected,
            counts.launchesSeen);
     printf("event flood, half %d of %d: handles %d before, %d after; room for GDI objects %d before, %d after; "
            "room for USER objects %d before, %d after\n",
