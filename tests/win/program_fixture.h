@@ -29,6 +29,23 @@ inline std::vector<HWND> MarkedWindows(DWORD processId = 0)
     return ::MarkedWindows(InstanceName, processId);
 }
 
+inline BOOL CALLBACK CountTitled(HWND hWnd, LPARAM lParam)
+{
+    char title[32] = {};
+    ::GetWindowTextA(hWnd, title, sizeof title);
+    if (std::string(title) == "Lumora Ready")
+        ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+// How many top-level windows of any process are titled as the program's.
+inline int WindowsTitledLumoraReady()
+{
+    int count = 0;
+    ::EnumWindows(CountTitled, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 // The text of the prompt dialog's text control.
 inline std::string DialogText(HWND hDialog)
 {

@@ -6,32 +6,10 @@
 #include "stand_in_records.h"
 #include "ui_library_registration.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
 using namespace program_fixture;
-
-namespace {
-
-BOOL CALLBACK CountTitled(HWND hWnd, LPARAM lParam)
-{
-    char title[32] = {};
-    ::GetWindowTextA(hWnd, title, sizeof title);
-    if (std::string(title) == "Lumora Ready")
-        ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
-int WindowsTitledLumoraReady()
-{
-    int count = 0;
-    ::EnumWindows(CountTitled, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
-}  // namespace
 
 TEST_F(Program, RunsResidentWithAMarkedHiddenToolWindowAndEndsOnClose)
 {
@@ -130,35 +108,6 @@ TEST_F(Program, MutexHeldWithoutAMarkedWindowMakesANewStartWaitAndEnd)
     ASSERT_TRUE(killing.WaitForExit(10000));
     EXPECT_LT(::GetTickCount() - killStarted, 1900u) << "with \"KILL\" it does not wait";
     EXPECT_FALSE(holder.WaitForExit(0)) << "the holder is not affected";
-}
-
-// An instance that needs more than 2000 ms to end after the quit request would leave its replacement
-// to give up too, and no instance at all; on these machines an instance ends in a fraction of that.
-TEST_F(Program, TenStartsAtOnceLeaveExactlyOneInstance)
-{
-    for (int round = 0; round < 3; ++round) {
-        SCOPED_TRACE("round " + std::to_string(round));
-        std::vector<ChildProcess*> starts;
-        for (int i = 0; i < 10; ++i)
-            starts.push_back(&Start());
-        int running = 0;
-        ASSERT_TRUE(WaitUntil([&] {
-            running = 0;
-            for (ChildProcess* start : starts)
-                running += start->WaitForExit(0) ? 0 : 1;
-            return running <= 1 && MarkedWindows().size() == static_cast<size_t>(running);
-        }, 30000));
-        EXPECT_EQ(running, 1);
-        EXPECT_EQ(MarkedWindows().size(), 1u);
-        EXPECT_EQ(WindowsTitledLumoraReady(), 2) << "the main window and its prompt, nothing else";
-
-        const std::vector<HWND> survivor = MarkedWindows();
-        if (!survivor.empty())
-            ::PostMessageA(survivor.front(), WM_CLOSE, 0, 0);
-        for (ChildProcess* start : starts)
-            EXPECT_TRUE(start->WaitForExit(10000));
-        m_processes.clear();
-    }
 }
 
 TEST_F(Program, NeitherLibraryShowsTheMissingComponentsBoxAndEnds)

@@ -1,0 +1,460 @@
+// A flood of button events through both library stand-ins into the real event window, with the
+// suite's busy mutex and the capture application coming and going: every event does what the
+// decision order says for the state it meets, and the process holds no more handles, GDI objects
+// or USER objects afterwards than before.
+#include "child_process.h"
+#include "devices/capture_driver.h"
+#include "devices/firmware_events.h"
+#include "events/event_wnd.h"
+#include "framework/win_app.h"
+#include "message_pump.h"
+#include "named_objects.h"
+#include "object_counts.h"
+#include "poll.h"
+#include "press_link.h"
+#include "program_test_app.h"
+#include "prompt/prompt_dlg.h"
+#include "registry_sandbox.h"
+#include "res/resource.h"
+#include "stand_in_records.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <memory>
+#include <random>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string>
+
+namespace {
+
+const char* const BusyMutexName = "vexa_kivrel_mutex_object";
+const char* const CaptureAppMutexName = "Vexa Lumora Ostrivo";
+const std::string Suite = "Software\\Vexa Corporation";
+const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
+// 100,000 events in all, in two halves: each half is one test, well inside a test's time limit on
+// a busy machine.
+const int FloodHalves = 2;
+const int EventsPerHalf = 50000;
+
+// The capture applications that launches start come from the shell: they end with this process.
+const EndChildrenWithThisProcess endStandIns;
+
+// The seed of a run: LUMORA_FAULT_SEED when given, so that a failure can be run again.
+unsigned Seed()
+{
+    char text[32] = {};
+    if (::GetEnvironmentVariableA("LUMORA_FAULT_SEED", text, sizeof text) > 0)
+        return static_cast<unsigned>(strtoul(text, nullptr, 0));
+    return ::GetTickCount();
+}
+
+// The suite's busy mutex held by another thread of this process, taken and given back on request.
+// Its handle keeps the mutex in being, so that a holder process that ends without releasing it
+// leaves it abandoned rather than gone.
+class BusyHoldingThread {
+public:
+    BusyHoldingThread()
+        : m_hMutex(::CreateMutexA(NULL, FALSE, BusyMutexName)), m_hRequest(::CreateEventA(NULL, FALSE, FALSE, NULL)),
+          m_hDone(::CreateEventA(NULL, FALSE, FALSE, NULL)), m_hThread(::CreateThread(NULL, 0, Run, this, 0, NULL))
+    {
+    }
+    ~BusyHoldingThread()
+    {
+        Ask(Request::End);
+        ::WaitForSingleObject(m_hThread, 10000);
+        for (HANDLE handle : { m_hThread, m_hDone, m_hRequest, m_hMutex })
+            ::CloseHandle(handle);
+    }
+    BusyHoldingThread(const BusyHoldingThread&) = delete;
+    BusyHoldingThread& operator=(const BusyHoldingThread&) = delete;
+
+    bool Hold() { return Ask(Request::Hold); }
+    bool Release() { return Ask(Request::Release); }
+
+private:
+    enum class Request { Hold, Release, End };
+
+    bool Ask(Request request)
+    {
+        m_request = request;
+        ::SetEvent(m_hRequest);
+        return ::WaitForSingleObject(m_hDone, 10000) == WAIT_OBJECT_0 && m_bDone;
+    }
+    static DWORD WINAPI Run(void* pThis)
+    {
+        BusyHoldingThread& self = *static_cast<BusyHoldingThread*>(pThis);
+        for (;;) {
+            ::WaitForSingleObject(self.m_hRequest, INFINITE);
+            const Request request = self.m_request;
+            if (request == Request::Hold) {
+                const DWORD taken = ::WaitForSingleObject(self.m_hMutex, 10000);
+                self.m_bDone = taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED;
+            } else {
+                self.m_bDone = request == Request::End || ::ReleaseMutex(self.m_hMutex) != FALSE;
+            }
+            ::SetEvent(self.m_hDone);
+            if (request == Request::End)
+                return 0;
+        }
+    }
+
+    HANDLE m_hMutex;
+    HANDLE m_hRequest;
+    HANDLE m_hDone;
+    HANDLE m_hThread;
+    Request m_request = Request::End;
+    bool m_bDone = false;
+};
+
+// What the suite does while a stretch of events arrives.
+enum class SuiteState {
+    Free,
+    BusyByThread,      // another thread of this process holds the busy mutex
+    BusyByProcess,     // the busy holder stand-in holds it
+    BusyAbandoned,     // the busy holder stand-in ended without releasing it: not busy
+    CaptureAppRunning, // a capture application stand-in that the test started runs
+};
+
+// The prompt as the decision order leaves it. An icon slot of -1 is not known: the blink moves it.
+struct ExpectedPrompt {
+    bool shown = false;
+    // Wine: a prompt that a launch takes out of the topmost band may keep WS_EX_TOPMOST (see the
+    // event window's tests), so only a first press's topmost prompt is looked at.
+    bool topmost = false;
+    bool blinking = false;
+    bool launching = false;
+    int iconSlot = -1;
+    std::string text;
+};
+
+struct FloodCounts {
+    int driverEvents = 0;
+    int firmwareEvents = 0;
+    int byEvent[4] = {};  // prompt, launch, cancel, no action
+    int launchesExpected = 0;
+    int launchesSeen = 0;
+    int captureAppsStarted = 0;
+    int busyHolders = 0;
+    int stretches = 0;
+};
+
+class EventFlood : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(MutexExists(CaptureAppMutexName)) << "a capture application is running already";
+        ASSERT_FALSE(MutexExists(BusyMutexName)) << "something holds the busy mutex already";
+        RemoveSuiteKeys();
+        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", ProgramBeside("VexaCap.dll"));
+        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", ProgramBeside("vxbios.dll"));
+        m_recordPath = TempPath("ostrivo-starts-" + std::to_string(::GetCurrentProcessId()) + ".txt");
+        ::DeleteFileA(m_recordPath.c_str());
+        ::SetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", m_recordPath.c_str());
+
+        // The program's own start-up steps, with both libraries and the capture application stand-in.
+        ASSERT_TRUE(LoadFirmwareLibrary());
+        ASSERT_TRUE(m_driver.Load());
+        m_pWnd = new CEventWnd;
+        m_hWnd = m_pWnd->m_hWnd;
+        m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
+        m_pWnd->ResolveSilent(TRUE);  // these machines have no sound device
+        m_pWnd->LoadPresentation();
+        ASSERT_TRUE(m_driver.Open(m_hWnd));
+        m_hPrompt = m_pWnd->m_pPromptDlg->m_hWnd;
+        m_hDriverPress = ::FindWindowExA(HWND_MESSAGE, NULL, CaptureDriverPressClass, NULL);
+        m_hFirmwarePress = ::FindWindowExA(HWND_MESSAGE, NULL, FirmwarePressClass, NULL);
+        ASSERT_NE(m_hDriverPress, (HWND)NULL);
+        ASSERT_NE(m_hFirmwarePress, (HWND)NULL);
+    }
+    void TearDown() override
+    {
+        EndNewCaptureApps();
+        if (::IsWindow(m_hWnd))
+            m_pWnd->DestroyWindow();
+        FreeFirmwareLibrary();
+        ::DeleteFileA(m_recordPath.c_str());
+        RemoveSuiteKeys();
+    }
+    static void RemoveSuiteKeys()
+    {
+        RemoveKeyTree(HKEY_CURRENT_USER, Suite);
+        RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
+    }
+
+    // Presses through a stand-in and handles the one event it delivers, and nothing else: no timer
+    // runs between the state the event meets and the state it leaves.
+    void Deliver(bool firmware, long code)
+    {
+        ::SendMessageA(firmware ? m_hFirmwarePress : m_hDriverPress, StandInPressMessage, static_cast<WPARAM>(code), 0);
+        const UINT message = firmware ? WM_FIRMWARE_EVENT : WM_CAPEVENT;
+        MSG msg;
+        ASSERT_TRUE(::PeekMessageA(&msg, m_hWnd, message, message, PM_REMOVE)) << "the stand-in delivered nothing";
+        AfxHandleQueuedMessage(&msg);
+    }
+
+    std::string Text() const
+    {
+        char text[256] = {};
+        ::GetDlgItemTextA(m_hPrompt, IDC_PROMPT_TEXT, text, sizeof text);
+        return text;
+    }
+    bool Shown() const { return ::IsWindowVisible(m_hPrompt) != FALSE; }
+    bool Topmost() const { return (::GetWindowLongA(m_hPrompt, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+    bool Blinking() const { return m_pWnd->m_pPromptDlg->m_bBlinkActive != FALSE; }
+    HICON IconOf(int slot) const { return m_pWnd->m_pPromptDlg->m_hIcons[slot]; }
+
+    // The prompt as the window left it, against the expectation; the first difference, or "".
+    std::string Difference(const ExpectedPrompt& expected) const
+    {
+        if (Shown() != expected.shown)
+            return expected.shown ? "hidden, expected shown" : "shown, expected hidden";
+        if ((m_pWnd->m_bLaunching != FALSE) != expected.launching)
+            return expected.launching ? "not launching, expected launching" : "launching, expected not";
+        if (Blinking() != expected.blinking)
+            return expected.blinking ? "not blinking, expected blinking" : "blinking, expected not";
+        if (expected.shown && expected.topmost && !Topmost())
+            return "not topmost, expected topmost";
+        if (expected.iconSlot >= 0 && m_pWnd->m_pPromptDlg->m_hCurrentIcon != IconOf(expected.iconSlot))
+            return "icon other than slot " + std::to_string(expected.iconSlot);
+        if (Text() != expected.text)
+            return "text \"" + Text() + "\", expected \"" + expected.text + "\"";
+        return "";
+    }
+
+    // Ends the capture applications started since the last call, by their process ids (an id of one
+    // that has ended may since name another process), and waits until their mutex is gone.
+    void EndNewCaptureApps()
+    {
+        std::vector<CaptureAppStart> starts = ReadCaptureAppStarts(m_recordPath);
+        const size_t recorded = starts.size();
+        const size_t ended = std::min(m_endedCaptureApps, recorded);
+        starts.erase(starts.begin(), starts.begin() + static_cast<std::ptrdiff_t>(ended));
+        EndCaptureApps(starts);
+        m_endedCaptureApps = recorded;
+        ASSERT_TRUE(WaitUntil([] { return !MutexExists(CaptureAppMutexName); }, 10000));
+    }
+
+    CCaptureDriver m_driver;
+    CEventWnd* m_pWnd = nullptr;  // deletes itself with its window
+    HWND m_hWnd = NULL;
+    HWND m_hPrompt = NULL;
+    HWND m_hDriverPress = NULL;
+    HWND m_hFirmwarePress = NULL;
+    std::string m_recordPath;
+    size_t m_endedCaptureApps = 0;
+};
+
+// One event of the mix: its source, its code and the action the code stands for (3: none).
+struct MixedEvent {
+    bool firmware;
+    long code;
+    int action;
+};
+
+MixedEvent NextEvent(std::mt19937& random)
+{
+    MixedEvent event = {};
+    event.firmware = random() % 2 == 0;
+    const unsigned pick = random() % 100;
+    event.action = pick < 30 ? 0 : pick < 55 ? 1 : pick < 80 ? 2 : 3;
+    if (!event.firmware) {
+        static const long driverCodes[3][2] = { { 1, 1 }, { 2, 2 }, { 3, 4 } };
+        event.code = event.action < 3 ? driverCodes[event.action][random() % 2]
+                                      : (random() % 2 == 0 ? 0 : 5 + static_cast<long>(random() % 100000));
+    } else {
+        static const long firmwareCodes[4][4] = {
+            { 0x800, 0x800, 0x800, 0x800 }, { 0x400, 0x400, 0x400, 0x400 },
+            { 0x1000, 0x1400, 0x1000, 0x1400 }, { 0x000, 0xC00, 0x1800, 0x1C00 } };
+        // Bits outside the event mask do not matter.
+        event.code = firmwareCodes[event.action][random() % 4] | static_cast<long>(random() & 0xE3FF);
+    }
+    return event;
+}
+
+}  // namespace
+
+TEST_P(EventFlood, FiftyThousandMixedEventsKeepThePromptConsistentAndLeakNothing)
+{
+    const int half = GetParam();
+    const unsigned seed = Seed();
+    printf("event flood, half %d of %d: seed %u (LUMORA_FAULT_SEED=%u repeats this run)\n", half, FloodHalves, seed,
+           seed);
+    std::seed_seq seeds{ seed, static_cast<unsigned>(half) };
+    std::mt19937 random(seeds);
+    BusyHoldingThread busy;
+    const std::string promptText(m_pWnd->m_strPromptText);
+    const std::string startingText(m_pWnd->m_strStartingText);
+
+    // Everything that a first event, a first launch and a first hide make once is made before the
+    // counts are taken.
+    ASSERT_NO_FATAL_FAILURE(Deliver(false, 1));
+    ASSERT_NO_FATAL_FAILURE(Deliver(true, 0x400));
+    ASSERT_TRUE(m_pWnd->m_bLaunching);
+    ASSERT_EQ(WaitForCaptureAppStarts(m_recordPath, 1).size(), 1u);
+    EndNewCaptureApps();
+    ASSERT_TRUE(PumpUntil([&] { return !m_pWnd->m_bLaunching; }, 10000));
+    Deliver(true, 0x1000);
+    PumpPendingMessages();
+    const int handlesBefore = HandlesHeld();
+    const int gdiRoomBefore = GdiRoom();
+    const int userRoomBefore = UserRoom();
+
+    ExpectedPrompt expected;
+    expected.text = startingText;
+    expected.iconSlot = IconIdle;
+    FloodCounts counts;
+    SuiteState state = SuiteState::Free;
+    bool captureAppRunning = false;
+    std::unique_ptr<ChildProcess> holder;
+    std::unique_ptr<ChildProcess> captureApp;
+    int sent = 0;
+    int stretchLeft = 0;
+    while (sent < EventsPerHalf) {
+        if (stretchLeft == 0) {
+            // The suite changes between stretches: what held the busy mutex lets it go, the capture
+            // applications end, and the next state comes about.
+            if (state == SuiteState::BusyByThread) {
+                ASSERT_TRUE(busy.Release());
+            }
+            holder.reset();
+            captureApp.reset();
+            EndNewCaptureApps();
+            captureAppRunning = false;
+            const unsigned pick = random() % 100;
+            state = pick < 30 ? SuiteState::Free
+                  : pick < 70 ? SuiteState::BusyByThread
+                  : pick < 80 ? SuiteState::BusyByProcess
+                  : pick < 85 ? SuiteState::BusyAbandoned
+                              : SuiteState::CaptureAppRunning;
+            if (state == SuiteState::BusyByThread) {
+                ASSERT_TRUE(busy.Hold());
+            } else if (state == SuiteState::BusyByProcess || state == SuiteState::BusyAbandoned) {
+                const bool abandon = state == SuiteState::BusyAbandoned;
+                holder = std::make_unique<ChildProcess>();
+                const std::string holding = abandon ? "--abandon" : "600000";
+                ASSERT_TRUE(holder->Start("\"" + ProgramBeside("busy_holder.exe") + "\" " + holding, true));
+                ++counts.busyHolders;
+                if (abandon) {
+                    ASSERT_TRUE(holder->WaitForExit(10000));
+                } else {
+                    ASSERT_TRUE(WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
+                }
+            } else if (state == SuiteState::CaptureAppRunning) {
+                captureApp = std::make_unique<ChildProcess>();
+                ASSERT_TRUE(captureApp->Start("\"" + ProgramBeside("Ostrivo.exe") + "\""));
+                ++counts.captureAppsStarted;
+                // It runs once it has recorded its start, which it does after taking its mutex.
+                const size_t starts = static_cast<size_t>(1 + counts.launchesSeen + counts.captureAppsStarted);
+                ASSERT_EQ(WaitForCaptureAppStarts(m_recordPath, starts).size(), starts);
+                captureAppRunning = true;
+            }
+            stretchLeft = 200 + static_cast<int>(random() % 1600);
+            ++counts.stretches;
+        }
+        const bool busyNow = state == SuiteState::BusyByThread || state == SuiteState::BusyByProcess;
+
+        const MixedEvent event = NextEvent(random);
+        const bool launchingBefore = m_pWnd->m_bLaunching != FALSE;
+        ASSERT_EQ(launchingBefore, expected.launching);
+        ASSERT_NO_FATAL_FAILURE(Deliver(event.firmware, event.code));
+        ++sent;
+        --stretchLeft;
+        ++(event.firmware ? counts.firmwareEvents : counts.driverEvents);
+        ++counts.byEvent[event.action];
+
+        // The decision order, for the state the event met.
+        if (launchingBefore) {
+            if (event.action == 2)
+                expected.iconSlot = IconIdle;
+        } else if (captureAppRunning) {
+            expected.blinking = false;
+            expected.shown = false;
+        } else if (event.action == 0 && !busyNow) {
+            expected.text = promptText;
+            expected.shown = expected.topmost = true;
+            if (!expected.blinking)
+                expected.iconSlot = -1;
+            expected.blinking = true;
+        } else if (event.action == 1 && !busyNow) {
+            expected.blinking = false;
+            expected.text = startingText;
+            expected.iconSlot = IconStarting;
+            expected.shown = expected.launching = true;
+            expected.topmost = false;
+            ++counts.launchesExpected;
+        } else if (event.action == 2) {
+            expected.blinking = expected.shown = false;
+            expected.iconSlot = IconIdle;
+        }
+        if (!launchingBefore && m_pWnd->m_bLaunching) {
+            ++counts.launchesSeen;
+            // The capture application runs once it has recorded its start; from then on it is there.
+            const size_t starts = static_cast<size_t>(1 + counts.launchesSeen + counts.captureAppsStarted);
+            ASSERT_EQ(WaitForCaptureAppStarts(m_recordPath, starts).size(), starts);
+            captureAppRunning = true;
+        }
+        const std::string difference = Difference(expected);
+        ASSERT_EQ(difference, "") << "event " << sent << ": " << (event.firmware ? "firmware" : "capture driver")
+                                  << " code 0x" << std::hex << event.code;
+
+        // Now and then the timers run: the blink moves the icon, and the launch timer hides the prompt.
+        if (sent % 64 == 0) {
+            PumpPendingMessages();
+            if (expected.launching && !m_pWnd->m_bLaunching) {
+                expected.launching = false;
+                expected.shown = expected.blinking = false;
+            }
+            ASSERT_EQ(Difference(expected), "") << "after the timers, at event " << sent;
+        }
+    }
+
+    if (state == SuiteState::BusyByThread) {
+        ASSERT_TRUE(busy.Release());
+    }
+    holder.reset();
+    captureApp.reset();
+    EndNewCaptureApps();
+    ASSERT_TRUE(PumpUntil([&] { return !m_pWnd->m_bLaunching; }, 10000));
+
+    // A final cancel hides the prompt and leaves no timer; a final first press shows it.
+    Deliver(false, 3);
+    EXPECT_FALSE(Shown());
+    EXPECT_FALSE(Blinking());
+    EXPECT_FALSE(::KillTimer(m_hWnd, IDT_LAUNCH)) << "a launch timer was left";
+    Deliver(true, 0x800);
+    EXPECT_TRUE(Shown());
+    EXPECT_TRUE(Topmost());
+    EXPECT_TRUE(Blinking());
+    EXPECT_EQ(Text(), promptText);
+    Deliver(true, 0x1400);
+    EXPECT_FALSE(Shown());
+    PumpPendingMessages();
+
+    const int handlesAfter = HandlesHeld();
+    const int gdiRoomAfter = GdiRoom();
+    const int userRoomAfter = UserRoom();
+    EXPECT_EQ(counts.launchesSeen, counts.launchesExpected);
+    EXPECT_EQ(ReadCaptureAppStarts(m_recordPath).size(),
+              static_cast<size_t>(1 + counts.launchesSeen + counts.captureAppsStarted))
+        << "the warm-up's launch, the flood's launches and the test's own starts";
+    EXPECT_EQ(handlesAfter, handlesBefore) << "kernel handles";
+    EXPECT_EQ(gdiRoomAfter, gdiRoomBefore) << "room for GDI objects";
+    EXPECT_EQ(userRoomAfter, userRoomBefore) << "room for USER objects";
+
+    printf("event flood, half %d of %d: %d events sent (%d through the capture driver, %d through the firmware "
+           "service): %d first presses, %d second presses, %d cancels, %d without action\n",
+           half, FloodHalves, sent, counts.driverEvents, counts.firmwareEvents, counts.byEvent[0], counts.byEvent[1], counts.byEvent[2],
+           counts.byEvent[3]);
+    printf("event flood, half %d of %d: %d stretches, %d busy holder processes, %d capture applications started by "
+           "the test, %d launches expected and %d seen\n",
+           half, FloodHalves, counts.stretches, counts.busyHolders, counts.captureAppsStarted, counts.launchesExpected,
+           counts.launchesSeen);
+    printf("event flood, half %d of %d: handles %d before, %d after; room for GDI objects %d before, %d after; "
+           "room for USER objects %d before, %d after\n",
+           half, FloodHalves, handlesBefore, handlesAfter, gdiRoomBefore, gdiRoomAfter, userRoomBefore, userRoomAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(TwoHalves, EventFlood, ::testing::Range(1, FloodHalves + 1));

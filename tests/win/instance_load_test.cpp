@@ -1,0 +1,187 @@
+// The single instance under load, with the program in processes of its own: storms of starts at
+// once, long chains of replacing starts watched for two marked windows at a time, and instances
+// ended hard at random points of their start-up and shutdown. Each leaves exactly one instance
+// that works, or none when the test ends it.
+#include "program_fixture.h"
+
+#include <algorithm>
+#include <atomic>
+#include <random>
+#include <stdio.h>
+#include <stdlib.h>
+#include <thread>
+
+using namespace program_fixture;
+
+namespace {
+
+// The seed of a run: LUMORA_FAULT_SEED when given, so that a failure can be run again.
+unsigned Seed()
+{
+    char text[32] = {};
+    if (::GetEnvironmentVariableA("LUMORA_FAULT_SEED", text, sizeof text) > 0)
+        return static_cast<unsigned>(strtoul(text, nullptr, 0));
+    return ::GetTickCount();
+}
+
+// Looks at the marked windows on a thread of its own, as often as it can, until it is stopped.
+class MarkWatcher {
+public:
+    MarkWatcher()
+        : m_thread([this] {
+              while (!m_bStop) {
+                  const size_t marked = MarkedWindows().size();
+                  ++m_looks;
+                  m_most = std::max(m_most.load(), marked);
+              }
+          })
+    {
+    }
+    ~MarkWatcher() { Stop(); }
+    MarkWatcher(const MarkWatcher&) = delete;
+    MarkWatcher& operator=(const MarkWatcher&) = delete;
+
+    void Stop()
+    {
+        m_bStop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    long Looks() const { return m_looks; }
+    size_t MostAtOnce() const { return m_most; }
+
+private:
+    std::atomic<bool> m_bStop{ false };
+    std::atomic<long> m_looks{ 0 };
+    std::atomic<size_t> m_most{ 0 };
+    std::thread m_thread;
+};
+
+class InstanceLoad : public Program {
+protected:
+    // Starts the program and checks that it works: its marked window, and a first press through a
+    // library stand-in that brings up its prompt.
+    void StartAWorkingInstance()
+    {
+        ChildProcess& program = Start();
+        ASSERT_NE(WaitForMarkedWindow(program), (HWND)NULL) << "no marked window";
+        ASSERT_TRUE(Press("prompt"));
+        EXPECT_NE(WaitForShownPrompt(program), (HWND)NULL) << "no prompt";
+    }
+    // Closes the one instance left, and waits until every process the test started has ended.
+    void EndTheOneInstance()
+    {
+        const std::vector<HWND> marked = MarkedWindows();
+        EXPECT_EQ(marked.size(), 1u);
+        for (HWND hMain : marked)
+            ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+        for (const std::unique_ptr<ChildProcess>& process : m_processes)
+            EXPECT_TRUE(process->WaitForExit(10000));
+        m_processes.clear();
+        EXPECT_TRUE(WaitUntil([] { return !MutexExists(InstanceName); }, 10000));
+    }
+    int Running() const
+    {
+        int running = 0;
+        for (const std::unique_ptr<ChildProcess>& process : m_processes)
+            running += process->WaitForExit(0) ? 0 : 1;
+        return running;
+    }
+};
+
+}  // namespace
+
+// An instance that needs more than 2000 ms to end after the quit request would leave its replacement
+// to give up too, and no instance at all; on these machines an instance ends in a fraction of that.
+TEST_F(InstanceLoad, TwentyStartsAtOnceLeaveExactlyOneInstanceRoundAfterRound)
+{
+    const int rounds = 4;
+    const int startsPerRound = 20;
+    for (int round = 0; round < rounds; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        for (int i = 0; i < startsPerRound; ++i)
+            Start();
+        int running = 0;
+        ASSERT_TRUE(WaitUntil([&] {
+            running = Running();
+            return running <= 1 && MarkedWindows().size() == static_cast<size_t>(running);
+        }, 30000));
+        EXPECT_EQ(running, 1);
+        EXPECT_EQ(WindowsTitledLumoraReady(), 2) << "the main window and its prompt, nothing else";
+        EndTheOneInstance();
+    }
+    printf("instance storms: %d rounds of %d starts at once, %d instances started\n", rounds, startsPerRound,
+           rounds * startsPerRound);
+}
+
+// Two hundred replacing starts, in four chains of fifty so that each test stays well inside its
+// time limit on a busy machine; each chain begins with an instance that replaces nothing.
+class ReplaceCycles : public InstanceLoad, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ReplaceCycles, FiftyReplacingStartsNeverShowTwoMarkedWindows)
+{
+    const int starts = 50;
+    MarkWatcher watcher;
+    for (int i = 0; i < starts; ++i) {
+        SCOPED_TRACE("start " + std::to_string(i));
+        ChildProcess& next = Start();
+        ASSERT_NE(WaitForMarkedWindow(next), (HWND)NULL);
+        if (m_processes.size() == 2) {
+            ASSERT_TRUE(m_processes.front()->WaitForExit(10000)) << "the instance it replaced ends";
+            EXPECT_EQ(m_processes.front()->ExitCode(), 0u);
+            m_processes.erase(m_processes.begin());
+        }
+    }
+    watcher.Stop();
+    EXPECT_GT(watcher.Looks(), 0);
+    EXPECT_EQ(watcher.MostAtOnce(), 1u) << "never two marked windows at once";
+    EXPECT_EQ(Running(), 1);
+    EndTheOneInstance();
+    printf("replace cycles, chain %d of 4: %d instances started, each replacing the one before; the watcher looked "
+           "%ld times and saw at most %lu marked window at once\n",
+           GetParam(), starts, watcher.Looks(), static_cast<unsigned long>(watcher.MostAtOnce()));
+}
+
+INSTANTIATE_TEST_SUITE_P(FourChains, ReplaceCycles, ::testing::Range(1, 5));
+
+TEST_F(InstanceLoad, HardKillsInStartUpAndShutdownLeaveTheNextStartWorking)
+{
+    const unsigned seed = Seed();
+    printf("hard kills: seed %u (LUMORA_FAULT_SEED=%u repeats this run)\n", seed, seed);
+    std::mt19937 random(seed);
+    const int rounds = 16;
+    int killedBeforeMark = 0, killedMarked = 0, killedQuitting = 0, endedBeforeKill = 0, killsOfKill = 0;
+    for (int round = 0; round < rounds; ++round) {
+        const bool inShutdown = round % 2 == 1;
+        const DWORD delayMs = random() % (inShutdown ? 200 : 300);
+        SCOPED_TRACE(std::string(inShutdown ? "shutdown" : "start-up") + " round " + std::to_string(round)
+                     + ", killed after " + std::to_string(delayMs) + " ms");
+        ChildProcess& victim = Start();
+        if (!inShutdown) {
+            ASSERT_FALSE(victim.WaitForExit(delayMs)) << "a start with nothing running ended by itself";
+            ++(MarkedWindows(victim.Id()).empty() ? killedBeforeMark : killedMarked);
+            victim.Terminate();
+        } else {
+            ASSERT_NE(WaitForMarkedWindow(victim), (HWND)NULL);
+            ChildProcess& kill = Start("/KILL");
+            const bool killTheKill = random() % 4 == 0;
+            ++(victim.WaitForExit(delayMs) ? endedBeforeKill : killedQuitting);
+            victim.Terminate();
+            if (killTheKill) {
+                kill.Terminate();
+                ++killsOfKill;
+            }
+            ASSERT_TRUE(kill.WaitForExit(10000));
+        }
+        ASSERT_TRUE(victim.WaitForExit(10000));
+
+        ASSERT_NO_FATAL_FAILURE(StartAWorkingInstance());
+        EXPECT_EQ(Running(), 1);
+        EndTheOneInstance();
+    }
+    printf("hard kills: %d rounds, each followed by a clean start that worked: in start-up %d killed before and %d "
+           "after marking the window; in shutdown %d killed with \"KILL\" in flight and %d ended before the kill "
+           "(%d \"KILL\" starts killed too); %d instances started\n",
+           rounds, killedBeforeMark, killedMarked, killedQuitting, endedBeforeKill, killsOfKill,
+           rounds * 2 + rounds / 2);
+}
