@@ -34,10 +34,10 @@ const char* const BusyMutexName = "vexa_kivrel_mutex_object";
 const char* const CaptureAppMutexName = "Vexa Lumora Ostrivo";
 const std::string Suite = "Software\\Vexa Corporation";
 const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
-// 100,000 events in all, in two halves: each half is one test, well inside a test's time limit on
+// 100,000 events in all, in four parts: each part is one test, well inside a test's time limit on
 // a busy machine.
-const int FloodHalves = 2;
-const int EventsPerHalf = 50000;
+const int FloodParts = 4;
+const int EventsPerPart = 25000;
 
 // The capture applications that launches start come from the shell: they end with this process.
 const EndChildrenWithThisProcess endStandIns;
@@ -276,13 +276,13 @@ MixedEvent NextEvent(std::mt19937& random)
 
 }  // namespace
 
-TEST_P(EventFlood, FiftyThousandMixedEventsKeepThePromptConsistentAndLeakNothing)
+TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNothing)
 {
-    const int half = GetParam();
+    const int part = GetParam();
     const unsigned seed = Seed();
-    printf("event flood, half %d of %d: seed %u (LUMORA_FAULT_SEED=%u repeats this run)\n", half, FloodHalves, seed,
+    printf("event flood, part %d of %d: seed %u (LUMORA_FAULT_SEED=%u repeats this run)\n", part, FloodParts, seed,
            seed);
-    std::seed_seq seeds{ seed, static_cast<unsigned>(half) };
+    std::seed_seq seeds{ seed, static_cast<unsigned>(part) };
     std::mt19937 random(seeds);
     BusyHoldingThread busy;
     const std::string promptText(m_pWnd->m_strPromptText);
@@ -312,7 +312,7 @@ TEST_P(EventFlood, FiftyThousandMixedEventsKeepThePromptConsistentAndLeakNothing
     std::unique_ptr<ChildProcess> captureApp;
     int sent = 0;
     int stretchLeft = 0;
-    while (sent < EventsPerHalf) {
+    while (sent < EventsPerPart) {
         if (stretchLeft == 0) {
             // The suite changes between stretches: what held the busy mutex lets it go, the capture
             // applications end, and the next state comes about.
@@ -444,17 +444,17 @@ TEST_P(EventFlood, FiftyThousandMixedEventsKeepThePromptConsistentAndLeakNothing
     EXPECT_EQ(gdiRoomAfter, gdiRoomBefore) << "room for GDI objects";
     EXPECT_EQ(userRoomAfter, userRoomBefore) << "room for USER objects";
 
-    printf("event flood, half %d of %d: %d events sent (%d through the capture driver, %d through the firmware "
+    printf("event flood, part %d of %d: %d events sent (%d through the capture driver, %d through the firmware "
            "service): %d first presses, %d second presses, %d cancels, %d without action\n",
-           half, FloodHalves, sent, counts.driverEvents, counts.firmwareEvents, counts.byEvent[0], counts.byEvent[1], counts.byEvent[2],
+           part, FloodParts, sent, counts.driverEvents, counts.firmwareEvents, counts.byEvent[0], counts.byEvent[1], counts.byEvent[2],
            counts.byEvent[3]);
-    printf("event flood, half %d of %d: %d stretches, %d busy holder processes, %d capture applications started by "
+    printf("event flood, part %d of %d: %d stretches, %d busy holder processes, %d capture applications started by "
            "the test, %d launches expected and %d seen\n",
-           half, FloodHalves, counts.stretches, counts.busyHolders, counts.captureAppsStarted, counts.launchesExpected,
+           part, FloodParts, counts.stretches, counts.busyHolders, counts.captureAppsStarted, counts.launchesExpected,
            counts.launchesSeen);
-    printf("event flood, half %d of %d: handles %d before, %d after; room for GDI objects %d before, %d after; "
+    printf("event flood, part %d of %d: handles %d before, %d after; room for GDI objects %d before, %d after; "
            "room for USER objects %d before, %d after\n",
-           half, FloodHalves, handlesBefore, handlesAfter, gdiRoomBefore, gdiRoomAfter, userRoomBefore, userRoomAfter);
+           part, FloodParts, handlesBefore, handlesAfter, gdiRoomBefore, gdiRoomAfter, userRoomBefore, userRoomAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(TwoHalves, EventFlood, ::testing::Range(1, FloodHalves + 1));
+INSTANTIATE_TEST_SUITE_P(FourParts, EventFlood, ::testing::Range(1, FloodParts + 1));
