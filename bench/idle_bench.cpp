@@ -2,7 +2,8 @@
 // the same 30 s.
 //
 //   processor time over 30 s hidden, and over 30 s with the prompt up and blinking, as each
-//   program reads its own (through a hook in its thread: Wine tells no other process)
+//   program reads its own (through a hook in its thread: Wine tells no other process, and counts
+//   in steps of 10 ms)
 //   the timers alive while hidden: the WM_TIMER messages the program's thread takes over those
 //   30 s, counted by the same hook; the blinking period shows that the hook sees its timer
 #include "figure_table.h"

@@ -12,7 +12,6 @@
 
 #include <tlhelp32.h>
 
-#include <memory>
 #include <string.h>
 
 namespace {
