@@ -1,18 +1,22 @@
 // The figures of one benchmark as a table and as JSON.
 #include "figure_table.h"
 
+#include <math.h>
 #include <stdio.h>
 
 namespace {
 
+// Three significant digits or so: whole numbers as they are, small ones to the hundredth.
 std::string Number(double value)
 {
+    const double magnitude = fabs(value);
+    const char* format = "%.2f";
+    if (magnitude >= 100 || magnitude == floor(magnitude))
+        format = "%.0f";
+    else if (magnitude >= 10)
+        format = "%.1f";
     char text[32];
-    const double magnitude = value < 0 ? -value : value;
-    snprintf(text, sizeof text, magnitude >= 100 || magnitude == static_cast<long long>(magnitude) ? "%.0f"
-                                : magnitude >= 10                                               ? "%.1f"
-                                                                                                : "%.2f",
-             value);
+    snprintf(text, sizeof text, format, value);
     return text;
 }
 
