@@ -1,12 +1,24 @@
-// The floor for the start-up figures: a program that only creates a window and marks it, the way
-// Lumora Ready marks its main window, then waits to be closed.
+// The floor of the benchmarks: a program that only creates a window and marks it, the way Lumora
+// Ready marks its main window, then waits to be closed. On request it shows that window topmost or
+// hides it again, the least that showing a prompt can cost.
 #include <windows.h>
 
 namespace {
 
+// The same numbers as ShowTopmostMessage and HideMessage of the benchmarks.
+const UINT ShowTopmostMessage = WM_APP + 1;
+const UINT HideMessage = WM_APP + 2;
+
 LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_DESTROY) {
+    switch (message) {
+    case ShowTopmostMessage:
+        ::SetWindowPos(hWnd, HWND_TOPMOST, 0, 0, 160, 60, SWP_SHOWWINDOW);
+        return 0;
+    case HideMessage:
+        ::ShowWindow(hWnd, SW_HIDE);
+        return 0;
+    case WM_DESTROY:
         ::PostQuitMessage(0);
         return 0;
     }
