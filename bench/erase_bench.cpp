@@ -4,6 +4,7 @@
 #include "events/instance_marker.h"
 #include "figure_table.h"
 #include "framework/win_app.h"
+#include "object_counts.h"
 #include "prompt/prompt_dlg.h"
 #include "uicomponents/ui_components.h"
 
@@ -17,22 +18,6 @@ public:
 };
 
 BenchApp theBenchApp;
-
-// How many more GDI objects the process can create: the process's quota less what it holds.
-// Counting against the quota works where GetGuiResources does not (Wine answers 0).
-int GdiRoom()
-{
-    std::vector<HBRUSH> brushes;
-    for (;;) {
-        HBRUSH hBrush = ::CreateSolidBrush(RGB(1, 2, 3));
-        if (hBrush == NULL || brushes.size() >= 1000000)
-            break;
-        brushes.push_back(hBrush);
-    }
-    for (HBRUSH hBrush : brushes)
-        ::DeleteObject(hBrush);
-    return static_cast<int>(brushes.size());
-}
 
 // Microseconds of one erase, over Erases of them.
 template <class Erase>

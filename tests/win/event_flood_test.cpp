@@ -16,6 +16,7 @@
 #include "prompt/prompt_dlg.h"
 #include "registry_sandbox.h"
 #include "res/resource.h"
+#include "run_seed.h"
 #include "stand_in_records.h"
 
 #include <gtest/gtest.h>
@@ -41,15 +42,6 @@ const int EventsPerPart = 25000;
 
 // The capture applications that launches start come from the shell: they end with this process.
 const EndChildrenWithThisProcess endStandIns;
-
-// The seed of a run: LUMORA_FAULT_SEED when given, so that a failure can be run again.
-unsigned Seed()
-{
-    char text[32] = {};
-    if (::GetEnvironmentVariableA("LUMORA_FAULT_SEED", text, sizeof text) > 0)
-        return static_cast<unsigned>(strtoul(text, nullptr, 0));
-    return ::GetTickCount();
-}
 
 // The suite's busy mutex held by another thread of this process, taken and given back on request.
 // Its handle keeps the mutex in being, so that a holder process that ends without releasing it
@@ -279,7 +271,7 @@ MixedEvent NextEvent(std::mt19937& random)
 TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNothing)
 {
     const int part = GetParam();
-    const unsigned seed = Seed();
+    const unsigned seed = RunSeed();
     printf("event flood, part %d of %d: seed %u (LUMORA_FAULT_SEED=%u repeats this run)\n", part, FloodParts, seed,
            seed);
     std::seed_seq seeds{ seed, static_cast<unsigned>(part) };

@@ -3,6 +3,7 @@
 // ended hard at random points of their start-up and shutdown. Each leaves exactly one instance
 // that works, or none when the test ends it.
 #include "program_fixture.h"
+#include "run_seed.h"
 
 #include <algorithm>
 #include <atomic>
@@ -14,15 +15,6 @@
 using namespace program_fixture;
 
 namespace {
-
-// The seed of a run: LUMORA_FAULT_SEED when given, so that a failure can be run again.
-unsigned Seed()
-{
-    char text[32] = {};
-    if (::GetEnvironmentVariableA("LUMORA_FAULT_SEED", text, sizeof text) > 0)
-        return static_cast<unsigned>(strtoul(text, nullptr, 0));
-    return ::GetTickCount();
-}
 
 // Looks at the marked windows on a thread of its own, as often as it can, until it is stopped.
 class MarkWatcher {
@@ -146,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(FourChains, ReplaceCycles, ::testing::Range(1, 5));
 
 TEST_F(InstanceLoad, HardKillsInStartUpAndShutdownLeaveTheNextStartWorking)
 {
-    const unsigned seed = Seed();
+    const unsigned seed = RunSeed();
     printf("hard kills: seed %u (LUMORA_FAULT_SEED=%u repeats this run)\n", seed, seed);
     std::mt19937 random(seed);
     const int rounds = 16;
