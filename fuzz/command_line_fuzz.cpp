@@ -6,29 +6,13 @@
 #include "framework/cstring.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
+#include "switch_state.h"
 
-#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 namespace {
-
-struct Switches {
-    bool m_bSilent = false;
-    bool m_bKill = false;
-    CString m_strPath;
-    int m_nParseState = ParsedNothing;
-};
-
-bool EqualIgnoringCase(const char* a, const char* b)
-{
-    for (; *a && *b; ++a, ++b) {
-        if (std::toupper(static_cast<unsigned char>(*a)) != std::toupper(static_cast<unsigned char>(*b)))
-            return false;
-    }
-    return *a == *b;
-}
 
 // A switch leaves the state of the switch it names, and sets that switch's flag; it never touches
 // the path.

@@ -3,30 +3,14 @@
 #include "app/ready_switches.h"
 #include "framework/command_line.h"
 #include "framework/cstring.h"
+#include "switch_state.h"
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <string>
 #include <vector>
 
 namespace {
-
-struct Switches {
-    bool m_bSilent = false;
-    bool m_bKill = false;
-    CString m_strPath;
-    int m_nParseState = ParsedNothing;
-};
-
-bool EqualIgnoringCase(const char* a, const char* b)
-{
-    for (; *a && *b; ++a, ++b) {
-        if (std::toupper(static_cast<unsigned char>(*a)) != std::toupper(static_cast<unsigned char>(*b)))
-            return false;
-    }
-    return *a == *b;
-}
 
 Switches Parse(std::vector<const char*> arguments)
 {
