@@ -2,6 +2,8 @@
 // for as long as the object lives.
 #pragma once
 
+#include <string>
+
 class RegisteredUiLibrary {
 public:
     RegisteredUiLibrary();
@@ -10,8 +12,10 @@ public:
     RegisteredUiLibrary(const RegisteredUiLibrary&) = delete;
     RegisteredUiLibrary& operator=(const RegisteredUiLibrary&) = delete;
 
-    bool Registered() const { return m_bRegistered; }
+    bool Registered() const { return m_outcome.empty(); }
+    // Why the registration failed, for the test's message; empty when it succeeded.
+    const std::string& Failure() const { return m_outcome; }
 
 private:
-    bool m_bRegistered = false;
+    std::string m_outcome;
 };

@@ -148,7 +148,7 @@ protected:
     void SetUp() override
     {
         Program::SetUp();
-        ASSERT_TRUE(m_library.Registered()) << "regsvr32 did not register the stand-in";
+        ASSERT_TRUE(m_library.Registered()) << m_library.Failure();
         const std::string id = std::to_string(::GetCurrentProcessId());
         m_libraryRecord = TempPath("cuil-calls-" + id + ".txt");
         m_appRecord = TempPath("ostrivo-starts-" + id + ".txt");

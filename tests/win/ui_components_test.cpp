@@ -69,7 +69,7 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(s_pLibrary->Registered()) << "regsvr32 did not register the stand-in";
+        ASSERT_TRUE(s_pLibrary->Registered()) << s_pLibrary->Failure();
         m_recordPath = TempPath("cuil-calls-" + std::to_string(::GetCurrentProcessId()) + ".txt");
         ::DeleteFileA(m_recordPath.c_str());
         ::SetEnvironmentVariableA("CUIL_STANDIN_RECORD", m_recordPath.c_str());
@@ -78,6 +78,7 @@ protected:
         RemoveKeyTree(HKEY_CURRENT_USER, Config);
         m_pClient = std::make_unique<CUiComponents>();
         theUiTestApp.m_pClient = m_pClient.get();
+        m_liveBefore = AllLiveObjects();
     }
     void TearDown() override
     {
@@ -97,7 +98,7 @@ protected:
     Names Destroyed() const { return ObjectsRecordedAs(Record(), "destroy"); }
 
     // The stand-in's objects alive in this process: 0 also when it was never loaded.
-    static LONG LiveObjects()
+    static LONG AllLiveObjects()
     {
         HMODULE hLibrary = ::GetModuleHandleA("VexaCuil.dll");
         if (hLibrary == NULL)
@@ -106,6 +107,8 @@ protected:
         Count count = reinterpret_cast<Count>(reinterpret_cast<void*>(::GetProcAddress(hLibrary, "StandInLiveObjects")));
         return count != nullptr ? count() : -1;
     }
+    // Those this test made: a test before it in the same process may have left some on purpose.
+    LONG LiveObjects() const { return AllLiveObjects() - m_liveBefore; }
 
     // A shown prompt without icons, so that its button shows nothing but its background; the
     // prompt's constructor creates the client's objects. Returns the button.
@@ -122,6 +125,7 @@ protected:
 
     static RegisteredUiLibrary* s_pLibrary;
     std::string m_recordPath;
+    LONG m_liveBefore = 0;
     std::unique_ptr<CUiComponents> m_pClient;
     HWND m_hPrompt = NULL;
 };
