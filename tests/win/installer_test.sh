@@ -88,6 +88,7 @@ expect_one_instance() {
     else
         fail "not exactly one instance of $program runs:"
         instances
+        instance=
     fi
 }
 
@@ -173,7 +174,9 @@ upgrade_while_running() {
     install "$setup" /S
     if cmp -s "$shipped" "$unix_folder/LumoraReady.exe"; then ok "the new file replaced the older one"; else fail "the older file is still installed"; fi
     expect_one_instance
-    [ "$instance" != "$before" ] && ok "the instance is a new process" || fail "the older instance, pid $before, still runs"
+    if [ -z "$instance" ]; then fail "no instance after the upgrade (the older one was pid $before)"
+    elif [ "$instance" != "$before" ]; then ok "the instance is a new process"
+    else fail "the older instance, pid $before, still runs"; fi
 }
 
 footmark_written() { [ -n "$(value "HKCU\\$ready_key" Footmark)" ]; }
@@ -220,5 +223,9 @@ case $scenario in
     *) echo "unknown scenario: $scenario" >&2; exit 2 ;;
 esac
 
-[ "$failures" -eq 0 ] || { echo "$failures failed in $scenario"; exit 1; }
+if [ "$failures" -ne 0 ]; then
+    echo "$failures failed in $scenario; what the installers and programs wrote:"
+    cat "$state/programs.log" 2>/dev/null || true
+    exit 1
+fi
 echo "passed: $scenario"
