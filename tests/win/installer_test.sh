@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# The x86_64 installer under Wine, one scenario a run, each in a Wine session and prefix of its own
+# The installer under Wine, one scenario a run, each in a Wine session and prefix of its own
 # (copied from LUMORA_WINE_TEMPLATE when that names a ready prefix), removed afterwards. Before the
 # install, the suite is there as the program finds it: the capture driver library's stand-in and
 # its registry value, the capture application in the suite's folder and settings of its own.
 #
-#   installer_test.sh <scenario> <state-dir> <setup.exe> <shipped LumoraReady.exe> <bin-dir> <makensis>
+#   installer_test.sh <scenario> <state-dir> <setup.exe> <shipped LumoraReady.exe> <bin-dir> <makensis> <nsis-target>
 #
 # Scenarios: silent-install, start-at-login, upgrade-while-running, removal, removal-keeps-settings.
-# bin-dir holds install_probe.exe and the stand-ins; makensis builds an older installer to upgrade.
+# bin-dir holds install_probe.exe and the stand-ins; makensis builds an older installer to upgrade,
+# for the nsis-target of the one under test (x86-unicode or amd64-unicode). The 32-bit installer
+# runs in the WoW64 session, where it installs into the 32-bit program folder and writes the
+# machine's 32-bit registry view, as it does on 64-bit Windows; the checks look there too.
 set -euo pipefail
-[ $# -eq 6 ] || { echo "usage: $0 <scenario> <state-dir> <setup.exe> <program> <bin-dir> <makensis>" >&2; exit 2; }
-scenario=$1 state=$2 setup=$3 shipped=$4 bin=$5 makensis=$6
+[ $# -eq 7 ] || { echo "usage: $0 <scenario> <state-dir> <setup.exe> <program> <bin-dir> <makensis> <nsis-target>" >&2; exit 2; }
+scenario=$1 state=$2 setup=$3 shipped=$4 bin=$5 makensis=$6 nsis_target=$7
 here=$(cd "$(dirname "$0")" && pwd)
 session=$here/../../scripts/wine-session
 version_record=$here/../../src/res/program.rc
@@ -34,8 +37,17 @@ run() { "$session" "$state" run "$@" </dev/null; }
 run_logged() { "$session" "$state" run "$@" </dev/null >>"$state/programs.log" 2>&1; }
 
 drive_c=$state/prefix/drive_c
-folder='C:\Program Files\Vexa\Lumora'
-unix_folder="$drive_c/Program Files/Vexa/Lumora"
+if [ "$nsis_target" = x86-unicode ]; then
+    export LUMORA_WINE_WOW64=1
+    program_files='Program Files (x86)'
+    view=/reg:32
+else
+    export LUMORA_WINE_WOW64=0
+    program_files='Program Files'
+    view=/reg:64
+fi
+folder="C:\\$program_files\\Vexa\\Lumora"
+unix_folder="$drive_c/$program_files/Vexa/Lumora"
 program="$folder\\LumoraReady.exe"
 uninstaller="$folder\\LumoraReadyUninstall.exe"
 run_key='Software\Microsoft\Windows\CurrentVersion\Run'
@@ -47,9 +59,9 @@ capture_key='HKCU\Software\Vexa Corporation\Ostrivo'
 
 # The data of a registry value as reg prints it; nothing when the value or its key is missing.
 value() {
-    { run reg query "$1" /v "$2" 2>/dev/null || true; } | tr -d '\r' | sed -n "s/^    $2    REG_[A-Z_]*    //p"
+    { run reg query "$1" /v "$2" "$view" 2>/dev/null || true; } | tr -d '\r' | sed -n "s/^    $2    REG_[A-Z_]*    //p"
 }
-key_exists() { run reg query "$1" >/dev/null 2>&1; }
+key_exists() { run reg query "$1" "$view" >/dev/null 2>&1; }
 expect_value() {
     local found
     found=$(value "$1" "$2")
@@ -102,9 +114,9 @@ plant_suite() {
     mkdir -p "$drive_c/Program Files/Vexa/Shared" "$unix_folder"
     cp "$bin/VexaCap.dll" "$drive_c/Program Files/Vexa/Shared/"
     cp "$bin/Ostrivo.exe" "$unix_folder/"
-    run reg add "$shared_key" /v VexaCap.dll /d 'C:\Program Files\Vexa\Shared\VexaCap.dll' /f >/dev/null
-    run reg add "$capture_key" /v LastFolder /d 'C:\Pictures' /f >/dev/null
-    run reg add "HKCU\\$config_key" /v NoCUIL /t REG_DWORD /d 0 /f >/dev/null
+    run reg add "$shared_key" /v VexaCap.dll /d 'C:\Program Files\Vexa\Shared\VexaCap.dll' /f "$view" >/dev/null
+    run reg add "$capture_key" /v LastFolder /d 'C:\Pictures' /f "$view" >/dev/null
+    run reg add "HKCU\\$config_key" /v NoCUIL /t REG_DWORD /d 0 /f "$view" >/dev/null
 }
 
 expect_suite_untouched() {
@@ -163,7 +175,7 @@ upgrade_while_running() {
     mkdir -p "$old"
     cp "$shipped" "$old/LumoraReady.exe"
     printf 'an older build' >>"$old/LumoraReady.exe"
-    "$makensis" -V1 -WX -DTARGET=amd64-unicode -DPROGRAM="$old/LumoraReady.exe" -DOUTFILE="$old/LumoraReadySetup.exe" \
+    "$makensis" -V1 -WX -DTARGET="$nsis_target" -DPROGRAM="$old/LumoraReady.exe" -DOUTFILE="$old/LumoraReadySetup.exe" \
         "$here/../../installer/lumora_ready.nsi"
     install "$old/LumoraReadySetup.exe" /S
     expect_one_instance
@@ -215,7 +227,7 @@ case $scenario in
         ;;
     removal-keeps-settings)
         # A setting of the program that the installer did not write stays, and its key with it.
-        run reg add "HKCU\\$ready_key" /v Path /d 'C:\Capture\Other.exe' /f >/dev/null
+        run reg add "HKCU\\$ready_key" /v Path /d 'C:\Capture\Other.exe' /f "$view" >/dev/null
         install_and_remove
         expect_value "HKCU\\$ready_key" Path 'C:\Capture\Other.exe'
         expect_suite_untouched
