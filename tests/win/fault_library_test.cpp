@@ -26,7 +26,7 @@ const char* Name(Broken kind)
     switch (kind) {
     case Broken::Refusing: return "DllMain refuses";
     case Broken::MissingDependency: return "missing dependency";
-    case Broken::OtherProcessor: return "built for i386";
+    case Broken::OtherProcessor: return "built for the other processor";
     case Broken::NotALibrary: return "a text file";
     case Broken::EmptyFile: return "an empty file";
     case Broken::Folder: return "a folder";
@@ -76,7 +76,7 @@ public:
             made = ::CopyFileA(ProgramBeside("RefusingLibrary.dll").c_str(), path.c_str(), FALSE) != FALSE;
             break;
         case Broken::MissingDependency: made = Patched(library, path, &RenameUser32); break;
-        case Broken::OtherProcessor: made = Patched(library, path, &MarkForI386); break;
+        case Broken::OtherProcessor: made = Patched(library, path, &MarkForOtherProcessor); break;
         case Broken::NotALibrary: made = WriteFileBytes(path, Text("This is not a library.\r\n")); break;
         case Broken::EmptyFile: made = WriteFileBytes(path, {}); break;
         case Broken::Folder: made = ::CreateDirectoryA(path.c_str(), NULL) != FALSE; break;
@@ -105,8 +105,9 @@ private:
         std::copy_n("USERQQ.dll", name.size(), at);
         return true;
     }
-    // The file header's machine field says i386 (0x14C) where it said x86-64 (0x8664).
-    static bool MarkForI386(std::vector<char>& bytes)
+    // The file header's machine field names the other x86 processor: i386 (0x14C) where it said
+    // x86-64 (0x8664), and the reverse.
+    static bool MarkForOtherProcessor(std::vector<char>& bytes)
     {
         if (bytes.size() < 0x40)
             return false;
@@ -114,10 +115,11 @@ private:
         if (peHeader + 6 > bytes.size() || std::string(&bytes[peHeader], 4) != std::string("PE\0\0", 4))
             return false;
         WORD* machine = reinterpret_cast<WORD*>(&bytes[peHeader + 4]);
-        if (*machine == IMAGE_FILE_MACHINE_I386)
-            return false;
-        *machine = IMAGE_FILE_MACHINE_I386;
-        return true;
+        switch (*machine) {
+        case IMAGE_FILE_MACHINE_AMD64: *machine = IMAGE_FILE_MACHINE_I386; return true;
+        case IMAGE_FILE_MACHINE_I386: *machine = IMAGE_FILE_MACHINE_AMD64; return true;
+        default: return false;
+        }
     }
 
     std::string m_root;

@@ -22,6 +22,16 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 ok() { echo "ok: $*"; }
 
+if [ "$nsis_target" = x86-unicode ]; then
+    export LUMORA_WINE_WOW64=1
+    program_files='Program Files (x86)'
+    view=/reg:32
+else
+    export LUMORA_WINE_WOW64=0
+    program_files='Program Files'
+    view=/reg:64
+fi
+
 rm -rf "$state"
 mkdir -p "$state"
 cleanup() {
@@ -37,15 +47,6 @@ run() { "$session" "$state" run "$@" </dev/null; }
 run_logged() { "$session" "$state" run "$@" </dev/null >>"$state/programs.log" 2>&1; }
 
 drive_c=$state/prefix/drive_c
-if [ "$nsis_target" = x86-unicode ]; then
-    export LUMORA_WINE_WOW64=1
-    program_files='Program Files (x86)'
-    view=/reg:32
-else
-    export LUMORA_WINE_WOW64=0
-    program_files='Program Files'
-    view=/reg:64
-fi
 folder="C:\\$program_files\\Vexa\\Lumora"
 unix_folder="$drive_c/$program_files/Vexa/Lumora"
 program="$folder\\LumoraReady.exe"
