@@ -63,9 +63,14 @@ std::string JsonStatistics(const std::vector<Statistic>& statistics)
 
 }  // namespace
 
+const char* BuildArchitecture()
+{
+    return sizeof(void*) == 4 ? "i686" : "x86_64";
+}
+
 void FigureTable::Print() const
 {
-    printf("\n%s\n\n| Figure | Value | Floor |\n|---|---|---|\n", m_benchmark.c_str());
+    printf("\n%s (%s build)\n\n| Figure | Value | Floor |\n|---|---|---|\n", m_benchmark.c_str(), BuildArchitecture());
     for (const Figure& figure : m_figures) {
         std::string name = figure.name;
         if (figure.samples > 0)
@@ -86,7 +91,8 @@ bool FigureTable::WriteJson(const std::string& path) const
     FILE* file = fopen(path.c_str(), "w");
     if (file == nullptr)
         return false;
-    fprintf(file, "{\n  \"benchmark\": %s,\n  \"figures\": [", Quoted(m_benchmark).c_str());
+    fprintf(file, "{\n  \"benchmark\": %s,\n  \"build\": \"%s\",\n  \"figures\": [", Quoted(m_benchmark).c_str(),
+            BuildArchitecture());
     for (size_t i = 0; i < m_figures.size(); ++i) {
         const Figure& figure = m_figures[i];
         fprintf(file, "%s\n    {\"name\": %s, \"unit\": %s, \"samples\": %d, \"value\": %s", i == 0 ? "" : ",",

@@ -37,6 +37,9 @@ private:
 Figure TimedFigure(std::string name, const std::vector<double>& samples, const char* percentile, double share,
                    std::string floorName = "", const std::vector<double>& floor = {});
 
+// The architecture this benchmark was built for, "i686" or "x86_64": each table names it.
+const char* BuildArchitecture();
+
 // Prints the table and writes it to the file that the program's first argument names, if any;
 // the exit status of the benchmark.
 int Report(const FigureTable& table, int argc, char** argv);

@@ -3,8 +3,8 @@
 //   private bytes and working set after start-up, and after 10,000 button events through the
 //   stand-ins: rounds of nine first presses and a cancel, the two sources in turn (the prompt comes
 //   up a thousand times and is asked up again while it is up)
-//   the sizes of the program files, x86_64 (beside this benchmark) and i686 (in the folder that the
-//   second argument names), and the DLLs each imports
+//   the sizes of the program files, of this benchmark's build (beside it) and of the shipping i686
+//   build (in the folder that the second argument names, if any), and the DLLs each imports
 #include "figure_table.h"
 #include "message_counter.h"
 #include "pe_imports.h"
@@ -54,7 +54,7 @@ double FileBytes(const std::string& path)
     return static_cast<double>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
 }
 
-Figure FileFigure(const char* name, const std::string& path, const std::string& floorPath)
+Figure FileFigure(const std::string& name, const std::string& path, const std::string& floorPath)
 {
     Figure figure = { name, "KiB", 0, KiB(FileBytes(path)), "a program that only makes a window",
                       KiB(FileBytes(floorPath)), "" };
@@ -104,7 +104,8 @@ int main(int argc, char** argv)
     program.Close();
     minimal.Close();
 
-    table.Add(FileFigure("program file, x86_64", ProgramBeside("LumoraReady.exe"), ProgramBeside("minimal_window.exe")));
+    table.Add(FileFigure(std::string("program file, ") + BuildArchitecture(), ProgramBeside("LumoraReady.exe"),
+                         ProgramBeside("minimal_window.exe")));
     if (argc > 2) {
         const std::string folder = std::string(argv[2]) + "\\";
         table.Add(FileFigure("program file, i686 (shipping)", folder + "LumoraReady.exe", folder + "minimal_window.exe"));
