@@ -104,6 +104,11 @@ expect_one_instance() {
         instance=
     fi
 }
+# Who started which process, as the host sees Wine's processes: for a failure's report.
+unix_processes() {
+    echo "the session's processes (pid, parent, start):"
+    ps -eo pid=,ppid=,lstart=,args= | grep -iE 'lumora|setup|wineboot|explorer|install_probe' | grep -v grep || true
+}
 
 install() {
     local status=0
@@ -153,7 +158,8 @@ silent_install() {
     started=$(tr -d '\r' <"$state/started" | sed -n 's/^started //p')
     [ -n "$started" ] || fail "the Run value's command did not start: $(cat "$state/started")"
     expect_one_instance
-    [ "$instance" = "$started" ] && ok "it is the one the Run value started" || fail "pid $instance runs, the Run value started $started"
+    [ "$instance" = "$started" ] && ok "it is the one the Run value started" \
+        || { fail "pid $instance runs, the Run value started $started"; unix_processes; }
 }
 
 start_at_login() {
