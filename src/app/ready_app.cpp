@@ -3,6 +3,7 @@
 
 #include "app/ready_command_line_info.h"
 #include "devices/firmware_events.h"
+#include "devices/suite_library.h"
 #include "events/event_wnd.h"
 #include "events/instance_marker.h"
 #include "framework/afx_helpers.h"
@@ -85,6 +86,7 @@ BOOL CReadyApp::ArbitrateInstance(BOOL bKill)
 
 BOOL CReadyApp::InitInstance()
 {
+    RestrictLibrarySearch();
     CReadyCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
 

@@ -5,18 +5,44 @@
 
 #include <string>
 
-HMODULE LoadSuiteLibrary(const char* path)
+namespace {
+
+// Set once at start-up, before any library of the suite is loaded.
+bool g_bDefaultDirectoriesSet = false;
+
+bool IsFullPath(const char* path)
 {
-    // SetDllDirectory puts its folder where the working directory stood in the search order. The
-    // program's own folder is searched first anyway, so naming it takes the working directory out
-    // without adding anything. (The empty string would do the same on Windows, but not on Wine.)
-    // It holds for the process and for the processes it starts, so the default comes back at once.
+    const bool drive = ((path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z') && path[1] == ':'
+                       && (path[2] == '\\' || path[2] == '/');
+    const bool unc = (path[0] == '\\' || path[0] == '/') && (path[1] == '\\' || path[1] == '/');
+    return drive || unc;
+}
+
+}  // namespace
+
+BOOL RestrictLibrarySearch()
+{
+    // Looked up rather than imported: Windows 7 has it only with its 2011 loader update.
+    typedef BOOL(WINAPI * SetDefaultDllDirectoriesProc)(DWORD);
+    const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesProc>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+    if (setDefault != nullptr && setDefault(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS)) {
+        g_bDefaultDirectoriesSet = true;
+        return TRUE;
+    }
+    // Naming the program's own folder, which is searched first anyway, puts it where the working
+    // directory stood. (The empty string would do the same on Windows, but not on Wine.)
     const CString program = ModuleFileName(NULL);
     const std::string folder(program, program.GetLength() - FileNameInCodePage(program).GetLength());
     ::SetDllDirectoryA(folder.c_str());
-    HMODULE hModule = ::LoadLibraryA(path);
-    const DWORD loadError = ::GetLastError();
-    ::SetDllDirectoryA(NULL);
-    ::SetLastError(loadError);
-    return hModule;
+    return FALSE;
+}
+
+HMODULE LoadSuiteLibrary(const char* path)
+{
+    if (!IsFullPath(path))
+        return ::LoadLibraryExA(path, NULL, 0);
+    if (g_bDefaultDirectoriesSet)
+        return ::LoadLibraryExA(path, NULL, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+    return ::LoadLibraryExA(path, NULL, LOAD_WITH_ALTERED_SEARCH_PATH);
 }

@@ -4,6 +4,7 @@
 #include "child_process.h"
 #include "devices/capture_driver.h"
 #include "devices/firmware_events.h"
+#include "devices/suite_library.h"
 #include "events/event_wnd.h"
 #include "message_pump.h"
 #include "program_test_app.h"
@@ -12,6 +13,7 @@
 #include "stand_in_records.h"
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <string>
 #include <vector>
@@ -195,26 +197,58 @@ TEST_F(Devices, FirmwareLibraryLoadsAndIsFreedOnce)
     EXPECT_EQ(::GetModuleHandleA("vxbios.dll"), (HMODULE)NULL);
 }
 
-TEST_F(Devices, LibraryPlantedInTheWorkingDirectoryIsNotLoaded)
+// The working directory and a folder on PATH, which any program of the user can fill, each hold a
+// library under a name of its own. Neither is ever loaded: not for the registry's bare names, and
+// not later, when the suite's libraries have loaded and COM has loaded what it needed.
+TEST_F(Devices, LibrariesAreNeverTakenFromWhereTheUserWrites)
 {
-    const std::string planted = TempPath("vxbios_planted.dll");
-    ASSERT_TRUE(::CopyFileA(ProgramBeside("vxbios.dll").c_str(), planted.c_str(), FALSE));
+    const std::string id = std::to_string(::GetCurrentProcessId());
+    const std::string workingFolder = TempPath("lumora-working-" + id);
+    const std::string pathFolder = TempPath("lumora-path-" + id);
+    const char* const planted[] = { "vxbios_working.dll", "vxbios_path.dll" };
+    ASSERT_TRUE(::CreateDirectoryA(workingFolder.c_str(), NULL) && ::CreateDirectoryA(pathFolder.c_str(), NULL));
+    ASSERT_TRUE(::CopyFileA(ProgramBeside("vxbios.dll").c_str(), (workingFolder + "\\" + planted[0]).c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileA(ProgramBeside("vxbios.dll").c_str(), (pathFolder + "\\" + planted[1]).c_str(), FALSE));
     char before[MAX_PATH] = {};
     ::GetCurrentDirectoryA(MAX_PATH, before);
-    ::SetCurrentDirectoryA(TempPath("").c_str());
+    ::SetCurrentDirectoryA(workingFolder.c_str());
+    char path[4096] = {};
+    ::GetEnvironmentVariableA("PATH", path, sizeof path);
+    ::SetEnvironmentVariableA("PATH", (pathFolder + ";" + path).c_str());
 
-    RegisterFirmware("vxbios_planted.dll");
-    EXPECT_FALSE(LoadFirmwareLibrary()) << "a bare name is not looked for in the working directory";
-    RegisterDriver("vxbios_planted.dll");
-    CCaptureDriver driver;
-    EXPECT_FALSE(driver.Load());
-
+    EXPECT_TRUE(RestrictLibrarySearch());
+    for (const char* name : planted) {
+        SCOPED_TRACE(name);
+        RegisterFirmware(name);
+        EXPECT_FALSE(LoadFirmwareLibrary());
+        RegisterDriver(name);
+        CCaptureDriver driver;
+        EXPECT_FALSE(driver.Load());
+    }
     RegisterFirmware("vxbios.dll");
     EXPECT_TRUE(LoadFirmwareLibrary()) << "a bare name is still found beside the program";
-    FreeFirmwareLibrary();
+    ASSERT_TRUE(SUCCEEDED(::CoInitialize(NULL)));
+    IUnknown* pLink = nullptr;
+    EXPECT_TRUE(SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                             reinterpret_cast<void**>(&pLink))));
+    if (pLink != nullptr)
+        pLink->Release();
+    for (const char* name : planted)
+        EXPECT_EQ(::LoadLibraryA(name), (HMODULE)NULL) << name;
 
+    // A full path: the library's private part is found beside it.
+    RegisterDriver(ProgramBeside("suite-folder\\DependentLibrary.dll"));
+    CCaptureDriver dependent;
+    EXPECT_TRUE(dependent.Load()) << ::GetLastError();
+
+    ::CoUninitialize();
+    FreeFirmwareLibrary();
+    ::SetEnvironmentVariableA("PATH", path);
     ::SetCurrentDirectoryA(before);
-    ::DeleteFileA(planted.c_str());
+    ::DeleteFileA((workingFolder + "\\" + planted[0]).c_str());
+    ::DeleteFileA((pathFolder + "\\" + planted[1]).c_str());
+    ::RemoveDirectoryA(workingFolder.c_str());
+    ::RemoveDirectoryA(pathFolder.c_str());
 }
 
 TEST_F(Devices, EventWindowRegistersWithTheServiceAndCancelsOnceWhenDestroyed)

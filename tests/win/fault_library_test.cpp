@@ -19,7 +19,8 @@ using namespace program_fixture;
 
 namespace {
 
-enum class Broken { Refusing, MissingDependency, OtherProcessor, NotALibrary, EmptyFile, Folder };
+// The last two are sound libraries, placed where no library of the suite should be taken from.
+enum class Broken { Refusing, MissingDependency, OtherProcessor, NotALibrary, EmptyFile, Folder, InWorkingDirectory, OnPath };
 
 const char* Name(Broken kind)
 {
@@ -30,6 +31,8 @@ const char* Name(Broken kind)
     case Broken::NotALibrary: return "a text file";
     case Broken::EmptyFile: return "an empty file";
     case Broken::Folder: return "a folder";
+    case Broken::InWorkingDirectory: return "in the working directory";
+    case Broken::OnPath: return "on PATH";
     }
     return "?";
 }
@@ -80,6 +83,8 @@ public:
         case Broken::NotALibrary: made = WriteFileBytes(path, Text("This is not a library.\r\n")); break;
         case Broken::EmptyFile: made = WriteFileBytes(path, {}); break;
         case Broken::Folder: made = ::CreateDirectoryA(path.c_str(), NULL) != FALSE; break;
+        case Broken::InWorkingDirectory:
+        case Broken::OnPath: made = ::CopyFileA(ProgramBeside("vxbios.dll").c_str(), path.c_str(), FALSE) != FALSE; break;
         }
         if (made)
             m_files.push_back(path);
@@ -268,4 +273,23 @@ TEST_F(BrokenLibraryProgram, MissingEntries)
     Run("service without its request alone", { "", noRequest }, { true, false, false });
     Run("the service's file as the driver", { ProgramBeside("vxbios.dll"), "" }, { true, false, false });
     printf("[ starts   ] %d\n", m_starts);
+}
+
+// The libraries' bare names, with sound libraries under those names in the working directory and
+// on PATH, where any program of the user can put them: neither loads.
+TEST_F(BrokenLibraryProgram, PlantedWhereTheUserWrites)
+{
+    const std::string working = m_broken.Make(Broken::InWorkingDirectory, "VexaCapPlanted.dll");
+    const std::string onPath = m_broken.Make(Broken::OnPath, "vxbiosPlanted.dll");
+    ASSERT_FALSE(working.empty());
+    ASSERT_FALSE(onPath.empty());
+    char before[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, before);
+    ::SetCurrentDirectoryA(working.substr(0, working.rfind('\\')).c_str());
+    char path[4096] = {};
+    ::GetEnvironmentVariableA("PATH", path, sizeof path);
+    ::SetEnvironmentVariableA("PATH", (onPath.substr(0, onPath.rfind('\\')) + ";" + path).c_str());
+    Run("planted", { "VexaCapPlanted.dll", "vxbiosPlanted.dll" }, { false, false, false });
+    ::SetEnvironmentVariableA("PATH", path);
+    ::SetCurrentDirectoryA(before);
 }
