@@ -278,6 +278,28 @@ TEST_F(EventWindow, FailedLaunchWhileHiddenLeavesThePromptHidden)
     }
 }
 
+// Run by its own test entry, in a process that Wine starts with a Japanese locale: a target of
+// about 200 characters, but more than MAX_PATH bytes in code page 932, is started. (Its Japanese
+// folders are left again with "..": without a Japanese locale of the host, Wine cannot give such
+// names to files.)
+TEST_F(EventWindow, JapaneseTargetOfTwoHundredCharactersLaunches)
+{
+    ASSERT_EQ(::GetACP(), 932u) << "this test runs with a Japanese locale (LUMORA_WINE_LOCALE=ja_JP.UTF-8)";
+    std::string katakana;
+    for (int i = 0; i < 50; ++i)
+        katakana += "\x83\x41";  // ア
+    const std::string target = ProgramBeside(
+        (katakana + "\\" + katakana + "\\" + katakana + "\\..\\..\\..\\Ostrivo.exe").c_str());
+    ASSERT_GT(target.size(), size_t(MAX_PATH));
+    ASSERT_LT(::MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, NULL, 0), 240);
+
+    m_pWnd->m_strAppPath = target.c_str();
+    Press(1);
+    Press(2);
+    EXPECT_TRUE(m_pWnd->m_bLaunching);
+    EXPECT_EQ(WaitForStarts(1).size(), 1u);
+}
+
 TEST_F(EventWindow, WhileTheCaptureApplicationRunsEveryEventOnlyHidesThePrompt)
 {
     Press(1);
