@@ -6,6 +6,8 @@
 #include "settings/settings_catalogue.h"
 #include "settings/value_decoding.h"
 
+#include <algorithm>
+
 BOOL CRegSettings::Set(const char* company, const char* product, const char* component)
 {
     m_strCompany = company;
@@ -49,13 +51,12 @@ BOOL CRegSettings::FindValue(HKEY root, const char* name, std::vector<unsigned c
     HKEY hKey;
     if (::RegOpenKeyExA(root, KeyPath(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
         return FALSE;
-    char className[MAX_PATH] = {};
-    DWORD classLength = MAX_PATH;
     DWORD valueCount = 0;
     DWORD longestName = 0;
     DWORD largestData = 0;
-    if (::RegQueryInfoKeyA(hKey, className, &classLength, NULL, NULL, NULL, NULL, &valueCount, &longestName,
-                           &largestData, NULL, NULL) != ERROR_SUCCESS) {
+    // No class buffer: a key's class name, of any length, does not matter here.
+    if (::RegQueryInfoKeyA(hKey, NULL, NULL, NULL, NULL, NULL, NULL, &valueCount, &longestName, &largestData, NULL,
+                           NULL) != ERROR_SUCCESS) {
         ::RegCloseKey(hKey);
         return FALSE;
     }
@@ -66,12 +67,25 @@ BOOL CRegSettings::FindValue(HKEY root, const char* name, std::vector<unsigned c
 
     BOOL found = FALSE;
     for (DWORD index = 0; index < valueCount && !found; ++index) {
-        DWORD nameLength = longestName + 1;
-        DWORD dataSize = largestData + 1;
+        DWORD nameLength = 0;
+        DWORD dataSize = 0;
         DWORD type = 0;
-        // A value that changed since the query and no longer fits fails here, and is skipped.
-        if (::RegEnumValueA(hKey, index, valueName.data(), &nameLength, NULL, &type, valueData.data(), &dataSize)
-            != ERROR_SUCCESS)
+        // The query counts UTF-16 characters and bytes: in the ANSI code page a name or its data
+        // can take more, and a value can grow between the query and its turn. Each retry doubles
+        // what did not fit; three cover a code page of three bytes a character. A value that still
+        // does not fit is skipped.
+        LONG enumerated = ERROR_MORE_DATA;
+        for (int attempt = 0; attempt < 4 && enumerated == ERROR_MORE_DATA; ++attempt) {
+            if (attempt > 0) {
+                valueName.resize(valueName.size() * 2);
+                valueData.resize(std::max<size_t>(valueData.size() * 2, dataSize + 1));
+            }
+            nameLength = static_cast<DWORD>(valueName.size());
+            dataSize = static_cast<DWORD>(valueData.size());
+            enumerated = ::RegEnumValueA(hKey, index, valueName.data(), &nameLength, NULL, &type, valueData.data(),
+                                         &dataSize);
+        }
+        if (enumerated != ERROR_SUCCESS)
             continue;
         if (ValueNameMatches(valueName.data(), name, upperName)) {
             data.assign(valueData.begin(), valueData.begin() + dataSize);

@@ -86,6 +86,33 @@ TEST_F(Settings, PerUserKeyWithoutTheValueFallsThroughToTheMachine)
     EXPECT_EQ(Read("Path"), "machine");
 }
 
+// A per-user key with a class name longer than MAX_PATH is read like any other.
+TEST_F(Settings, PerUserKeyWithALongClassNameIsRead)
+{
+    PutString(HKEY_LOCAL_MACHINE, m_key, "Path", "machine");
+    HKEY hKey = NULL;
+    const std::string className(300, 'c');
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, m_key.c_str(), 0, const_cast<char*>(className.c_str()), 0,
+                                KEY_ALL_ACCESS, NULL, &hKey, NULL),
+              ERROR_SUCCESS);
+    // Written through this handle: Wine clears the class of a key that is created again without one.
+    ::RegSetValueExA(hKey, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>("user"), 5);
+    ::RegCloseKey(hKey);
+    EXPECT_EQ(Read("Path"), "user");
+}
+
+// Run by its own test entry, in a process that Wine starts with a Japanese locale: the registry
+// gives the longest name in UTF-16 characters, and a Japanese name takes twice as many bytes in
+// code page 932.
+TEST_F(Settings, JapaneseNameLongerInBytesThanInCharactersIsFound)
+{
+    ASSERT_EQ(::GetACP(), 932u) << "this test runs with a Japanese locale (LUMORA_WINE_LOCALE=ja_JP.UTF-8)";
+    const char* const name = "\x95\x5C\x8E\xA6\x83\x70\x83\x58";  // 表示パス
+    PutString(HKEY_LOCAL_MACHINE, m_key, name, "machine");
+    PutString(HKEY_CURRENT_USER, m_key, name, "user");
+    EXPECT_EQ(Read(name), "user");
+}
+
 TEST_F(Settings, KeyWithoutValuesOrWithoutKeyFindsNothing)
 {
     PutString(HKEY_CURRENT_USER, m_key + "\\Deeper", "x", "y");  // makes the key, without values of its own
