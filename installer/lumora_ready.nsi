@@ -6,9 +6,10 @@
 ;            lumora_ready.nsi
 ;
 ; The installer's switches: /S installs silently; /ALLUSERS makes the program start for every user
-; (the Run value, the entry and the settings machine-wide instead of the installing user's own);
-; /NOSOUND writes the "Silent" setting, so the program launches without its sound. The uninstaller
-; takes /S as well.
+; (the Run value, the entry and the settings machine-wide instead of the installing user's own),
+; /CURRENTUSER for the installing user only; /NOSOUND writes the "Silent" setting, so the program
+; launches without its sound; /D=<folder>, the last, names the folder. Without them an upgrade
+; keeps the earlier installation's kind and folder. The uninstaller takes /S as well.
 
 Target ${TARGET}
 SetCompressor /SOLID lzma
@@ -47,7 +48,7 @@ SetCompressor /SOLID lzma
 
 Name "${PRODUCT_NAME}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES\${SUITE_FOLDER}"
+; No InstallDir: an empty $INSTDIR in .onInit tells that /D= was not given.
 RequestExecutionLevel admin
 ShowInstDetails show
 ShowUninstDetails show
@@ -69,6 +70,13 @@ VIAddVersionKey "LegalCopyright" "${COPYRIGHT}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; The earlier installation that this one replaces: its folder (this installation's own when there
+; was none), whether there was one, and whether its program was running.
+Var EarlierFolder
+Var Upgrade
+Var InstanceWasRunning
+
+!include "${__FILEDIR__}/start_as_user.nsh"
 !include "${__FILEDIR__}/running_instance.nsh"
 !include "${__FILEDIR__}/registration.nsh"
 
@@ -83,18 +91,21 @@ SectionEnd
 Section "-${PRODUCT_NAME}" SecProgram
     ${If} ${SectionIsSelected} ${SecAllUsers}
         SetShellVarContext all
+        Call RefuseFolderThatUsersCanWrite
     ${Else}
         SetShellVarContext current
     ${EndIf}
 
     ; The running instance holds its program file: it goes before the file is replaced.
+    Call InstanceRuns
+    StrCpy $InstanceWasRunning $0
     Call EndRunningInstance
     SetOutPath "$INSTDIR"
     ClearErrors
     File "/oname=${PROGRAM_FILE}" "${PROGRAM}"
     ${If} ${Errors}
         ; The file that is there is whole: its program goes back to work before the installer gives up.
-        Exec '"$INSTDIR\${PROGRAM_FILE}"'
+        Call RestartEarlierInstance
         MessageBox MB_ICONSTOP "$INSTDIR\${PROGRAM_FILE} could not be replaced." /SD IDOK
         SetErrorLevel 3
         Quit
@@ -135,19 +146,87 @@ Section "-${PRODUCT_NAME}" SecProgram
     IntOp $0 $0 + $3
     WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 
-    ; The user is not left without the button until the next login.
-    Exec '"$INSTDIR\${PROGRAM_FILE}"'
+    ; A first installation starts at once, an upgrade as it found the program: the user is not
+    ; left without the button until the next login.
+    ${If} $InstanceWasRunning = 1
+    ${OrIf} $Upgrade = 0
+        StrCpy $StartCommand '"$INSTDIR\${PROGRAM_FILE}"'
+        Call StartAsUser
+    ${EndIf}
 SectionEnd
+
+; The earlier installation's program, started again when an upgrade that ended it gives up.
+Function RestartEarlierInstance
+    ${If} $InstanceWasRunning = 1
+        StrCpy $StartCommand '"$EarlierFolder\${PROGRAM_FILE}"'
+        Call StartAsUser
+    ${EndIf}
+FunctionEnd
+
+; A program that starts for every user must lie where only administrators can change it: under
+; one of the program folders. Anywhere else a user could replace the file that every user runs.
+Function RefuseFolderThatUsersCanWrite
+    System::Call 'kernel32::GetFullPathNameW(w "$INSTDIR", i ${NSIS_MAX_STRLEN}, w .r0, p 0) i.r1'
+    ${IfThen} $1 = 0 ${|} StrCpy $0 "$INSTDIR" ${|}
+    StrCpy $0 "$0\"
+    ${ForEach} $1 1 2 + 1
+        ${If} $1 = 1
+            StrCpy $2 "$PROGRAMFILES32\"
+        ${Else}
+            StrCpy $2 "$PROGRAMFILES64\"
+        ${EndIf}
+        StrLen $3 $2
+        StrCpy $3 $0 $3
+        ${IfThen} $3 == $2 ${|} Return ${|}
+    ${Next}
+    MessageBox MB_ICONSTOP "${PRODUCT_NAME} for every user is installed only under $PROGRAMFILES, which only administrators can change; $INSTDIR is not." /SD IDOK
+    SetErrorLevel 2
+    Quit
+FunctionEnd
 
 Function .onInit
     ${GetParameters} $0
+    ; An earlier installation, machine-wide ($1) or the installing user's ($2).
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ReadRegStr $2 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $1 == ""
+    ${AndIf} $2 == ""
+        StrCpy $Upgrade 0
+    ${Else}
+        StrCpy $Upgrade 1
+    ${EndIf}
+
+    ; Its kind, unless a switch names one.
+    StrCpy $3 current
+    ${IfThen} $1 != "" ${|} StrCpy $3 all ${|}
     ClearErrors
-    ${GetOptions} $0 "/ALLUSERS" $1
+    ${GetOptions} $0 "/CURRENTUSER" $4
     ${IfNot} ${Errors}
-        !insertmacro SelectSection ${SecAllUsers}
+        StrCpy $3 current
     ${EndIf}
     ClearErrors
-    ${GetOptions} $0 "/NOSOUND" $1
+    ${GetOptions} $0 "/ALLUSERS" $4
+    ${IfNot} ${Errors}
+        StrCpy $3 all
+    ${EndIf}
+    ${If} $3 == all
+        !insertmacro SelectSection ${SecAllUsers}
+        StrCpy $EarlierFolder $1
+        ${IfThen} $EarlierFolder == "" ${|} StrCpy $EarlierFolder $2 ${|}
+    ${Else}
+        StrCpy $EarlierFolder $2
+        ${IfThen} $EarlierFolder == "" ${|} StrCpy $EarlierFolder $1 ${|}
+    ${EndIf}
+
+    ; Its folder, unless /D= names one.
+    ${If} "$INSTDIR" == ""
+        StrCpy $INSTDIR $EarlierFolder
+        ${IfThen} "$INSTDIR" == "" ${|} StrCpy $INSTDIR "$PROGRAMFILES\${SUITE_FOLDER}" ${|}
+    ${EndIf}
+    ${IfThen} $EarlierFolder == "" ${|} StrCpy $EarlierFolder $INSTDIR ${|}
+
+    ClearErrors
+    ${GetOptions} $0 "/NOSOUND" $4
     ${IfNot} ${Errors}
         !insertmacro SelectSection ${SecNoSound}
     ${EndIf}

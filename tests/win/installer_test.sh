@@ -6,7 +6,8 @@
 #
 #   installer_test.sh <scenario> <state-dir> <setup.exe> <shipped LumoraReady.exe> <bin-dir> <makensis> <nsis-target>
 #
-# Scenarios: silent-install, start-at-login, upgrade-while-running, removal, removal-keeps-settings.
+# Scenarios: silent-install, start-at-login, upgrade-while-running, upgrade-that-gives-up,
+# every-user-outside-program-files, removal, removal-keeps-settings.
 # bin-dir holds install_probe.exe and the stand-ins; makensis builds an older installer to upgrade,
 # for the nsis-target of the one under test (x86-unicode or amd64-unicode). The 32-bit installer
 # runs in the WoW64 session, where it installs into the 32-bit program folder and writes the
@@ -115,6 +116,31 @@ install() {
     run_logged "$@" || status=$?
     if [ "$status" -eq 0 ]; then ok "$(basename "$1") ${*:2} ended with 0"; else fail "$(basename "$1") ${*:2} ended with $status"; fi
 }
+# An installer given a command line as it stands, for /D=, which takes the rest of the line
+# unquoted: <expected exit code> <setup.exe> <arguments>.
+install_line() {
+    local status=0
+    cp "$2" "$drive_c/setup-under-test.exe"
+    run_logged "$bin/install_probe.exe" run-line "C:\\setup-under-test.exe $3" || status=$?
+    if [ "$status" -eq "$1" ]; then ok "$(basename "$2") $3 ended with $status"; else fail "$(basename "$2") $3 ended with $status, expected $1"; fi
+}
+
+# A stand-in for the signed-in user's shell, which the installer starts the program under; its
+# pid is in $shell_pid.
+start_shell() {
+    run "$bin/install_probe.exe" shell >"$state/shell" 2>&1 &
+    wait_for 15 grep -q '^shell [1-9]' "$state/shell" || fail "no shell: $(cat "$state/shell")"
+    shell_pid=$(tr -d '\r' <"$state/shell" | sed -n 's/^shell //p')
+}
+# Under Wine every process, the installer's included, has the same elevated token, so the token
+# cannot tell the installer's start from the shell's. The parent can: the instance is the shell's
+# child, not the installer's.
+expect_started_by_shell() {
+    local parent
+    parent=$(run "$bin/install_probe.exe" parent "$instance" | tr -d '\r')
+    [ "$parent" = "$shell_pid" ] && ok "pid $instance is a child of the shell, pid $shell_pid" \
+        || fail "pid $instance is a child of $parent, not of the shell $shell_pid"
+}
 
 plant_suite() {
     mkdir -p "$drive_c/Program Files/Vexa/Shared" "$unix_folder"
@@ -133,6 +159,7 @@ expect_suite_untouched() {
 }
 
 silent_install() {
+    start_shell
     install "$setup" /S /NOSOUND
     if cmp -s "$shipped" "$unix_folder/LumoraReady.exe"; then ok "the program file is the shipped one"; else fail "the program file differs from $shipped"; fi
     expect_file "$unix_folder/LumoraReadyUninstall.exe"
@@ -151,6 +178,7 @@ silent_install() {
     key_exists "HKLM\\$entry_key" && fail "an all-users entry was written" || ok "no all-users entry"
     expect_value "HKCU\\$ready_key" Silent 0x1
     expect_one_instance
+    expect_started_by_shell
 
     # What the shell runs at login replaces the instance that the installer started.
     local started
@@ -168,7 +196,11 @@ start_at_login() {
     expect_no_value "HKCU\\$run_key" "Lumora Ready"
     expect_value "HKLM\\$entry_key" DisplayName "Lumora Ready"
     key_exists "HKCU\\$entry_key" && fail "a per-user entry was written" || ok "no per-user entry"
-    expect_one_instance
+    # A session without a user's shell, as a deployment tool's: nothing starts until the login.
+    # (The desktop of the WoW64 Wine is a shell of its own.)
+    if [ "$LUMORA_WINE_WOW64" = 0 ]; then
+        [ -z "$(instances)" ] && ok "no instance without a shell" || fail "started without a shell: $(instances)"
+    fi
 
     # A new session of the prefix: the server ends every process, and wineboot runs the Run values.
     "$session" "$state" stop
@@ -176,15 +208,26 @@ start_at_login() {
     expect_one_instance
 }
 
-upgrade_while_running() {
-    # An older build of the program: the same program with bytes of its own after the image.
-    local old=$state/old
+# Builds an installer of an older build, the same program with bytes of its own after the image,
+# as $old/LumoraReadySetup.exe.
+make_older_installer() {
+    old=$state/old
     mkdir -p "$old"
     cp "$shipped" "$old/LumoraReady.exe"
     printf 'an older build' >>"$old/LumoraReady.exe"
     "$makensis" -V1 -WX -DTARGET="$nsis_target" -DPROGRAM="$old/LumoraReady.exe" -DOUTFILE="$old/LumoraReadySetup.exe" \
         "$here/../../installer/lumora_ready.nsi"
-    install "$old/LumoraReadySetup.exe" /S
+}
+
+# An installation for every user in a folder of its own, upgraded without a switch: the same
+# kind, in place, and running again.
+upgrade_while_running() {
+    make_older_installer
+    start_shell
+    folder="C:\\$program_files\\Vexa\\Lumora Ready Elsewhere"
+    unix_folder="$drive_c/$program_files/Vexa/Lumora Ready Elsewhere"
+    program="$folder\\LumoraReady.exe"
+    install_line 0 "$old/LumoraReadySetup.exe" "/S /ALLUSERS /D=$folder"
     expect_one_instance
     local before=$instance
     cmp -s "$old/LumoraReady.exe" "$unix_folder/LumoraReady.exe" && ok "the older build is installed" \
@@ -192,10 +235,47 @@ upgrade_while_running() {
 
     install "$setup" /S
     if cmp -s "$shipped" "$unix_folder/LumoraReady.exe"; then ok "the new file replaced the older one"; else fail "the older file is still installed"; fi
+    expect_no_file "$drive_c/$program_files/Vexa/Lumora/LumoraReady.exe"
+    expect_value "HKLM\\$run_key" "Lumora Ready" "\"$program\""
+    expect_no_value "HKCU\\$run_key" "Lumora Ready"
+    expect_value "HKLM\\$entry_key" InstallLocation "$folder"
+    key_exists "HKCU\\$entry_key" && fail "a per-user entry was written" || ok "no per-user entry"
     expect_one_instance
     if [ -z "$instance" ]; then fail "no instance after the upgrade (the older one was pid $before)"
     elif [ "$instance" != "$before" ]; then ok "the instance is a new process"
     else fail "the older instance, pid $before, still runs"; fi
+    expect_started_by_shell
+}
+
+# The older program file cannot be replaced (another process holds it): the upgrade gives up with
+# its exit code, and the older program runs again.
+upgrade_that_gives_up() {
+    make_older_installer
+    start_shell
+    install "$old/LumoraReadySetup.exe" /S
+    expect_one_instance
+    local before=$instance
+    run "$bin/install_probe.exe" hold "$program" >"$state/hold" 2>&1 &
+    wait_for 15 grep -q '^held' "$state/hold" || fail "the program file is not held: $(cat "$state/hold")"
+    local status=0
+    run_logged "$setup" /S || status=$?
+    [ "$status" -eq 3 ] && ok "the upgrade ended with 3" || fail "the upgrade ended with $status, expected 3"
+    cmp -s "$old/LumoraReady.exe" "$unix_folder/LumoraReady.exe" && ok "the older build is still installed" \
+        || fail "the older build was replaced"
+    expect_one_instance
+    [ -n "$instance" ] && [ "$instance" != "$before" ] && ok "the older program runs again, pid $instance" \
+        || fail "the older program was not started again (it was pid $before)"
+}
+
+# For every user, the program lies where only administrators can change it.
+every_user_outside_program_files() {
+    install_line 2 "$setup" "/S /ALLUSERS /D=C:\\Lumora Ready"
+    expect_no_file "$drive_c/Lumora Ready/LumoraReady.exe"
+    expect_no_value "HKLM\\$run_key" "Lumora Ready"
+    key_exists "HKLM\\$entry_key" && fail "an entry was written" || ok "no entry"
+    # The same folder for the installing user alone is that user's to choose.
+    install_line 0 "$setup" "/S /D=C:\\Lumora Ready"
+    expect_file "$drive_c/Lumora Ready/LumoraReady.exe"
 }
 
 footmark_written() { [ -n "$(value "HKCU\\$ready_key" Footmark)" ]; }
@@ -205,6 +285,7 @@ removed() {
 
 # Removal with "Silent" written, after the program has left its footmark.
 install_and_remove() {
+    start_shell
     install "$setup" /S /NOSOUND
     expect_one_instance
     wait_for 15 footmark_written && ok "the program wrote its footmark" || fail "no footmark after the start"
@@ -227,8 +308,14 @@ case $scenario in
     silent-install) silent_install ;;
     start-at-login) start_at_login ;;
     upgrade-while-running) upgrade_while_running ;;
+    upgrade-that-gives-up) upgrade_that_gives_up ;;
+    every-user-outside-program-files) every_user_outside_program_files ;;
     removal)
+        # A Run value of the same name that starts another program is not this installation's.
+        other='"C:\Other\LumoraReady.exe"'
+        run reg add "HKLM\\$run_key" /v "Lumora Ready" /d "$other" /f "$view" >/dev/null
         install_and_remove
+        expect_value "HKLM\\$run_key" "Lumora Ready" "$other"
         key_exists "HKCU\\$ready_key" && fail "the program's key is still there" || ok "the program's key is gone"
         expect_suite_untouched
         ;;

@@ -3,10 +3,20 @@
 //   install_probe instances                 one line per running LumoraReady.exe: "<pid> <program file>"
 //   install_probe run-at-login <HKCU|HKLM>  starts the command of the Run value "Lumora Ready" under
 //                                           that root as the shell does at login; prints "started <pid>"
+//   install_probe shell                     the user's shell for a session that has none: a window
+//                                           set as the shell window; prints "shell <pid>" of the
+//                                           shell window's process, then stays until ended
+//   install_probe parent <pid>              prints the process id of that process's parent
+//   install_probe run-line "<command line>" runs that command line as it stands (an installer's
+//                                           /D= takes the rest of the line unquoted), waits for it and
+//                                           ends with its exit code
+//   install_probe hold <file>               opens the file for reading only, sharing only reading,
+//                                           prints "held", then stays until ended
 #include <windows.h>
 #include <tlhelp32.h>
 
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 namespace {
@@ -80,6 +90,79 @@ int RunAtLogin(const char* rootName)
     return 0;
 }
 
+DWORD WindowProcess(HWND hWnd)
+{
+    DWORD processId = 0;
+    if (hWnd != NULL)
+        ::GetWindowThreadProcessId(hWnd, &processId);
+    return processId;
+}
+
+// Wine's desktop sets a shell window in later versions and none in earlier ones: this one is set
+// only where there is none.
+int BeShell()
+{
+    typedef BOOL(WINAPI * SetShellWindowProc)(HWND);
+    const auto setShellWindow = reinterpret_cast<SetShellWindowProc>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "SetShellWindow")));
+    const HWND hWnd = ::CreateWindowA("STATIC", "install_probe shell", 0, 0, 0, 0, 0, NULL, NULL, NULL, NULL);
+    if (::GetShellWindow() == NULL && setShellWindow != nullptr)
+        setShellWindow(hWnd);
+    printf("shell %lu\n", WindowProcess(::GetShellWindow()));
+    fflush(stdout);
+    MSG msg;
+    while (::GetMessageA(&msg, NULL, 0, 0) > 0)
+        ::DispatchMessageA(&msg);
+    return 0;
+}
+
+int PrintParent(DWORD processId)
+{
+    Handle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32First(snapshot.Get(), &entry); more; more = ::Process32Next(snapshot.Get(), &entry)) {
+        if (entry.th32ProcessID == processId) {
+            printf("%lu\n", entry.th32ParentProcessID);
+            return 0;
+        }
+    }
+    printf("no process %lu\n", processId);
+    return 1;
+}
+
+int RunLine(const char* line)
+{
+    char command[2048] = {};
+    lstrcpynA(command, line, sizeof command);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started = {};
+    if (!::CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &started)) {
+        printf("cannot start %s: error %lu\n", command, ::GetLastError());
+        return 255;
+    }
+    Handle thread(started.hThread);
+    Handle process(started.hProcess);
+    DWORD exitCode = 255;
+    ::WaitForSingleObject(process.Get(), INFINITE);
+    ::GetExitCodeProcess(process.Get(), &exitCode);
+    return static_cast<int>(exitCode);
+}
+
+int Hold(const char* path)
+{
+    Handle file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL));
+    if (file.Get() == INVALID_HANDLE_VALUE) {
+        printf("cannot open %s: error %lu\n", path, ::GetLastError());
+        return 1;
+    }
+    printf("held\n");
+    fflush(stdout);
+    ::Sleep(INFINITE);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -88,6 +171,14 @@ int main(int argc, char** argv)
         return ListInstances();
     if (argc == 3 && strcmp(argv[1], "run-at-login") == 0)
         return RunAtLogin(argv[2]);
-    fprintf(stderr, "usage: install_probe instances | install_probe run-at-login <HKCU|HKLM>\n");
+    if (argc == 2 && strcmp(argv[1], "shell") == 0)
+        return BeShell();
+    if (argc == 3 && strcmp(argv[1], "parent") == 0)
+        return PrintParent(strtoul(argv[2], NULL, 10));
+    if (argc == 3 && strcmp(argv[1], "run-line") == 0)
+        return RunLine(argv[2]);
+    if (argc == 3 && strcmp(argv[1], "hold") == 0)
+        return Hold(argv[2]);
+    fprintf(stderr, "usage: install_probe instances | run-at-login <HKCU|HKLM> | shell | parent <pid> | run-line <line> | hold <file>\n");
     return 2;
 }
