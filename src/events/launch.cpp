@@ -43,11 +43,13 @@ public:
 
     bool Start(const char* path)
     {
-        // The shell opens files of fewer than MAX_PATH characters. Wine's copies a longer path into
-        // a buffer of its own without a check and, from about a thousand characters, ends the program.
-        if (::lstrlenA(path) >= MAX_PATH) {
-            Trace("launch target of %d characters not started: the shell takes fewer than %d",
-                  ::lstrlenA(path), MAX_PATH);
+        // The shell opens files of fewer than MAX_PATH characters, counted once the path is turned
+        // from the ANSI code page into its own UTF-16 (a Japanese character is two bytes but one
+        // character). Wine's copies a longer path into a buffer of its own without a check and,
+        // from about a thousand characters, ends the program.
+        const int characters = ::MultiByteToWideChar(CP_ACP, 0, path, -1, NULL, 0) - 1;
+        if (characters >= MAX_PATH) {
+            Trace("launch target of %d characters not started: the shell takes fewer than %d", characters, MAX_PATH);
             return false;
         }
         // The started program works in the user's temporary directory; should that be unknown, the
