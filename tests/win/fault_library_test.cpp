@@ -19,8 +19,8 @@ using namespace program_fixture;
 
 namespace {
 
-// The last two are sound libraries, placed where no library of the suite should be taken from.
-enum class Broken { Refusing, MissingDependency, OtherProcessor, NotALibrary, EmptyFile, Folder, InWorkingDirectory, OnPath };
+// The last is a sound library, placed where no library of the suite may be taken from.
+enum class Broken { Refusing, MissingDependency, OtherProcessor, NotALibrary, EmptyFile, Folder, Planted };
 
 const char* Name(Broken kind)
 {
@@ -31,8 +31,7 @@ const char* Name(Broken kind)
     case Broken::NotALibrary: return "a text file";
     case Broken::EmptyFile: return "an empty file";
     case Broken::Folder: return "a folder";
-    case Broken::InWorkingDirectory: return "in the working directory";
-    case Broken::OnPath: return "on PATH";
+    case Broken::Planted: return "planted";
     }
     return "?";
 }
@@ -83,8 +82,7 @@ public:
         case Broken::NotALibrary: made = WriteFileBytes(path, Text("This is not a library.\r\n")); break;
         case Broken::EmptyFile: made = WriteFileBytes(path, {}); break;
         case Broken::Folder: made = ::CreateDirectoryA(path.c_str(), NULL) != FALSE; break;
-        case Broken::InWorkingDirectory:
-        case Broken::OnPath: made = ::CopyFileA(ProgramBeside("vxbios.dll").c_str(), path.c_str(), FALSE) != FALSE; break;
+        case Broken::Planted: made = ::CopyFileA(ProgramBeside("vxbios.dll").c_str(), path.c_str(), FALSE) != FALSE; break;
         }
         if (made)
             m_files.push_back(path);
@@ -275,21 +273,18 @@ TEST_F(BrokenLibraryProgram, MissingEntries)
     printf("[ starts   ] %d\n", m_starts);
 }
 
-// The libraries' bare names, with sound libraries under those names in the working directory and
-// on PATH, where any program of the user can put them: neither loads.
+// The registry names the libraries by bare names, and sound libraries of those names lie in the
+// working directory, which is also the only folder on PATH: any program of the user can put them
+// there. Neither loads.
 TEST_F(BrokenLibraryProgram, PlantedWhereTheUserWrites)
 {
-    const std::string working = m_broken.Make(Broken::InWorkingDirectory, "VexaCapPlanted.dll");
-    const std::string onPath = m_broken.Make(Broken::OnPath, "vxbiosPlanted.dll");
-    ASSERT_FALSE(working.empty());
-    ASSERT_FALSE(onPath.empty());
+    const std::string driver = m_broken.Make(Broken::Planted, "VexaCapPlanted.dll");
+    ASSERT_FALSE(driver.empty() || m_broken.Make(Broken::Planted, "vxbiosPlanted.dll").empty());
+    const std::string folder = driver.substr(0, driver.rfind('\\'));
     char before[MAX_PATH] = {};
     ::GetCurrentDirectoryA(MAX_PATH, before);
-    ::SetCurrentDirectoryA(working.substr(0, working.rfind('\\')).c_str());
-    char path[4096] = {};
-    ::GetEnvironmentVariableA("PATH", path, sizeof path);
-    ::SetEnvironmentVariableA("PATH", (onPath.substr(0, onPath.rfind('\\')) + ";" + path).c_str());
+    ::SetCurrentDirectoryA(folder.c_str());
+    ::SetEnvironmentVariableA("PATH", folder.c_str());  // the program started here needs no other
     Run("planted", { "VexaCapPlanted.dll", "vxbiosPlanted.dll" }, { false, false, false });
-    ::SetEnvironmentVariableA("PATH", path);
     ::SetCurrentDirectoryA(before);
 }

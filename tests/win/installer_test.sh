@@ -77,7 +77,7 @@ expect_no_value() {
 expect_file() { if [ -e "$1" ]; then ok "$1 is there"; else fail "$1 is missing"; fi; }
 expect_no_file() { if [ ! -e "$1" ]; then ok "no $1"; else fail "$1 is still there"; fi; }
 
-# The running instances, one line each: "<pid> <program file>".
+# The running instances, one line each: "<pid> <parent pid> <program file>".
 instances() { run "$bin/install_probe.exe" instances | tr -d '\r'; }
 # Waits at most the given seconds for a condition (a command), looking every 100 ms.
 wait_for() {
@@ -89,12 +89,13 @@ wait_for() {
     done
     return 1
 }
-# Exactly one instance runs, of the installed program file; its pid is in $instance.
+# Exactly one instance runs, of the installed program file; its pid is in $instance, its
+# parent's in $parent.
 one_installed_instance() {
     local list
     list=$(instances)
-    [ "$(grep -c . <<<"$list")" -eq 1 ] && [ "${list#* }" = "$program" ] || return 1
-    instance=${list%% *}
+    [ "$(grep -c . <<<"$list")" -eq 1 ] && [ "${list#* * }" = "$program" ] || return 1
+    read -r instance parent _ <<<"$list"
 }
 expect_one_instance() {
     if wait_for 15 one_installed_instance; then
@@ -111,14 +112,9 @@ unix_processes() {
     ps -eo pid=,ppid=,lstart=,args= | grep -iE 'lumora|setup|wineboot|explorer|install_probe' | grep -v grep || true
 }
 
+# Runs an installer with its arguments as one line, as they stand (/D= takes the rest of the line
+# unquoted): <expected exit code> <setup.exe> <arguments>.
 install() {
-    local status=0
-    run_logged "$@" || status=$?
-    if [ "$status" -eq 0 ]; then ok "$(basename "$1") ${*:2} ended with 0"; else fail "$(basename "$1") ${*:2} ended with $status"; fi
-}
-# An installer given a command line as it stands, for /D=, which takes the rest of the line
-# unquoted: <expected exit code> <setup.exe> <arguments>.
-install_line() {
     local status=0
     cp "$2" "$drive_c/setup-under-test.exe"
     run_logged "$bin/install_probe.exe" run-line "C:\\setup-under-test.exe $3" || status=$?
@@ -136,8 +132,6 @@ start_shell() {
 # cannot tell the installer's start from the shell's. The parent can: the instance is the shell's
 # child, not the installer's.
 expect_started_by_shell() {
-    local parent
-    parent=$(run "$bin/install_probe.exe" parent "$instance" | tr -d '\r')
     [ "$parent" = "$shell_pid" ] && ok "pid $instance is a child of the shell, pid $shell_pid" \
         || fail "pid $instance is a child of $parent, not of the shell $shell_pid"
 }
@@ -160,7 +154,7 @@ expect_suite_untouched() {
 
 silent_install() {
     start_shell
-    install "$setup" /S /NOSOUND
+    install 0 "$setup" "/S /NOSOUND"
     if cmp -s "$shipped" "$unix_folder/LumoraReady.exe"; then ok "the program file is the shipped one"; else fail "the program file differs from $shipped"; fi
     expect_file "$unix_folder/LumoraReadyUninstall.exe"
     local version
@@ -191,7 +185,7 @@ silent_install() {
 }
 
 start_at_login() {
-    install "$setup" /S /ALLUSERS
+    install 0 "$setup" "/S /ALLUSERS"
     expect_value "HKLM\\$run_key" "Lumora Ready" "\"$program\""
     expect_no_value "HKCU\\$run_key" "Lumora Ready"
     expect_value "HKLM\\$entry_key" DisplayName "Lumora Ready"
@@ -227,13 +221,13 @@ upgrade_while_running() {
     folder="C:\\$program_files\\Vexa\\Lumora Ready Elsewhere"
     unix_folder="$drive_c/$program_files/Vexa/Lumora Ready Elsewhere"
     program="$folder\\LumoraReady.exe"
-    install_line 0 "$old/LumoraReadySetup.exe" "/S /ALLUSERS /D=$folder"
+    install 0 "$old/LumoraReadySetup.exe" "/S /ALLUSERS /D=$folder"
     expect_one_instance
     local before=$instance
     cmp -s "$old/LumoraReady.exe" "$unix_folder/LumoraReady.exe" && ok "the older build is installed" \
         || fail "the older build was not installed"
 
-    install "$setup" /S
+    install 0 "$setup" /S
     if cmp -s "$shipped" "$unix_folder/LumoraReady.exe"; then ok "the new file replaced the older one"; else fail "the older file is still installed"; fi
     expect_no_file "$drive_c/$program_files/Vexa/Lumora/LumoraReady.exe"
     expect_value "HKLM\\$run_key" "Lumora Ready" "\"$program\""
@@ -252,14 +246,12 @@ upgrade_while_running() {
 upgrade_that_gives_up() {
     make_older_installer
     start_shell
-    install "$old/LumoraReadySetup.exe" /S
+    install 0 "$old/LumoraReadySetup.exe" /S
     expect_one_instance
     local before=$instance
     run "$bin/install_probe.exe" hold "$program" >"$state/hold" 2>&1 &
     wait_for 15 grep -q '^held' "$state/hold" || fail "the program file is not held: $(cat "$state/hold")"
-    local status=0
-    run_logged "$setup" /S || status=$?
-    [ "$status" -eq 3 ] && ok "the upgrade ended with 3" || fail "the upgrade ended with $status, expected 3"
+    install 3 "$setup" /S
     cmp -s "$old/LumoraReady.exe" "$unix_folder/LumoraReady.exe" && ok "the older build is still installed" \
         || fail "the older build was replaced"
     expect_one_instance
@@ -269,12 +261,12 @@ upgrade_that_gives_up() {
 
 # For every user, the program lies where only administrators can change it.
 every_user_outside_program_files() {
-    install_line 2 "$setup" "/S /ALLUSERS /D=C:\\Lumora Ready"
+    install 2 "$setup" "/S /ALLUSERS /D=C:\\Lumora Ready"
     expect_no_file "$drive_c/Lumora Ready/LumoraReady.exe"
     expect_no_value "HKLM\\$run_key" "Lumora Ready"
     key_exists "HKLM\\$entry_key" && fail "an entry was written" || ok "no entry"
     # The same folder for the installing user alone is that user's to choose.
-    install_line 0 "$setup" "/S /D=C:\\Lumora Ready"
+    install 0 "$setup" "/S /D=C:\\Lumora Ready"
     expect_file "$drive_c/Lumora Ready/LumoraReady.exe"
 }
 
@@ -286,7 +278,7 @@ removed() {
 # Removal with "Silent" written, after the program has left its footmark.
 install_and_remove() {
     start_shell
-    install "$setup" /S /NOSOUND
+    install 0 "$setup" "/S /NOSOUND"
     expect_one_instance
     wait_for 15 footmark_written && ok "the program wrote its footmark" || fail "no footmark after the start"
     run_logged "$uninstaller" /S

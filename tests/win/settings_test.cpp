@@ -91,10 +91,8 @@ TEST_F(Settings, PerUserKeyWithALongClassNameIsRead)
 {
     PutString(HKEY_LOCAL_MACHINE, m_key, "Path", "machine");
     HKEY hKey = NULL;
-    const std::string className(300, 'c');
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, m_key.c_str(), 0, const_cast<char*>(className.c_str()), 0,
-                                KEY_ALL_ACCESS, NULL, &hKey, NULL),
-              ERROR_SUCCESS);
+    std::string className(300, 'c');
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, m_key.c_str(), 0, &className[0], 0, KEY_ALL_ACCESS, NULL, &hKey, NULL), 0);
     // Written through this handle: Wine clears the class of a key that is created again without one.
     ::RegSetValueExA(hKey, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>("user"), 5);
     ::RegCloseKey(hKey);

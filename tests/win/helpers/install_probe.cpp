@@ -1,12 +1,12 @@
 // Looks at an installation from inside its Windows session, for the installer's tests:
 //
-//   install_probe instances                 one line per running LumoraReady.exe: "<pid> <program file>"
+//   install_probe instances                 one line per running LumoraReady.exe:
+//                                           "<pid> <parent pid> <program file>"
 //   install_probe run-at-login <HKCU|HKLM>  starts the command of the Run value "Lumora Ready" under
 //                                           that root as the shell does at login; prints "started <pid>"
 //   install_probe shell                     the user's shell for a session that has none: a window
 //                                           set as the shell window; prints "shell <pid>" of the
 //                                           shell window's process, then stays until ended
-//   install_probe parent <pid>              prints the process id of that process's parent
 //   install_probe run-line "<command line>" runs that command line as it stands (an installer's
 //                                           /D= takes the rest of the line unquoted), waits for it and
 //                                           ends with its exit code
@@ -16,8 +16,10 @@
 #include <tlhelp32.h>
 
 #include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
+
+// Not in the headers, but exported by user32.
+extern "C" __declspec(dllimport) BOOL WINAPI SetShellWindow(HWND);
 
 namespace {
 
@@ -62,9 +64,19 @@ int ListInstances()
         DWORD exitCode = 0;
         if (::GetExitCodeProcess(process.Get(), &exitCode) && exitCode != STILL_ACTIVE)
             continue;
-        printf("%lu %s\n", entry.th32ProcessID, path);
+        printf("%lu %lu %s\n", entry.th32ProcessID, entry.th32ParentProcessID, path);
     }
     return 0;
+}
+
+bool Start(char* command, PROCESS_INFORMATION* pStarted)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (::CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, pStarted))
+        return true;
+    printf("cannot start %s: error %lu\n", command, ::GetLastError());
+    return false;
 }
 
 int RunAtLogin(const char* rootName)
@@ -77,38 +89,25 @@ int RunAtLogin(const char* rootName)
         printf("no Run value \"%s\" under %s: error %ld\n", RunValue, rootName, status);
         return 1;
     }
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
-    if (!::CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &started)) {
-        printf("cannot start %s: error %lu\n", command, ::GetLastError());
+    if (!Start(command, &started))
         return 1;
-    }
     ::CloseHandle(started.hThread);
     ::CloseHandle(started.hProcess);
     printf("started %lu\n", started.dwProcessId);
     return 0;
 }
 
-DWORD WindowProcess(HWND hWnd)
-{
-    DWORD processId = 0;
-    if (hWnd != NULL)
-        ::GetWindowThreadProcessId(hWnd, &processId);
-    return processId;
-}
-
 // Wine's desktop sets a shell window in later versions and none in earlier ones: this one is set
 // only where there is none.
 int BeShell()
 {
-    typedef BOOL(WINAPI * SetShellWindowProc)(HWND);
-    const auto setShellWindow = reinterpret_cast<SetShellWindowProc>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "SetShellWindow")));
     const HWND hWnd = ::CreateWindowA("STATIC", "install_probe shell", 0, 0, 0, 0, 0, NULL, NULL, NULL, NULL);
-    if (::GetShellWindow() == NULL && setShellWindow != nullptr)
-        setShellWindow(hWnd);
-    printf("shell %lu\n", WindowProcess(::GetShellWindow()));
+    if (::GetShellWindow() == NULL)
+        SetShellWindow(hWnd);
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(::GetShellWindow(), &processId);
+    printf("shell %lu\n", processId);
     fflush(stdout);
     MSG msg;
     while (::GetMessageA(&msg, NULL, 0, 0) > 0)
@@ -116,32 +115,13 @@ int BeShell()
     return 0;
 }
 
-int PrintParent(DWORD processId)
-{
-    Handle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = ::Process32First(snapshot.Get(), &entry); more; more = ::Process32Next(snapshot.Get(), &entry)) {
-        if (entry.th32ProcessID == processId) {
-            printf("%lu\n", entry.th32ParentProcessID);
-            return 0;
-        }
-    }
-    printf("no process %lu\n", processId);
-    return 1;
-}
-
 int RunLine(const char* line)
 {
     char command[2048] = {};
     lstrcpynA(command, line, sizeof command);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
-    if (!::CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &started)) {
-        printf("cannot start %s: error %lu\n", command, ::GetLastError());
+    if (!Start(command, &started))
         return 255;
-    }
     Handle thread(started.hThread);
     Handle process(started.hProcess);
     DWORD exitCode = 255;
@@ -173,12 +153,10 @@ int main(int argc, char** argv)
         return RunAtLogin(argv[2]);
     if (argc == 2 && strcmp(argv[1], "shell") == 0)
         return BeShell();
-    if (argc == 3 && strcmp(argv[1], "parent") == 0)
-        return PrintParent(strtoul(argv[2], NULL, 10));
     if (argc == 3 && strcmp(argv[1], "run-line") == 0)
         return RunLine(argv[2]);
     if (argc == 3 && strcmp(argv[1], "hold") == 0)
         return Hold(argv[2]);
-    fprintf(stderr, "usage: install_probe instances | run-at-login <HKCU|HKLM> | shell | parent <pid> | run-line <line> | hold <file>\n");
+    fprintf(stderr, "usage: install_probe instances | run-at-login <HKCU|HKLM> | shell | run-line <line> | hold <file>\n");
     return 2;
 }

@@ -1,7 +1,5 @@
 // A suite library's private part: a library that only the library beside it uses, so it is found
 // only where that library lies.
-#include <windows.h>
-
 extern "C" __declspec(dllexport) int PrivatePartAnswer()
 {
     return 42;
