@@ -4,8 +4,7 @@
 ; and environment. Without a shell in this session (a deployment tool running as SYSTEM, say) it
 ; is not started: the Run value starts it at the next login.
 
-!define PROCESS_CREATE_PROCESS 0x0080
-!define PROCESS_QUERY_INFORMATION 0x0400
+!define SHELL_ACCESS 0x0480                    ; create processes, query information
 !define TOKEN_FOR_ENVIRONMENT 0x000E          ; duplicate, impersonate, query
 !define PROC_THREAD_ATTRIBUTE_PARENT_PROCESS 0x00020000
 !define START_FLAGS 0x00080400                 ; extended start-up information, UTF-16 environment
@@ -28,7 +27,7 @@ Function StartAsUser
         Return
     ${EndIf}
     System::Call 'user32::GetWindowThreadProcessId(p r1, *i .r2)'
-    System::Call 'kernel32::OpenProcess(i ${PROCESS_CREATE_PROCESS}|${PROCESS_QUERY_INFORMATION}, i 0, i r2) p.r3'
+    System::Call 'kernel32::OpenProcess(i ${SHELL_ACCESS}, i 0, i r2) p.r3'
     ${If} $3 P= 0
         DetailPrint "The user's shell cannot be reached: ${PRODUCT_NAME} starts at the next login"
         Return
