@@ -161,28 +161,17 @@ TEST_F(WindowLifetime, OwnedHeapDialogGoesWithTheMainWindowWhenAHandlerDestroysI
     EXPECT_EQ(g_deleted, (std::vector<std::string>{ "dialog", "main" }));
 }
 
-TEST_F(WindowLifetime, DestroyingTheMainWindowEndsTheMessageLoop)
-{
-    Recorded* pMain = new Recorded("main");
-    theTestApp.m_pMainWnd = pMain;
-    pMain->PostMessage(WM_TEST_DESTROY_SELF);
-
-    EXPECT_EQ(theTestApp.Run(), 0);
-
-    EXPECT_EQ(theTestApp.m_pMainWnd, nullptr);
-    EXPECT_EQ(theTestApp.exitInstanceCalls, 1);
-    EXPECT_EQ(g_deleted, std::vector<std::string>{ "main" });
-}
-
-TEST_F(WindowLifetime, OtherWindowsDoNotEndTheLoop)
+TEST_F(WindowLifetime, DestroyingTheMainWindowEndsTheMessageLoopAndOtherWindowsDoNot)
 {
     Recorded* pMain = new Recorded("main");
     theTestApp.m_pMainWnd = pMain;
     (new Recorded("other"))->PostMessage(WM_TEST_DESTROY_SELF);
     pMain->PostMessage(WM_TEST_DESTROY_SELF);
 
-    theTestApp.Run();
+    EXPECT_EQ(theTestApp.Run(), 0);
 
+    EXPECT_EQ(theTestApp.m_pMainWnd, nullptr);
+    EXPECT_EQ(theTestApp.exitInstanceCalls, 1);
     EXPECT_EQ(g_deleted, (std::vector<std::string>{ "other", "main" }));
 }
 
