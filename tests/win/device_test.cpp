@@ -9,8 +9,8 @@
 #include "message_pump.h"
 #include "program_test_app.h"
 #include "prompt/prompt_dlg.h"
-#include "registry_sandbox.h"
 #include "stand_in_records.h"
+#include "suite_keys.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -20,10 +20,6 @@
 
 namespace {
 
-const std::string Suite = "Software\\Vexa Corporation";
-const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
-const std::string Config = Suite + "\\Lumora\\Config";
-
 std::string Hex(const void* pointer)
 {
     char text[32];
@@ -31,13 +27,12 @@ std::string Hex(const void* pointer)
     return text;
 }
 
-// The suite's keys are fixed: each test starts and ends without them. The stand-ins record their
+// The suite's keys are fixed: each test runs with them set aside. The stand-ins record their
 // calls in files of this test process's own.
 class Devices : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RemoveSuiteKeys();
         const std::string id = std::to_string(::GetCurrentProcessId());
         m_driverRecord = TempPath("vexacap-calls-" + id + ".txt");
         m_firmwareRecord = TempPath("vxbios-calls-" + id + ".txt");
@@ -48,14 +43,8 @@ protected:
     }
     void TearDown() override
     {
-        RemoveSuiteKeys();
         ::DeleteFileA(m_driverRecord.c_str());
         ::DeleteFileA(m_firmwareRecord.c_str());
-    }
-    static void RemoveSuiteKeys()
-    {
-        RemoveKeyTree(HKEY_CURRENT_USER, Suite);
-        RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
     }
 
     static void RegisterDriver(const std::string& path) { PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", path); }
@@ -72,6 +61,7 @@ protected:
         return PumpUntil([&] { return ::IsWindowVisible(hPrompt) != FALSE; }, 10000);
     }
 
+    SetAsideSuiteKeys m_suiteKeys;
     std::string m_driverRecord;
     std::string m_firmwareRecord;
 };

@@ -136,8 +136,7 @@ private:
 // be removed while that process runs; the whole program meets that kind below.)
 TEST(BrokenLibraryBindings, NeitherLoadsAndNeitherKeepsAHandle)
 {
-    RemoveKeyTree(HKEY_CURRENT_USER, Suite);
-    RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
+    SetAsideSuiteKeys suiteKeys;
     BrokenLibraries broken;
     const Broken kinds[] = { Broken::Refusing, Broken::OtherProcessor, Broken::NotALibrary, Broken::EmptyFile,
                              Broken::Folder };
@@ -161,7 +160,6 @@ TEST(BrokenLibraryBindings, NeitherLoadsAndNeitherKeepsAHandle)
         EXPECT_EQ(BeginFirmwareCall(), 0);
         EXPECT_TRUE(FreeFirmwareLibrary()) << "nothing to free";
     }
-    RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
     printf("[ cases    ] %zu\n", sizeof kinds / sizeof kinds[0]);
 }
 

@@ -1,7 +1,7 @@
 // The registry settings store against the real registry: per-user before machine-wide, the
 // name match, the decoding of any stored type, and the key chain that a write makes.
-#include "registry_sandbox.h"
 #include "settings/reg_settings.h"
+#include "suite_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -169,32 +169,25 @@ TEST_F(Settings, SetStringMakesTheKeyChainPerUserAndStoresTextWithItsTerminator)
 
 TEST_F(Settings, FootmarkIsTheProgramsOwnPathInTheReadyKey)
 {
-    const std::string ready = "Software\\Vexa Corporation\\Lumora\\Ready";
-    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
-
+    SetAsideSuiteKeys suiteKeys;
     EXPECT_EQ(WriteFootmark(), S_OK);
 
     char program[MAX_PATH] = {};
     ::GetModuleFileNameA(NULL, program, MAX_PATH);
     DWORD type = 0;
     std::vector<BYTE> data;
-    ASSERT_TRUE(ReadValue(HKEY_CURRENT_USER, ready, "Footmark", &type, &data));
+    ASSERT_TRUE(ReadValue(HKEY_CURRENT_USER, Ready, "Footmark", &type, &data));
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(data.data())), program);
-    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
 }
 
 TEST_F(Settings, UiComponentsAreAllowedUnlessNoCuilIsNonZero)
 {
-    const std::string config = "Software\\Vexa Corporation\\Lumora\\Config";
-    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
-    RemoveKeyTree(HKEY_LOCAL_MACHINE, "Software\\Vexa Corporation");
+    SetAsideSuiteKeys suiteKeys;
     EXPECT_TRUE(UiComponentsAllowed()) << "absent";
-    PutNumber(HKEY_LOCAL_MACHINE, config, "NoCUIL", 1);
+    PutNumber(HKEY_LOCAL_MACHINE, Config, "NoCUIL", 1);
     EXPECT_FALSE(UiComponentsAllowed()) << "machine-wide 1";
-    PutNumber(HKEY_CURRENT_USER, config, "NoCUIL", 0);
+    PutNumber(HKEY_CURRENT_USER, Config, "NoCUIL", 0);
     EXPECT_TRUE(UiComponentsAllowed()) << "per-user 0 over machine-wide 1";
-    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
-    RemoveKeyTree(HKEY_LOCAL_MACHINE, "Software\\Vexa Corporation");
 }
 
 // Run by its own test entry, from a copy of this program in a folder whose path passes MAX_PATH
@@ -204,13 +197,11 @@ TEST(LongProgramPath, FootmarkIsNotWrittenWhenThePathDoesNotFitItsBuffer)
     char path[MAX_PATH + 1] = {};
     ASSERT_GE(::GetModuleFileNameA(NULL, path, MAX_PATH), static_cast<DWORD>(MAX_PATH))
         << "this test runs from a folder whose path is longer than MAX_PATH";
-    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
+    SetAsideSuiteKeys suiteKeys;
 
     EXPECT_EQ(WriteFootmark(), E_FAIL);
 
     DWORD type = 0;
     std::vector<BYTE> data;
-    EXPECT_FALSE(ReadValue(HKEY_CURRENT_USER, "Software\\Vexa Corporation\\Lumora\\Ready", "Footmark", &type, &data))
-        << "a cut-off path is not stored";
-    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
+    EXPECT_FALSE(ReadValue(HKEY_CURRENT_USER, Ready, "Footmark", &type, &data)) << "a cut-off path is not stored";
 }

@@ -5,10 +5,10 @@
 #include "framework/win_app.h"
 #include "message_pump.h"
 #include "prompt/prompt_dlg.h"
-#include "registry_sandbox.h"
 #include "res/resource.h"
 #include "settings/reg_settings.h"
 #include "stand_in_records.h"
+#include "suite_keys.h"
 #include "test_icons.h"
 #include "ui_library_registration.h"
 #include "uicomponents/ui_components.h"
@@ -32,7 +32,6 @@ public:
 
 UiTestApp theUiTestApp;
 
-const std::string Config = "Software\\Vexa Corporation\\Lumora\\Config";
 const COLORREF Blue = RGB(0, 0, 255);
 
 const char* const StandInSettings[] = {"CUIL_STANDIN_COLOUR", "CUIL_STANDIN_COLOUR_RESULT", "CUIL_STANDIN_INIT_RESULT",
@@ -75,7 +74,6 @@ protected:
         ::SetEnvironmentVariableA("CUIL_STANDIN_RECORD", m_recordPath.c_str());
         for (const char* setting : StandInSettings)
             ::SetEnvironmentVariableA(setting, nullptr);
-        RemoveKeyTree(HKEY_CURRENT_USER, Config);
         m_pClient = std::make_unique<CUiComponents>();
         theUiTestApp.m_pClient = m_pClient.get();
         m_liveBefore = AllLiveObjects();
@@ -88,7 +86,6 @@ protected:
             m_pClient->Release();
         m_pClient.reset();
         theUiTestApp.m_pClient = nullptr;
-        RemoveKeyTree(HKEY_CURRENT_USER, Config);
         ::DeleteFileA(m_recordPath.c_str());
     }
 
@@ -124,6 +121,7 @@ protected:
     }
 
     static RegisteredUiLibrary* s_pLibrary;
+    SetAsideSuiteKeys m_suiteKeys;
     std::string m_recordPath;
     LONG m_liveBefore = 0;
     std::unique_ptr<CUiComponents> m_pClient;
