@@ -99,6 +99,16 @@ protected:
         ASSERT_EQ(differences.size(), 1u) << "only the footmark is written";
         EXPECT_EQ(differences[0].rfind("0: Lumora\\Ready > Footmark: (absent) -> type 1,", 0), 0u) << differences[0];
     }
+
+    void RunEach(const std::vector<Case>& cases)
+    {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(FaultName(c.fault));
+            Run(c);
+            m_processes.clear();
+        }
+        printf("[ starts   ] %zu\n", cases.size());
+    }
 };
 
 }  // namespace
@@ -107,35 +117,23 @@ protected:
 // no file: the tests' Wine runs in a locale whose file names hold no bytes outside ASCII.)
 TEST_F(FaultySettingsProgram, EveryValueFaultyLibraryPathsIncluded)
 {
-    const std::vector<Case> cases = {
+    RunEach({
         { Fault::WrongType, true, false, false },
         { Fault::Empty, true, false, false },
         { Fault::Unterminated, true, true, true },
         { Fault::Huge, true, false, false },
         { Fault::NonAscii, true, false, false },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(FaultName(c.fault));
-        Run(c);
-        m_processes.clear();
-    }
-    printf("[ starts   ] %zu\n", cases.size());
+    });
 }
 
 // With the libraries' paths intact the program always runs; the driver reports only when the faulty
 // Config values still name a place where its path can be kept.
 TEST_F(FaultySettingsProgram, EveryValueFaultyButTheLibraryPaths)
 {
-    const std::vector<Case> cases = {
+    RunEach({
         { Fault::WrongType, false, true, true },
         { Fault::Empty, false, true, false },
         { Fault::Huge, false, true, false },
         { Fault::NonAscii, false, true, true },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(FaultName(c.fault));
-        Run(c);
-        m_processes.clear();
-    }
-    printf("[ starts   ] %zu\n", cases.size());
+    });
 }
