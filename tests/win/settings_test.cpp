@@ -180,16 +180,6 @@ TEST_F(Settings, FootmarkIsTheProgramsOwnPathInTheReadyKey)
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(data.data())), program);
 }
 
-TEST_F(Settings, UiComponentsAreAllowedUnlessNoCuilIsNonZero)
-{
-    SetAsideSuiteKeys suiteKeys;
-    EXPECT_TRUE(UiComponentsAllowed()) << "absent";
-    PutNumber(HKEY_LOCAL_MACHINE, Config, "NoCUIL", 1);
-    EXPECT_FALSE(UiComponentsAllowed()) << "machine-wide 1";
-    PutNumber(HKEY_CURRENT_USER, Config, "NoCUIL", 0);
-    EXPECT_TRUE(UiComponentsAllowed()) << "per-user 0 over machine-wide 1";
-}
-
 // Run by its own test entry, from a copy of this program in a folder whose path passes MAX_PATH
 // (Wine starts such a program from a Unix path, not through CreateProcess).
 TEST(LongProgramPath, FootmarkIsNotWrittenWhenThePathDoesNotFitItsBuffer)

@@ -239,15 +239,6 @@ TEST_F(UiComponents, RefusedObjectStopsCreationThere)
     EXPECT_EQ(LiveObjects(), 0);
 }
 
-TEST_F(UiComponents, DisabledClientCreatesNothing)
-{
-    EXPECT_TRUE(m_pClient->Disable());
-    EXPECT_FALSE(m_pClient->Create());
-    COLORREF colour = RGB(1, 2, 3);
-    EXPECT_EQ(m_pClient->GetColour(COLOR_BTNFACE, &colour), -1);
-    EXPECT_TRUE(Record().empty());
-}
-
 TEST_F(UiComponents, DestructionReleasesTheDispatchObjectsInFieldOrder)
 {
     auto client = std::make_unique<CUiComponents>();
@@ -294,4 +285,8 @@ TEST_F(UiComponents, NoCuilTurnsTheLibraryOffBeforeThePromptExists)
     ASSERT_NE(hButton, (HWND)NULL);
     EXPECT_TRUE(Record().empty()) << "nothing was created";
     EXPECT_EQ(WindowPixels(hButton).At(2, 2), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_FALSE(m_pClient->Create()) << "nor is it later";
+    COLORREF colour = RGB(1, 2, 3);
+    EXPECT_EQ(m_pClient->GetColour(COLOR_BTNFACE, &colour), -1);
+    EXPECT_TRUE(Record().empty());
 }
