@@ -1,51 +1,36 @@
 // The program's diagnostic lines, read as a debugger reads them: each names the program and the
 // facts someone tracing a fault needs (which file each library came from, which value named the
 // launch target, the code a press brought, the shell's error), not a wording.
-#include "child_process.h"
 #include "debugged_process.h"
-#include "named_objects.h"
-#include "poll.h"
-#include "suite_keys.h"
-#include "top_level_window.h"
+#include "program_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
+using namespace program_fixture;
+
 namespace {
 
-const char* const InstanceName = "Vexa Lumora Kivrel";
-
-// Each test starts with no instance and no settings of the suite; the program runs as a debuggee.
-class Diagnostics : public ::testing::Test {
+// The program runs as a debuggee, in the program tests' setting.
+class Diagnostics : public Program {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(MarkedWindows(InstanceName).empty()) << "an instance is running already";
-    }
     void TearDown() override
     {
         m_program.reset();
-        EXPECT_TRUE(WaitUntil([] { return !MutexExists(InstanceName); }, 10000)) << "an instance outlived its test";
+        Program::TearDown();
     }
 
-    DebuggedProcess& Start()
+    DebuggedProcess& StartDebugged()
     {
         m_program = std::make_unique<DebuggedProcess>();
         EXPECT_TRUE(m_program->Start("\"" + ProgramBeside("LumoraReady.exe") + "\""));
         return *m_program;
     }
-    static bool Press(const std::string& arguments)
-    {
-        ChildProcess press;
-        return press.Start("\"" + ProgramBeside("press.exe") + "\" " + arguments) && press.WaitForExit(10000)
-               && press.ExitCode() == 0;
-    }
     // A line of the program's with the text somewhere in it, within 10 s.
     bool Says(const std::string& text) { return m_program->WaitForLine(text, 10000); }
 
-    SetAsideSuiteKeys m_suiteKeys;
     std::unique_ptr<DebuggedProcess> m_program;
 };
 
@@ -53,10 +38,9 @@ protected:
 
 TEST_F(Diagnostics, WhereEachPartCameFromAndWhyPressesAndALaunchFailed)
 {
-    RegisterStandInLibraries();
     PutString(HKEY_CURRENT_USER, Ready, "Path", "C:\\Nowhere\\Missing.exe");
     PutNumber(HKEY_CURRENT_USER, Ready, "Silent", 1);
-    Start();
+    StartDebugged();
     EXPECT_TRUE(Says("firmware event service library loaded from " + ProgramBeside("vxbios.dll")));
     EXPECT_TRUE(Says("capture driver library loaded from " + ProgramBeside("VexaCap.dll")));
     EXPECT_TRUE(Says("\"Path\" value: C:\\Nowhere\\Missing.exe"));
@@ -88,16 +72,14 @@ TEST_F(Diagnostics, WhereEachPartCameFromAndWhyPressesAndALaunchFailed)
 
 TEST_F(Diagnostics, AStartWithoutLibrariesSaysWhyBeforeItsBox)
 {
+    RemoveSuiteKeys();
     PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", "C:\\Nowhere\\vxbios.dll");
-    DebuggedProcess& program = Start();
+    DebuggedProcess& program = StartDebugged();
     EXPECT_TRUE(Says("\"C:\\Nowhere\\vxbios.dll\" not loaded: error "));
     EXPECT_TRUE(Says("capture driver library: the registry names none"));
 
-    HWND hBox = NULL;
-    ASSERT_TRUE(WaitUntil([&] {
-        hBox = FindTopLevelWindow(program.Id(), "LumoraReady", WindowKind::Dialog);
-        return hBox != NULL && ::IsWindowVisible(hBox);
-    }, 10000));
+    const HWND hBox = WaitForStartupBox(program);
+    ASSERT_NE(hBox, (HWND)NULL);
     ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(program.WaitForExit(10000));
 }

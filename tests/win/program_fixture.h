@@ -91,8 +91,9 @@ protected:
         return hPrompt;
     }
     // The start-up's message box, captioned with the program's name, once it shows; NULL when it
-    // did not show within 10 s.
-    static HWND WaitForStartupBox(const ChildProcess& process)
+    // did not show within 10 s. Of a child or of a debuggee.
+    template <class Process>
+    static HWND WaitForStartupBox(const Process& process)
     {
         HWND hBox = NULL;
         WaitUntil([&] {
