@@ -60,12 +60,6 @@ TEST_F(Settings, NameMatchesExactlyOrInUpperCaseOnly)
     EXPECT_EQ(number, 7u) << "a failed read leaves the caller's default";
 }
 
-TEST_F(Settings, EmptyNameFindsTheKeysDefaultValue)
-{
-    PutString(HKEY_LOCAL_MACHINE, m_key, "", "C:\\server.exe");
-    EXPECT_EQ(Read(""), "C:\\server.exe");
-}
-
 TEST_F(Settings, PerUserValueWinsEvenWhenEmpty)
 {
     PutString(HKEY_LOCAL_MACHINE, m_key, "Path", "machine");
@@ -79,21 +73,17 @@ TEST_F(Settings, PerUserValueWinsEvenWhenEmpty)
     EXPECT_EQ(silent, 0u);
 }
 
-TEST_F(Settings, PerUserKeyWithoutTheValueFallsThroughToTheMachine)
-{
-    PutString(HKEY_CURRENT_USER, m_key, "Other", "user");
-    PutString(HKEY_LOCAL_MACHINE, m_key, "Path", "machine");
-    EXPECT_EQ(Read("Path"), "machine");
-}
-
-// A per-user key with a class name longer than MAX_PATH is read like any other.
-TEST_F(Settings, PerUserKeyWithALongClassNameIsRead)
+// A per-user key without the value falls through to the machine's; one with a class name longer
+// than MAX_PATH is read like any other.
+TEST_F(Settings, PerUserKeyWithoutTheValueFallsThroughAndOneWithALongClassNameIsRead)
 {
     PutString(HKEY_LOCAL_MACHINE, m_key, "Path", "machine");
     HKEY hKey = NULL;
     std::string className(300, 'c');
     ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, m_key.c_str(), 0, &className[0], 0, KEY_ALL_ACCESS, NULL, &hKey, NULL), 0);
     // Written through this handle: Wine clears the class of a key that is created again without one.
+    ::RegSetValueExA(hKey, "Other", 0, REG_SZ, reinterpret_cast<const BYTE*>("user"), 5);
+    EXPECT_EQ(Read("Path"), "machine");
     ::RegSetValueExA(hKey, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>("user"), 5);
     ::RegCloseKey(hKey);
     EXPECT_EQ(Read("Path"), "user");
@@ -142,7 +132,7 @@ TEST_F(Settings, ValuesAreReadWhateverTheirStoredType)
     EXPECT_EQ(Read("Embedded"), "a");
 }
 
-TEST_F(Settings, ABackslashInAPartAddsKeyLevels)
+TEST_F(Settings, ABackslashInAPartAddsKeyLevelsAndAnEmptyNameIsTheDefaultValue)
 {
     CRegSettings deeper;
     deeper.Set(m_company.c_str(), "Product", "Component\\LocalServer32");
