@@ -31,22 +31,6 @@ std::string Hex(const void* pointer)
 // calls in files of this test process's own.
 class Devices : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const std::string id = std::to_string(::GetCurrentProcessId());
-        m_driverRecord = TempPath("vexacap-calls-" + id + ".txt");
-        m_firmwareRecord = TempPath("vxbios-calls-" + id + ".txt");
-        ::DeleteFileA(m_driverRecord.c_str());
-        ::DeleteFileA(m_firmwareRecord.c_str());
-        ::SetEnvironmentVariableA("VEXACAP_STANDIN_RECORD", m_driverRecord.c_str());
-        ::SetEnvironmentVariableA("VXBIOS_STANDIN_RECORD", m_firmwareRecord.c_str());
-    }
-    void TearDown() override
-    {
-        ::DeleteFileA(m_driverRecord.c_str());
-        ::DeleteFileA(m_firmwareRecord.c_str());
-    }
-
     static void RegisterDriver(const std::string& path) { PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", path); }
     static void RegisterFirmware(const std::string& path) { PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", path); }
 
@@ -62,8 +46,8 @@ protected:
     }
 
     SetAsideSuiteKeys m_suiteKeys;
-    std::string m_driverRecord;
-    std::string m_firmwareRecord;
+    StandInRecord m_driverRecord{ "VEXACAP_STANDIN_RECORD", "vexacap-calls" };
+    StandInRecord m_firmwareRecord{ "VXBIOS_STANDIN_RECORD", "vxbios-calls" };
 };
 
 }  // namespace
@@ -95,7 +79,7 @@ TEST_F(Devices, DriverLoadsResolvesAllEntriesAndOpensOnceWithTheWindow)
         ASSERT_NE(::GetModuleHandleA("VexaCap.dll"), (HMODULE)NULL);
     }
     EXPECT_EQ(::GetModuleHandleA("VexaCap.dll"), (HMODULE)NULL) << "the destructor frees the library";
-    EXPECT_EQ(RecordLines(m_driverRecord), std::vector<std::string>{ "VC_Open window=" + Hex(hWindow) + " reserved=0" })
+    EXPECT_EQ(m_driverRecord.Lines(), std::vector<std::string>{ "VC_Open window=" + Hex(hWindow) + " reserved=0" })
         << "VC_Open once, and VC_Close never";
 }
 
@@ -216,7 +200,7 @@ TEST_F(Devices, EventWindowRegistersWithTheServiceAndCancelsOnceWhenDestroyed)
 
     pWnd->DestroyWindow();
 
-    EXPECT_EQ(RecordLines(m_firmwareRecord), (std::vector<std::string>{
+    EXPECT_EQ(m_firmwareRecord.Lines(), (std::vector<std::string>{
                                            "Begin_VXBIOS_Call",
                                            "VXBIOS_BiosMessageReq call=20897 window=" + window + " mask=0x1c00",
                                            "VXBIOS_CancelMessageReq call=20897 request=32257",
@@ -240,7 +224,7 @@ TEST_F(Devices, MisbehavingServiceLeavesNoRequestAndNothingToCancel)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.library) + " " + c.variable + "=" + (c.value ? c.value : "(unset)"));
-        ::DeleteFileA(m_firmwareRecord.c_str());
+        m_firmwareRecord.Clear();
         ::SetEnvironmentVariableA(c.variable, c.value);
         RegisterFirmware(ProgramBeside(c.library));
         ASSERT_TRUE(LoadFirmwareLibrary());
@@ -250,7 +234,7 @@ TEST_F(Devices, MisbehavingServiceLeavesNoRequestAndNothingToCancel)
         pWnd->DestroyWindow();
 
         std::vector<std::string> calls;
-        for (const std::string& line : RecordLines(m_firmwareRecord))
+        for (const std::string& line : m_firmwareRecord.Lines())
             calls.push_back(line.substr(0, line.find(' ')));
         EXPECT_EQ(calls, c.calls);
         ::SetEnvironmentVariableA(c.variable, NULL);
@@ -265,5 +249,5 @@ TEST_F(Devices, WithoutTheServiceTheWindowCallsNothing)
     EXPECT_EQ(pWnd->m_nFwRequest, 0);
     EXPECT_FALSE(pWnd->RegisterFirmwareEvents());
     pWnd->DestroyWindow();
-    EXPECT_TRUE(RecordLines(m_firmwareRecord).empty());
+    EXPECT_TRUE(m_firmwareRecord.Lines().empty());
 }

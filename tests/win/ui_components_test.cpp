@@ -69,9 +69,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(s_pLibrary->Registered()) << s_pLibrary->Failure();
-        m_recordPath = TempPath("cuil-calls-" + std::to_string(::GetCurrentProcessId()) + ".txt");
-        ::DeleteFileA(m_recordPath.c_str());
-        ::SetEnvironmentVariableA("CUIL_STANDIN_RECORD", m_recordPath.c_str());
         for (const char* setting : StandInSettings)
             ::SetEnvironmentVariableA(setting, nullptr);
         m_pClient = std::make_unique<CUiComponents>();
@@ -86,11 +83,10 @@ protected:
             m_pClient->Release();
         m_pClient.reset();
         theUiTestApp.m_pClient = nullptr;
-        ::DeleteFileA(m_recordPath.c_str());
     }
 
     static void Ask(const char* setting, const char* value) { ::SetEnvironmentVariableA(setting, value); }
-    std::vector<std::string> Record() const { return RecordLines(m_recordPath); }
+    std::vector<std::string> Record() const { return m_record.Lines(); }
     Names Made() const { return ObjectsRecordedAs(Record(), "create"); }
     Names Destroyed() const { return ObjectsRecordedAs(Record(), "destroy"); }
 
@@ -122,7 +118,7 @@ protected:
 
     static RegisteredUiLibrary* s_pLibrary;
     SetAsideSuiteKeys m_suiteKeys;
-    std::string m_recordPath;
+    StandInRecord m_record{ "CUIL_STANDIN_RECORD", "cuil-calls" };
     LONG m_liveBefore = 0;
     std::unique_ptr<CUiComponents> m_pClient;
     HWND m_hPrompt = NULL;
@@ -222,7 +218,7 @@ TEST_F(UiComponents, RefusedObjectStopsCreationThere)
     EXPECT_EQ(LiveObjects(), 0);
 
     // A custom object refused: the colour object exists but is not used.
-    ::DeleteFileA(m_recordPath.c_str());
+    m_record.Clear();
     Ask("CUIL_STANDIN_REFUSE", "C2");
     CUiComponents client;
     EXPECT_FALSE(client.Create());
@@ -243,7 +239,7 @@ TEST_F(UiComponents, DestructionReleasesTheDispatchObjectsInFieldOrder)
 {
     auto client = std::make_unique<CUiComponents>();
     ASSERT_TRUE(client->Create());
-    ::DeleteFileA(m_recordPath.c_str());
+    m_record.Clear();
     client.reset();
     EXPECT_EQ(Destroyed(), (Names{"D1", "D2", "D4", "D3", "D5", "D6", "D7"}));
     EXPECT_EQ(LiveObjects(), 3) << "the destructor leaves the custom objects alone";
