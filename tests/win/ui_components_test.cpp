@@ -286,3 +286,19 @@ TEST_F(UiComponents, NoCuilTurnsTheLibraryOffBeforeThePromptExists)
     EXPECT_EQ(m_pClient->GetColour(COLOR_BTNFACE, &colour), -1);
     EXPECT_TRUE(Record().empty());
 }
+
+// On a machine with the suite's library installed, its classes come back as they were.
+TEST(UiLibraryRegistration, PutsAnInstalledLibrarysClassesBack)
+{
+    const std::string installed = "Software\\Classes\\CLSID\\{E8DF2E72-D12D-46FB-9C9F-6A9081C07FE8}";
+    SetAsideKeyTree machinesOwn(HKEY_LOCAL_MACHINE, installed);
+    PutString(HKEY_LOCAL_MACHINE, installed + "\\InprocServer32", "", "C:\\Installed\\VexaCuil.dll");
+    {
+        RegisteredUiLibrary standIn;
+        ASSERT_TRUE(standIn.Registered()) << standIn.Failure();
+    }
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    ASSERT_TRUE(ReadValue(HKEY_LOCAL_MACHINE, installed + "\\InprocServer32", "", &type, &data));
+    EXPECT_STREQ(reinterpret_cast<const char*>(data.data()), "C:\\Installed\\VexaCuil.dll");
+}
