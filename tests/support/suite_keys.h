@@ -27,21 +27,6 @@ std::vector<std::string> SuiteKeysChangedSince(const std::vector<KeyTreeSnapshot
 // Names the two library stand-ins beside the test in the machine's shared libraries.
 void RegisterStandInLibraries();
 
-// Takes root\path with everything below it out of the registry for as long as it lives, and puts
-// back every key and value with its type and bytes, whatever the test left there.
-class SetAsideKeyTree {
-public:
-    SetAsideKeyTree(HKEY root, const std::string& path);
-    ~SetAsideKeyTree();
-    SetAsideKeyTree(const SetAsideKeyTree&) = delete;
-    SetAsideKeyTree& operator=(const SetAsideKeyTree&) = delete;
-
-private:
-    HKEY m_root;
-    std::string m_path;
-    KeyTreeSnapshot m_saved;
-};
-
 // The suite's keys and the capture application's class in both roots, set aside: a test starts
 // without them and the machine gets its own back.
 class SetAsideSuiteKeys {

@@ -3,7 +3,7 @@
 // aside meanwhile and come back afterwards.
 #pragma once
 
-#include "suite_keys.h"
+#include "registry_sandbox.h"
 
 #include <memory>
 #include <string>
