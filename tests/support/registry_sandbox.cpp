@@ -118,3 +118,28 @@ std::vector<std::string> SnapshotDifferences(const KeyTreeSnapshot& before, cons
     }
     return differences;
 }
+
+SetAsideKeyTree::SetAsideKeyTree(HKEY root, const std::string& path)
+    : m_root(root), m_path(path), m_saved(SnapshotKeyTree(root, path))
+{
+    RemoveKeyTree(m_root, m_path);
+}
+
+SetAsideKeyTree::~SetAsideKeyTree()
+{
+    RemoveKeyTree(m_root, m_path);
+    // The snapshot names a key by its path below the tree and a value as "key > name"; a value's
+    // key is made as the value is put, so only keys without values need making on their own.
+    for (const auto& entry : m_saved) {
+        const size_t separator = entry.first.find(" > ");
+        const std::string below = entry.first.substr(0, separator);
+        const std::string key = below.empty() ? m_path : m_path + "\\" + below;
+        if (entry.second.type != KeyEntry) {
+            PutValue(m_root, key, entry.first.substr(separator + 3).c_str(), entry.second.type, entry.second.data);
+            continue;
+        }
+        HKEY hKey;
+        if (::RegCreateKeyExA(m_root, key.c_str(), 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL) == ERROR_SUCCESS)
+            ::RegCloseKey(hKey);
+    }
+}

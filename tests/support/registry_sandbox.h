@@ -1,5 +1,6 @@
 // Registry keys that a test makes and removes: values of any type and size, under both roots,
-// the removal of a whole key tree before and after the test, and a picture of a tree to compare.
+// the removal of a whole key tree before and after the test, a picture of a tree to compare, and a
+// tree set aside while a test runs.
 #pragma once
 
 #include <windows.h>
@@ -33,3 +34,18 @@ KeyTreeSnapshot SnapshotKeyTree(HKEY root, const std::string& path);
 
 // The entries that differ between two snapshots, each with what it was and what it became.
 std::vector<std::string> SnapshotDifferences(const KeyTreeSnapshot& before, const KeyTreeSnapshot& after);
+
+// Takes root\path with everything below it out of the registry for as long as it lives, and puts
+// back every key and value with its type and bytes, whatever the test left there.
+class SetAsideKeyTree {
+public:
+    SetAsideKeyTree(HKEY root, const std::string& path);
+    ~SetAsideKeyTree();
+    SetAsideKeyTree(const SetAsideKeyTree&) = delete;
+    SetAsideKeyTree& operator=(const SetAsideKeyTree&) = delete;
+
+private:
+    HKEY m_root;
+    std::string m_path;
+    KeyTreeSnapshot m_saved;
+};

@@ -1,6 +1,7 @@
 // Reading the stand-ins' record files.
 #include "stand_in_records.h"
 
+#include "child_process.h"
 #include "poll.h"
 
 #include <fstream>
@@ -12,6 +13,13 @@ std::vector<std::string> RecordLines(const std::string& path)
     for (std::string line; std::getline(file, line);)
         lines.push_back(line);
     return lines;
+}
+
+StandInRecord::StandInRecord(const char* variable, const std::string& name)
+    : m_path(TempPath(name + "-" + std::to_string(::GetCurrentProcessId()) + ".txt"))
+{
+    Clear();
+    ::SetEnvironmentVariableA(variable, m_path.c_str());
 }
 
 size_t CountLinesStartingWith(const std::vector<std::string>& lines, const std::string& start)

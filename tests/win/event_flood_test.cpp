@@ -14,10 +14,10 @@
 #include "press_link.h"
 #include "program_test_app.h"
 #include "prompt/prompt_dlg.h"
-#include "registry_sandbox.h"
 #include "res/resource.h"
 #include "run_seed.h"
 #include "stand_in_records.h"
+#include "suite_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +33,6 @@ namespace {
 
 const char* const BusyMutexName = "vexa_kivrel_mutex_object";
 const char* const CaptureAppMutexName = "Vexa Lumora Ostrivo";
-const std::string Suite = "Software\\Vexa Corporation";
-const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
 // 100,000 events in all, in four parts: each part is one test, well inside a test's time limit on
 // a busy machine.
 const int FloodParts = 4;
@@ -139,9 +137,7 @@ protected:
     {
         ASSERT_FALSE(MutexExists(CaptureAppMutexName)) << "a capture application is running already";
         ASSERT_FALSE(MutexExists(BusyMutexName)) << "something holds the busy mutex already";
-        RemoveSuiteKeys();
-        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", ProgramBeside("VexaCap.dll"));
-        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", ProgramBeside("vxbios.dll"));
+        RegisterStandInLibraries();
         m_recordPath = TempPath("ostrivo-starts-" + std::to_string(::GetCurrentProcessId()) + ".txt");
         ::DeleteFileA(m_recordPath.c_str());
         ::SetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", m_recordPath.c_str());
@@ -168,12 +164,6 @@ protected:
             m_pWnd->DestroyWindow();
         FreeFirmwareLibrary();
         ::DeleteFileA(m_recordPath.c_str());
-        RemoveSuiteKeys();
-    }
-    static void RemoveSuiteKeys()
-    {
-        RemoveKeyTree(HKEY_CURRENT_USER, Suite);
-        RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
     }
 
     // Presses through a stand-in and handles the one event it delivers, and nothing else: no timer
@@ -229,6 +219,7 @@ protected:
         ASSERT_TRUE(WaitUntil([] { return !MutexExists(CaptureAppMutexName); }, 10000));
     }
 
+    SetAsideSuiteKeys m_suiteKeys;
     CCaptureDriver m_driver;
     CEventWnd* m_pWnd = nullptr;  // deletes itself with its window
     HWND m_hWnd = NULL;

@@ -40,18 +40,10 @@ enum class Outcome { Replaces, Kills };
 
 class LongCommandLine : public Program {
 protected:
-    void SetUp() override
-    {
-        Program::SetUp();
-        m_appRecord = TempPath("ostrivo-starts-" + std::to_string(::GetCurrentProcessId()) + ".txt");
-        ::DeleteFileA(m_appRecord.c_str());
-        ::SetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", m_appRecord.c_str());
-    }
     void TearDown() override
     {
-        EndCaptureApps(ReadCaptureAppStarts(m_appRecord));
+        EndCaptureApps(ReadCaptureAppStarts(m_appRecord.Path()));
         Program::TearDown();
-        ::DeleteFileA(m_appRecord.c_str());
     }
 
     // Starts an instance, then a second one with the arguments, and checks what became of both.
@@ -89,7 +81,7 @@ protected:
     }
 
     int m_starts = 0;
-    std::string m_appRecord;
+    StandInRecord m_appRecord{ "OSTRIVO_STANDIN_RECORD", "ostrivo-starts" };
 };
 
 }  // namespace
@@ -129,7 +121,7 @@ TEST_F(LongCommandLine, TheFirstFileAfterPathIsTheTarget)
                                         Outcome::Replaces);
     ASSERT_NE(program, nullptr);
     EXPECT_TRUE(LaunchShows(*program, "Lumora is starting..."));
-    const std::vector<CaptureAppStart> launched = WaitForCaptureAppStarts(m_appRecord, 1);
+    const std::vector<CaptureAppStart> launched = WaitForCaptureAppStarts(m_appRecord.Path(), 1);
     EXPECT_EQ(launched.size(), 1u) << "the first path was launched";
     // While the capture application runs, every press only hides the prompt.
     EndCaptureApps(launched);

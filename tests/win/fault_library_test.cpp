@@ -24,16 +24,9 @@ enum class Broken { Refusing, MissingDependency, OtherProcessor, NotALibrary, Em
 
 const char* Name(Broken kind)
 {
-    switch (kind) {
-    case Broken::Refusing: return "DllMain refuses";
-    case Broken::MissingDependency: return "missing dependency";
-    case Broken::OtherProcessor: return "built for the other processor";
-    case Broken::NotALibrary: return "a text file";
-    case Broken::EmptyFile: return "an empty file";
-    case Broken::Folder: return "a folder";
-    case Broken::Planted: return "planted";
-    }
-    return "?";
+    static const char* const names[] = { "DllMain refuses", "missing dependency", "built for the other processor",
+                                         "a text file", "an empty file", "a folder", "planted" };
+    return names[static_cast<int>(kind)];
 }
 
 std::vector<char> FileBytes(const std::string& path)
@@ -136,8 +129,7 @@ private:
 // be removed while that process runs; the whole program meets that kind below.)
 TEST(BrokenLibraryBindings, NeitherLoadsAndNeitherKeepsAHandle)
 {
-    RemoveKeyTree(HKEY_CURRENT_USER, Suite);
-    RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
+    SetAsideSuiteKeys suiteKeys;
     BrokenLibraries broken;
     const Broken kinds[] = { Broken::Refusing, Broken::OtherProcessor, Broken::NotALibrary, Broken::EmptyFile,
                              Broken::Folder };
@@ -161,7 +153,6 @@ TEST(BrokenLibraryBindings, NeitherLoadsAndNeitherKeepsAHandle)
         EXPECT_EQ(BeginFirmwareCall(), 0);
         EXPECT_TRUE(FreeFirmwareLibrary()) << "nothing to free";
     }
-    RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
     printf("[ cases    ] %zu\n", sizeof kinds / sizeof kinds[0]);
 }
 

@@ -14,29 +14,6 @@ using namespace program_fixture;
 
 namespace {
 
-const std::string ClassRegistration = "Software\\CLASSES\\CLSID\\{3F1A6C20-5B7D-11D1-8E21-00A0C94D7A10}";
-
-std::vector<KeyTreeSnapshot> SnapshotProgramKeys()
-{
-    std::vector<KeyTreeSnapshot> trees;
-    for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE }) {
-        trees.push_back(SnapshotKeyTree(root, Suite));
-        trees.push_back(SnapshotKeyTree(root, ClassRegistration));
-    }
-    return trees;
-}
-
-std::vector<std::string> Differences(const std::vector<KeyTreeSnapshot>& before,
-                                     const std::vector<KeyTreeSnapshot>& after)
-{
-    std::vector<std::string> differences;
-    for (size_t tree = 0; tree < before.size(); ++tree) {
-        for (const std::string& difference : SnapshotDifferences(before[tree], after[tree]))
-            differences.push_back(std::to_string(tree) + ": " + difference);
-    }
-    return differences;
-}
-
 bool HasPressWindow(const char* className)
 {
     return ::FindWindowExA(HWND_MESSAGE, NULL, className, NULL) != NULL;
@@ -51,19 +28,10 @@ struct Case {
 
 class FaultySettingsProgram : public Program {
 protected:
-    void TearDown() override
-    {
-        Program::TearDown();
-        for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE })
-            RemoveKeyTree(root, ClassRegistration);
-    }
-
     // Every value of the catalogue with the fault, in the root where it counts.
     static void PutEveryValue(const Case& c)
     {
         RemoveSuiteKeys();
-        for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE })
-            RemoveKeyTree(root, ClassRegistration);
         PutFaultyString(HKEY_CURRENT_USER, Ready, "Path", c.fault, "C:\\Faulty\\Path.exe", "C:\\" + Latin + ".exe");
         PutFaultyString(HKEY_CURRENT_USER, Ready, "AppPath", c.fault, "C:\\Faulty\\App.exe", "C:\\" + Latin + ".exe");
         PutFaultyNumber(HKEY_CURRENT_USER, Ready, "Silent", c.fault);
@@ -98,7 +66,7 @@ protected:
     void Run(const Case& c)
     {
         PutEveryValue(c);
-        const std::vector<KeyTreeSnapshot> before = SnapshotProgramKeys();
+        const std::vector<KeyTreeSnapshot> before = SnapshotSuiteKeys();
         ChildProcess& program = Start();
 
         if (!c.runs) {
@@ -107,7 +75,7 @@ protected:
             EXPECT_EQ(MessageBoxText(hBox), "Some required components may be busy or missing.");
             ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
             ASSERT_TRUE(program.WaitForExit(10000));
-            EXPECT_EQ(Differences(before, SnapshotProgramKeys()), std::vector<std::string>{}) << "nothing written";
+            EXPECT_EQ(SuiteKeysChangedSince(before), std::vector<std::string>{}) << "nothing written";
             return;
         }
 
@@ -127,9 +95,19 @@ protected:
         ASSERT_TRUE(program.WaitForExit(10000));
         EXPECT_EQ(program.ExitCode(), 0u);
 
-        const std::vector<std::string> differences = Differences(before, SnapshotProgramKeys());
+        const std::vector<std::string> differences = SuiteKeysChangedSince(before);
         ASSERT_EQ(differences.size(), 1u) << "only the footmark is written";
         EXPECT_EQ(differences[0].rfind("0: Lumora\\Ready > Footmark: (absent) -> type 1,", 0), 0u) << differences[0];
+    }
+
+    void RunEach(const std::vector<Case>& cases)
+    {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(FaultName(c.fault));
+            Run(c);
+            m_processes.clear();
+        }
+        printf("[ starts   ] %zu\n", cases.size());
     }
 };
 
@@ -139,35 +117,23 @@ protected:
 // no file: the tests' Wine runs in a locale whose file names hold no bytes outside ASCII.)
 TEST_F(FaultySettingsProgram, EveryValueFaultyLibraryPathsIncluded)
 {
-    const std::vector<Case> cases = {
+    RunEach({
         { Fault::WrongType, true, false, false },
         { Fault::Empty, true, false, false },
         { Fault::Unterminated, true, true, true },
         { Fault::Huge, true, false, false },
         { Fault::NonAscii, true, false, false },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(FaultName(c.fault));
-        Run(c);
-        m_processes.clear();
-    }
-    printf("[ starts   ] %zu\n", cases.size());
+    });
 }
 
 // With the libraries' paths intact the program always runs; the driver reports only when the faulty
 // Config values still name a place where its path can be kept.
 TEST_F(FaultySettingsProgram, EveryValueFaultyButTheLibraryPaths)
 {
-    const std::vector<Case> cases = {
+    RunEach({
         { Fault::WrongType, false, true, true },
         { Fault::Empty, false, true, false },
         { Fault::Huge, false, true, false },
         { Fault::NonAscii, false, true, true },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(FaultName(c.fault));
-        Run(c);
-        m_processes.clear();
-    }
-    printf("[ starts   ] %zu\n", cases.size());
+    });
 }

@@ -6,8 +6,8 @@
 #include "devices/firmware_events.h"
 #include "events/event_wnd.h"
 #include "faulty_values.h"
-#include "registry_sandbox.h"
 #include "settings/reg_settings.h"
+#include "suite_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +17,6 @@
 
 namespace {
 
-const std::string Suite = "Software\\Vexa Corporation";
-const std::string Ready = Suite + "\\Lumora\\Ready";
-const std::string Config = Suite + "\\Lumora\\Config";
-const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
-const std::string ClassRegistration = "Software\\CLASSES\\CLSID\\{3F1A6C20-5B7D-11D1-8E21-00A0C94D7A10}";
 const std::string ClassServer = ClassRegistration + "\\LocalServer32";
 
 const std::string DefaultTarget = "C:\\Program Files\\Vexa\\Lumora\\Ostrivo.exe";
@@ -36,24 +31,6 @@ std::string Shown(const std::string& text)
 // must leave them as they were.
 class FaultySettings : public ::testing::Test {
 protected:
-    void SetUp() override { RemoveKeys(); }
-    void TearDown() override { RemoveKeys(); }
-    static void RemoveKeys()
-    {
-        for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE }) {
-            RemoveKeyTree(root, Suite);
-            RemoveKeyTree(root, ClassRegistration);
-        }
-    }
-    static std::vector<KeyTreeSnapshot> Snapshot()
-    {
-        std::vector<KeyTreeSnapshot> trees;
-        for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE }) {
-            trees.push_back(SnapshotKeyTree(root, Suite));
-            trees.push_back(SnapshotKeyTree(root, ClassRegistration));
-        }
-        return trees;
-    }
 
     // Runs the reader on a fresh registry prepared by put, compares its outcome and checks that
     // reading changed nothing.
@@ -61,17 +38,16 @@ protected:
                const std::function<std::string()>& read, const std::string& expected)
     {
         SCOPED_TRACE(value + ", " + FaultName(fault));
-        RemoveKeys();
+        RemoveSuiteKeys();
         put();
-        const std::vector<KeyTreeSnapshot> before = Snapshot();
+        const std::vector<KeyTreeSnapshot> before = SnapshotSuiteKeys();
         const std::string outcome = read();
         EXPECT_TRUE(outcome == expected) << "got " << Shown(outcome) << "\nexpected " << Shown(expected);
-        const std::vector<KeyTreeSnapshot> after = Snapshot();
-        for (size_t tree = 0; tree < before.size(); ++tree)
-            EXPECT_EQ(SnapshotDifferences(before[tree], after[tree]), std::vector<std::string>{}) << "reading wrote";
+        EXPECT_EQ(SuiteKeysChangedSince(before), std::vector<std::string>{}) << "reading wrote";
         ++m_cases;
     }
 
+    SetAsideSuiteKeys m_suiteKeys;
     int m_cases = 0;
 };
 

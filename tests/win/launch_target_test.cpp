@@ -3,7 +3,7 @@
 #include "events/event_wnd.h"
 #include "program_test_app.h"
 #include "prompt/prompt_dlg.h"
-#include "registry_sandbox.h"
+#include "suite_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,6 @@
 
 namespace {
 
-const std::string Suite = "Software\\Vexa Corporation";
-const std::string Ready = Suite + "\\Lumora\\Ready";
-const std::string ClassRegistration = "Software\\CLASSES\\CLSID\\{3F1A6C20-5B7D-11D1-8E21-00A0C94D7A10}";
 
 std::wstring ToWide(const char* ansi)
 {
@@ -24,23 +21,8 @@ std::wstring ToWide(const char* ansi)
 
 class LaunchTarget : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        RemoveKeys();
-        m_pWnd = new CEventWnd;
-    }
-    void TearDown() override
-    {
-        m_pWnd->DestroyWindow();
-        RemoveKeys();
-    }
-    static void RemoveKeys()
-    {
-        for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE }) {
-            RemoveKeyTree(root, Suite);
-            RemoveKeyTree(root, ClassRegistration);
-        }
-    }
+    void SetUp() override { m_pWnd = new CEventWnd; }
+    void TearDown() override { m_pWnd->DestroyWindow(); }
 
     // The whole start-up step: path, then presentation.
     void Resolve(const char* cmdPath = "")
@@ -57,6 +39,7 @@ protected:
                && Icons()[1] != Icons()[2];
     }
 
+    SetAsideSuiteKeys m_suiteKeys;
     CEventWnd* m_pWnd = nullptr;
 };
 
@@ -85,7 +68,7 @@ TEST_F(LaunchTarget, CommandLineThenPathThenClassRegistrationThenTheDefault)
     m_pWnd->ResolveAppPath("");
     EXPECT_EQ(Path(), "C:\\class\\server.exe");
 
-    RemoveKeys();
+    RemoveSuiteKeys();
     m_pWnd->ResolveAppPath("");
     EXPECT_EQ(Path(), "C:\\Program Files\\Vexa\\Lumora\\Ostrivo.exe");
     EXPECT_FALSE(m_pWnd->m_bUseShellIcon);
@@ -130,12 +113,12 @@ TEST_F(LaunchTarget, SilentFromTheCommandLineOrThePerUserValueFirst)
     m_pWnd->ResolveSilent(FALSE);
     EXPECT_FALSE(m_pWnd->m_bSilent) << "a per-user 0 beats a machine-wide 1";
 
-    RemoveKeys();
+    RemoveSuiteKeys();
     PutNumber(HKEY_LOCAL_MACHINE, Ready, "Silent", 1);
     m_pWnd->ResolveSilent(FALSE);
     EXPECT_TRUE(m_pWnd->m_bSilent);
 
-    RemoveKeys();
+    RemoveSuiteKeys();
     m_pWnd->ResolveSilent(FALSE);
     EXPECT_FALSE(m_pWnd->m_bSilent);
 }

@@ -7,7 +7,7 @@
 #include "child_process.h"
 #include "named_objects.h"
 #include "poll.h"
-#include "registry_sandbox.h"
+#include "suite_keys.h"
 #include "top_level_window.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +19,6 @@
 namespace program_fixture {
 
 const char* const InstanceName = "Vexa Lumora Kivrel";
-const std::string Suite = "Software\\Vexa Corporation";
-const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
-const std::string Ready = Suite + "\\Lumora\\Ready";
-const std::string Config = Suite + "\\Lumora\\Config";
 
 inline std::vector<HWND> MarkedWindows(DWORD processId = 0)
 {
@@ -59,20 +55,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(MarkedWindows().empty()) << "an instance is running already";
-        RemoveSuiteKeys();
-        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", ProgramBeside("VexaCap.dll"));
-        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", ProgramBeside("vxbios.dll"));
+        RegisterStandInLibraries();
     }
     void TearDown() override
     {
         m_processes.clear();  // each ends the process it started, if it still runs
         EXPECT_TRUE(WaitUntil([] { return !MutexExists(InstanceName); }, 10000)) << "an instance outlived its test";
-        RemoveSuiteKeys();
-    }
-    static void RemoveSuiteKeys()
-    {
-        RemoveKeyTree(HKEY_CURRENT_USER, Suite);
-        RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
     }
 
     ChildProcess& Start(const std::string& arguments = "")
@@ -103,8 +91,9 @@ protected:
         return hPrompt;
     }
     // The start-up's message box, captioned with the program's name, once it shows; NULL when it
-    // did not show within 10 s.
-    static HWND WaitForStartupBox(const ChildProcess& process)
+    // did not show within 10 s. Of a child or of a debuggee.
+    template <class Process>
+    static HWND WaitForStartupBox(const Process& process)
     {
         HWND hBox = NULL;
         WaitUntil([&] {
@@ -126,6 +115,7 @@ protected:
         return ReadValue(HKEY_CURRENT_USER, Ready, "Footmark", &type, &data);
     }
 
+    SetAsideSuiteKeys m_suiteKeys;
     std::vector<std::unique_ptr<ChildProcess>> m_processes;
 };
 

@@ -3,9 +3,9 @@
 #include "child_process.h"
 #include "devices/capture_driver.h"
 #include "devices/firmware_events.h"
-#include "registry_sandbox.h"
 #include "settings/reg_settings.h"
 #include "settings/settings_catalogue.h"
+#include "suite_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -15,26 +15,15 @@
 
 namespace {
 
-const std::string Suite = "Software\\Vexa Corporation";
-const std::string Ready = Suite + "\\Lumora\\Ready";
-
 // The build copies the examples into this folder beside the test program.
 std::string ExamplePath(const std::string& name)
 {
     return ProgramBeside("examples\\") + name;
 }
 
-// The suite's keys are fixed: each test starts and ends without them, in both roots.
+// The suite's keys are fixed: each test runs with them set aside, in both roots.
 class RegExamples : public ::testing::Test {
 protected:
-    void SetUp() override { RemoveSuiteKeys(); }
-    void TearDown() override { RemoveSuiteKeys(); }
-    static void RemoveSuiteKeys()
-    {
-        RemoveKeyTree(HKEY_CURRENT_USER, Suite);
-        RemoveKeyTree(HKEY_LOCAL_MACHINE, Suite);
-    }
-
     // reg.exe refuses a malformed file with a non-zero exit code; regedit would ask or stay silent.
     static void Import(const std::string& name)
     {
@@ -60,6 +49,8 @@ protected:
         std::vector<BYTE> data;
         return ReadValue(HKEY_LOCAL_MACHINE, key, name, &type, &data) ? type : REG_NONE;
     }
+
+    SetAsideSuiteKeys m_suiteKeys;
 };
 
 const char* const Examples[] = {

@@ -3,7 +3,8 @@
 #include "framework/afx_helpers.h"
 #include "framework/cstring.h"
 #include "framework_test_ids.h"
-#include "test_app.h"
+#include "poll.h"
+#include "top_level_window.h"
 
 #include <gtest/gtest.h>
 
@@ -19,70 +20,18 @@ std::wstring ToWide(const char* ansi)
     return wide;
 }
 
-// What a message box of this thread showed, read by a second thread that then presses OK.
-struct SeenBox {
-    std::string caption;
-    std::string text;
-};
-
-BOOL CALLBACK FindDialogWindow(HWND hWnd, LPARAM lParam)
-{
-    char className[16] = {};
-    ::GetClassNameA(hWnd, className, sizeof className);
-    if (std::string(className) != "#32770")
-        return TRUE;
-    *reinterpret_cast<HWND*>(lParam) = hWnd;
-    return FALSE;
-}
-
-SeenBox CloseNextMessageBox(DWORD threadId)
-{
-    SeenBox seen;
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        HWND hBox = NULL;
-        ::EnumThreadWindows(threadId, FindDialogWindow, reinterpret_cast<LPARAM>(&hBox));
-        // Read the box once it is shown: its text is in place only after its initialisation.
-        if (hBox != NULL && ::IsWindowVisible(hBox)) {
-            char text[256] = {};
-            ::GetWindowTextA(hBox, text, sizeof text);
-            seen.caption = text;
-            ::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof text);  // the text control of a message box
-            seen.text = text;
-            ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-            return seen;
-        }
-        ::Sleep(10);  // polled, at most 10 s in all
-    }
-    return seen;
-}
-
 }  // namespace
 
-TEST(LoadString, EnglishTableWhenTheProcessRunsInEnglish)
-{
-    CString text;
-    EXPECT_EQ(text.LoadString(IDS_TEST_GREETING), 9);
-    EXPECT_EQ(text, "Hello %s!");
-}
-
-TEST(LoadString, LongTextComesWhole)
-{
-    CString text;
-    text.LoadString(IDS_TEST_LONG);
-    EXPECT_EQ(text.GetLength(), 575);
-    EXPECT_EQ(std::string(text).substr(575 - 16), "the lazy dog 12.");
-}
-
-TEST(LoadString, MissingStringGivesAnEmptyText)
+TEST(LoadString, EnglishTextsWholeMissingOnesEmptyAndFormatFillsTheArgument)
 {
     CString text("before");
     EXPECT_EQ(text.LoadString(IDS_TEST_MISSING), 0);
     EXPECT_TRUE(text.IsEmpty());
-}
-
-TEST(LoadString, FormatWithAStringIdFillsItsOneArgument)
-{
-    CString text;
+    EXPECT_EQ(text.LoadString(IDS_TEST_GREETING), 9);
+    EXPECT_EQ(text, "Hello %s!");
+    text.LoadString(IDS_TEST_LONG);
+    EXPECT_EQ(text.GetLength(), 575);
+    EXPECT_EQ(std::string(text).substr(575 - 16), "the lazy dog 12.");
     text.Format(IDS_TEST_GREETING, "Lumora");
     EXPECT_EQ(text, "Hello Lumora!");
 }
@@ -104,13 +53,25 @@ TEST(JapaneseUi, JapaneseTableWhenTheProcessRunsInJapanese)
 
 TEST(MessageBoxText, CaptionIsTheProgramsTitleAndTextComesFromTheStringTable)
 {
-    SeenBox seen;
-    std::thread closer([&seen] { seen = CloseNextMessageBox(theTestApp.m_nThreadID); });
+    // A second thread reads the box once it shows (its text is in place only after its
+    // initialisation) and presses OK.
+    std::string shown = "(no box captioned framework_tests)";
+    std::thread closer([&shown] {
+        HWND hBox = NULL;
+        if (!WaitUntil([&] {
+                hBox = FindTopLevelWindow(::GetCurrentProcessId(), "framework_tests", WindowKind::Dialog);
+                return hBox != NULL && ::IsWindowVisible(hBox);
+            }, 10000))
+            return;
+        char text[256] = {};
+        ::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof text);  // the text control of a message box
+        shown = text;
+        ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+    });
 
     const int pressed = AfxMessageBox(IDS_TEST_GREETING, MB_OK);
 
     closer.join();
     EXPECT_EQ(pressed, IDOK);
-    EXPECT_EQ(seen.caption, "framework_tests");
-    EXPECT_EQ(seen.text, "Hello %s!");
+    EXPECT_EQ(shown, "Hello %s!");
 }

@@ -1,7 +1,7 @@
 // The registry settings store against the real registry: per-user before machine-wide, the
 // name match, the decoding of any stored type, and the key chain that a write makes.
-#include "registry_sandbox.h"
 #include "settings/reg_settings.h"
+#include "suite_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -60,12 +60,6 @@ TEST_F(Settings, NameMatchesExactlyOrInUpperCaseOnly)
     EXPECT_EQ(number, 7u) << "a failed read leaves the caller's default";
 }
 
-TEST_F(Settings, EmptyNameFindsTheKeysDefaultValue)
-{
-    PutString(HKEY_LOCAL_MACHINE, m_key, "", "C:\\server.exe");
-    EXPECT_EQ(Read(""), "C:\\server.exe");
-}
-
 TEST_F(Settings, PerUserValueWinsEvenWhenEmpty)
 {
     PutString(HKEY_LOCAL_MACHINE, m_key, "Path", "machine");
@@ -79,21 +73,17 @@ TEST_F(Settings, PerUserValueWinsEvenWhenEmpty)
     EXPECT_EQ(silent, 0u);
 }
 
-TEST_F(Settings, PerUserKeyWithoutTheValueFallsThroughToTheMachine)
-{
-    PutString(HKEY_CURRENT_USER, m_key, "Other", "user");
-    PutString(HKEY_LOCAL_MACHINE, m_key, "Path", "machine");
-    EXPECT_EQ(Read("Path"), "machine");
-}
-
-// A per-user key with a class name longer than MAX_PATH is read like any other.
-TEST_F(Settings, PerUserKeyWithALongClassNameIsRead)
+// A per-user key without the value falls through to the machine's; one with a class name longer
+// than MAX_PATH is read like any other.
+TEST_F(Settings, PerUserKeyWithoutTheValueFallsThroughAndOneWithALongClassNameIsRead)
 {
     PutString(HKEY_LOCAL_MACHINE, m_key, "Path", "machine");
     HKEY hKey = NULL;
     std::string className(300, 'c');
     ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, m_key.c_str(), 0, &className[0], 0, KEY_ALL_ACCESS, NULL, &hKey, NULL), 0);
     // Written through this handle: Wine clears the class of a key that is created again without one.
+    ::RegSetValueExA(hKey, "Other", 0, REG_SZ, reinterpret_cast<const BYTE*>("user"), 5);
+    EXPECT_EQ(Read("Path"), "machine");
     ::RegSetValueExA(hKey, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>("user"), 5);
     ::RegCloseKey(hKey);
     EXPECT_EQ(Read("Path"), "user");
@@ -142,7 +132,7 @@ TEST_F(Settings, ValuesAreReadWhateverTheirStoredType)
     EXPECT_EQ(Read("Embedded"), "a");
 }
 
-TEST_F(Settings, ABackslashInAPartAddsKeyLevels)
+TEST_F(Settings, ABackslashInAPartAddsKeyLevelsAndAnEmptyNameIsTheDefaultValue)
 {
     CRegSettings deeper;
     deeper.Set(m_company.c_str(), "Product", "Component\\LocalServer32");
@@ -169,32 +159,15 @@ TEST_F(Settings, SetStringMakesTheKeyChainPerUserAndStoresTextWithItsTerminator)
 
 TEST_F(Settings, FootmarkIsTheProgramsOwnPathInTheReadyKey)
 {
-    const std::string ready = "Software\\Vexa Corporation\\Lumora\\Ready";
-    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
-
+    SetAsideSuiteKeys suiteKeys;
     EXPECT_EQ(WriteFootmark(), S_OK);
 
     char program[MAX_PATH] = {};
     ::GetModuleFileNameA(NULL, program, MAX_PATH);
     DWORD type = 0;
     std::vector<BYTE> data;
-    ASSERT_TRUE(ReadValue(HKEY_CURRENT_USER, ready, "Footmark", &type, &data));
+    ASSERT_TRUE(ReadValue(HKEY_CURRENT_USER, Ready, "Footmark", &type, &data));
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(data.data())), program);
-    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
-}
-
-TEST_F(Settings, UiComponentsAreAllowedUnlessNoCuilIsNonZero)
-{
-    const std::string config = "Software\\Vexa Corporation\\Lumora\\Config";
-    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
-    RemoveKeyTree(HKEY_LOCAL_MACHINE, "Software\\Vexa Corporation");
-    EXPECT_TRUE(UiComponentsAllowed()) << "absent";
-    PutNumber(HKEY_LOCAL_MACHINE, config, "NoCUIL", 1);
-    EXPECT_FALSE(UiComponentsAllowed()) << "machine-wide 1";
-    PutNumber(HKEY_CURRENT_USER, config, "NoCUIL", 0);
-    EXPECT_TRUE(UiComponentsAllowed()) << "per-user 0 over machine-wide 1";
-    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
-    RemoveKeyTree(HKEY_LOCAL_MACHINE, "Software\\Vexa Corporation");
 }
 
 // Run by its own test entry, from a copy of this program in a folder whose path passes MAX_PATH
@@ -204,13 +177,11 @@ TEST(LongProgramPath, FootmarkIsNotWrittenWhenThePathDoesNotFitItsBuffer)
     char path[MAX_PATH + 1] = {};
     ASSERT_GE(::GetModuleFileNameA(NULL, path, MAX_PATH), static_cast<DWORD>(MAX_PATH))
         << "this test runs from a folder whose path is longer than MAX_PATH";
-    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
+    SetAsideSuiteKeys suiteKeys;
 
     EXPECT_EQ(WriteFootmark(), E_FAIL);
 
     DWORD type = 0;
     std::vector<BYTE> data;
-    EXPECT_FALSE(ReadValue(HKEY_CURRENT_USER, "Software\\Vexa Corporation\\Lumora\\Ready", "Footmark", &type, &data))
-        << "a cut-off path is not stored";
-    RemoveKeyTree(HKEY_CURRENT_USER, "Software\\Vexa Corporation");
+    EXPECT_FALSE(ReadValue(HKEY_CURRENT_USER, Ready, "Footmark", &type, &data)) << "a cut-off path is not stored";
 }

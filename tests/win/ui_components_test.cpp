@@ -5,10 +5,10 @@
 #include "framework/win_app.h"
 #include "message_pump.h"
 #include "prompt/prompt_dlg.h"
-#include "registry_sandbox.h"
 #include "res/resource.h"
 #include "settings/reg_settings.h"
 #include "stand_in_records.h"
+#include "suite_keys.h"
 #include "test_icons.h"
 #include "ui_library_registration.h"
 #include "uicomponents/ui_components.h"
@@ -32,7 +32,6 @@ public:
 
 UiTestApp theUiTestApp;
 
-const std::string Config = "Software\\Vexa Corporation\\Lumora\\Config";
 const COLORREF Blue = RGB(0, 0, 255);
 
 const char* const StandInSettings[] = {"CUIL_STANDIN_COLOUR", "CUIL_STANDIN_COLOUR_RESULT", "CUIL_STANDIN_INIT_RESULT",
@@ -70,12 +69,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(s_pLibrary->Registered()) << s_pLibrary->Failure();
-        m_recordPath = TempPath("cuil-calls-" + std::to_string(::GetCurrentProcessId()) + ".txt");
-        ::DeleteFileA(m_recordPath.c_str());
-        ::SetEnvironmentVariableA("CUIL_STANDIN_RECORD", m_recordPath.c_str());
         for (const char* setting : StandInSettings)
             ::SetEnvironmentVariableA(setting, nullptr);
-        RemoveKeyTree(HKEY_CURRENT_USER, Config);
         m_pClient = std::make_unique<CUiComponents>();
         theUiTestApp.m_pClient = m_pClient.get();
         m_liveBefore = AllLiveObjects();
@@ -88,12 +83,10 @@ protected:
             m_pClient->Release();
         m_pClient.reset();
         theUiTestApp.m_pClient = nullptr;
-        RemoveKeyTree(HKEY_CURRENT_USER, Config);
-        ::DeleteFileA(m_recordPath.c_str());
     }
 
     static void Ask(const char* setting, const char* value) { ::SetEnvironmentVariableA(setting, value); }
-    std::vector<std::string> Record() const { return RecordLines(m_recordPath); }
+    std::vector<std::string> Record() const { return m_record.Lines(); }
     Names Made() const { return ObjectsRecordedAs(Record(), "create"); }
     Names Destroyed() const { return ObjectsRecordedAs(Record(), "destroy"); }
 
@@ -124,7 +117,8 @@ protected:
     }
 
     static RegisteredUiLibrary* s_pLibrary;
-    std::string m_recordPath;
+    SetAsideSuiteKeys m_suiteKeys;
+    StandInRecord m_record{ "CUIL_STANDIN_RECORD", "cuil-calls" };
     LONG m_liveBefore = 0;
     std::unique_ptr<CUiComponents> m_pClient;
     HWND m_hPrompt = NULL;
@@ -224,7 +218,7 @@ TEST_F(UiComponents, RefusedObjectStopsCreationThere)
     EXPECT_EQ(LiveObjects(), 0);
 
     // A custom object refused: the colour object exists but is not used.
-    ::DeleteFileA(m_recordPath.c_str());
+    m_record.Clear();
     Ask("CUIL_STANDIN_REFUSE", "C2");
     CUiComponents client;
     EXPECT_FALSE(client.Create());
@@ -241,20 +235,11 @@ TEST_F(UiComponents, RefusedObjectStopsCreationThere)
     EXPECT_EQ(LiveObjects(), 0);
 }
 
-TEST_F(UiComponents, DisabledClientCreatesNothing)
-{
-    EXPECT_TRUE(m_pClient->Disable());
-    EXPECT_FALSE(m_pClient->Create());
-    COLORREF colour = RGB(1, 2, 3);
-    EXPECT_EQ(m_pClient->GetColour(COLOR_BTNFACE, &colour), -1);
-    EXPECT_TRUE(Record().empty());
-}
-
 TEST_F(UiComponents, DestructionReleasesTheDispatchObjectsInFieldOrder)
 {
     auto client = std::make_unique<CUiComponents>();
     ASSERT_TRUE(client->Create());
-    ::DeleteFileA(m_recordPath.c_str());
+    m_record.Clear();
     client.reset();
     EXPECT_EQ(Destroyed(), (Names{"D1", "D2", "D4", "D3", "D5", "D6", "D7"}));
     EXPECT_EQ(LiveObjects(), 3) << "the destructor leaves the custom objects alone";
@@ -296,4 +281,24 @@ TEST_F(UiComponents, NoCuilTurnsTheLibraryOffBeforeThePromptExists)
     ASSERT_NE(hButton, (HWND)NULL);
     EXPECT_TRUE(Record().empty()) << "nothing was created";
     EXPECT_EQ(WindowPixels(hButton).At(2, 2), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_FALSE(m_pClient->Create()) << "nor is it later";
+    COLORREF colour = RGB(1, 2, 3);
+    EXPECT_EQ(m_pClient->GetColour(COLOR_BTNFACE, &colour), -1);
+    EXPECT_TRUE(Record().empty());
+}
+
+// On a machine with the suite's library installed, its classes come back as they were.
+TEST(UiLibraryRegistration, PutsAnInstalledLibrarysClassesBack)
+{
+    const std::string installed = "Software\\Classes\\CLSID\\{E8DF2E72-D12D-46FB-9C9F-6A9081C07FE8}";
+    SetAsideKeyTree machinesOwn(HKEY_LOCAL_MACHINE, installed);
+    PutString(HKEY_LOCAL_MACHINE, installed + "\\InprocServer32", "", "C:\\Installed\\VexaCuil.dll");
+    {
+        RegisteredUiLibrary standIn;
+        ASSERT_TRUE(standIn.Registered()) << standIn.Failure();
+    }
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    ASSERT_TRUE(ReadValue(HKEY_LOCAL_MACHINE, installed + "\\InprocServer32", "", &type, &data));
+    EXPECT_STREQ(reinterpret_cast<const char*>(data.data()), "C:\\Installed\\VexaCuil.dll");
 }
