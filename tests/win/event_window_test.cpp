@@ -3,6 +3,7 @@
 #include "child_process.h"
 #include "events/event_wnd.h"
 #include "events/instance_marker.h"
+#include "import_hook.h"
 #include "message_pump.h"
 #include "named_objects.h"
 #include "poll.h"
@@ -14,7 +15,9 @@
 #include "window_pos_requests.h"
 
 #include <gtest/gtest.h>
+#include <mmsystem.h>
 
+#include <stdio.h>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,32 @@ std::string WindowText(HWND hWnd)
     char text[256] = {};
     ::GetWindowTextA(hWnd, text, sizeof text);
     return text;
+}
+
+// What the window asked of the system through the program's import table, kept from the machine:
+// these machines have no sound device, and the power requests are the test process's own.
+std::vector<EXECUTION_STATE> g_powerRequests;
+std::vector<std::string> g_sounds;
+
+EXECUTION_STATE WINAPI RecordPowerRequest(EXECUTION_STATE flags)
+{
+    g_powerRequests.push_back(flags);
+    return ES_CONTINUOUS;
+}
+
+BOOL WINAPI RecordSound(LPCSTR name, HMODULE hModule, DWORD flags)
+{
+    char sound[128];
+    snprintf(sound, sizeof sound, "sound %s%s 0x%lx", name, hModule == ::GetModuleHandleA(NULL) ? " from the program" : "",
+             static_cast<unsigned long>(flags));
+    g_sounds.push_back(sound);
+    return TRUE;
+}
+
+BOOL WINAPI RecordBeep(UINT type)
+{
+    g_sounds.push_back("beep " + std::to_string(type));
+    return TRUE;
 }
 
 // The capture application stand-ins that launches start come from the shell, not from a
@@ -54,9 +83,10 @@ protected:
         m_pWnd->m_strPromptText.Format(IDS_PRESS_AGAIN, "Lumora");
         m_pWnd->m_strStartingText.Format(IDS_STARTING, "Lumora");
         m_pWnd->m_strFailureText.Format(IDS_LAUNCH_FAILED, "Lumora");
-        // Sound and beep are left out: these machines have no sound device, and which of them a
-        // launch makes is a rule of the launch sequence, tested natively.
         m_pWnd->m_bSilent = TRUE;
+        g_powerRequests.clear();
+        g_sounds.clear();
+        ASSERT_TRUE(m_powerHook.Installed() && m_soundHook.Installed() && m_beepHook.Installed());
         m_pWnd->m_pPromptDlg->SetIcons(m_hIcons[0], m_hIcons[1], m_hIcons[2]);
         m_hPrompt = m_pWnd->m_pPromptDlg->m_hWnd;
     }
@@ -105,6 +135,10 @@ protected:
 
     std::vector<CaptureAppStart> WaitForStarts(size_t count) { return WaitForCaptureAppStarts(m_recordPath, count); }
 
+    const ImportHook<decltype(::SetThreadExecutionState)> m_powerHook{ "KERNEL32.dll", "SetThreadExecutionState",
+                                                                       RecordPowerRequest };
+    const ImportHook<decltype(::PlaySoundA)> m_soundHook{ "WINMM.dll", "PlaySoundA", RecordSound };
+    const ImportHook<decltype(::MessageBeep)> m_beepHook{ "USER32.dll", "MessageBeep", RecordBeep };
     std::string m_recordPath;
     size_t m_launches = 0;
     HICON m_hIcons[3] = {};
@@ -161,18 +195,23 @@ TEST_F(EventWindow, CancelStopsTheBlinkResetsTheIconAndHidesThePrompt)
     }
 }
 
-TEST_F(EventWindow, CodesOfNoActionChangeNothingButStillWithdrawThePowerRequest)
+TEST_F(EventWindow, EveryEventRaisesThePowerRequestAndWithdrawsItEvenCodesOfNoAction)
 {
     Press(1);
+    const std::vector<EXECUTION_STATE> raisedAndWithdrawn = { ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED,
+                                                               ES_CONTINUOUS };
+    EXPECT_EQ(g_powerRequests, raisedAndWithdrawn);
     for (WPARAM code : { 0, 5, 6 }) {
+        g_powerRequests.clear();
         Press(code);
         EXPECT_TRUE(Shown()) << "code " << code;
-        EXPECT_EQ(::SetThreadExecutionState(ES_CONTINUOUS), ES_CONTINUOUS) << "after code " << code;
+        EXPECT_EQ(g_powerRequests, raisedAndWithdrawn) << "code " << code;
     }
     for (LPARAM code : { 0x000, 0xC00, 0x1800, 0x1C00 }) {
+        g_powerRequests.clear();
         PressFirmware(code);
         EXPECT_TRUE(Shown()) << "firmware code " << code;
-        EXPECT_EQ(::SetThreadExecutionState(ES_CONTINUOUS), ES_CONTINUOUS) << "after firmware code " << code;
+        EXPECT_EQ(g_powerRequests, raisedAndWithdrawn) << "firmware code " << code;
     }
     EXPECT_EQ(Text(), PromptText());
     EXPECT_TRUE(Prompt().m_bBlinkActive);
@@ -206,6 +245,7 @@ TEST_F(EventWindow, SecondPressLaunchesTheTargetInTheTemporaryDirectoryAndHidesT
     EXPECT_STREQ(CharUpperA(&std::string(starts[0].cwd)[0]), CharUpperA(&temp[0]));
     EXPECT_EQ(starts[0].args, "");
     EXPECT_EQ(starts[0].show, SW_SHOWNORMAL);
+    EXPECT_TRUE(g_sounds.empty()) << "silent";
 
     ASSERT_TRUE(PumpUntil([&] { return !Shown(); }, 10000));
     EXPECT_GE(::GetTickCount() - launched, 1900u);
@@ -262,6 +302,20 @@ TEST_F(EventWindow, FailedLaunchShowsTheFailureTextAndAlternateIconAndCanBeTried
     m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
     Press(2);
     EXPECT_TRUE(m_pWnd->m_bLaunching) << "the next Launch tries again";
+}
+
+TEST_F(EventWindow, UnlessSilentALaunchPlaysItsSoundAndAFailedOneBeeps)
+{
+    m_pWnd->m_strAppPath = "C:\\no such folder\\Ostrivo.exe";
+    for (BOOL silent : { TRUE, FALSE }) {
+        m_pWnd->m_bSilent = silent;
+        Press(2);
+    }
+    m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
+    Press(2);
+    EXPECT_EQ(g_sounds, (std::vector<std::string>{ "beep " + std::to_string(MB_ICONEXCLAMATION),
+                                                   "sound LAUNCHWAVE from the program 0x42005" }))
+        << "from the resources, not while the device is busy, without waiting: 0x40004 | 0x2000 | 0x1";
 }
 
 TEST_F(EventWindow, FailedLaunchWhileHiddenLeavesThePromptHidden)
@@ -364,9 +418,28 @@ TEST_F(EventWindow, FreeOrAbandonedBusyMutexIsNotBusyAndIsNotKept)
     ::CloseHandle(hBusy);
 }
 
-// Which keys turn a first press into the about text is tested natively. Wine: while a window of
-// the process is in the foreground, GetAsyncKeyState does not report a Ctrl that SendInput pressed,
-// so real keys cannot drive it here; the about text itself is checked with the resources.
+// Wine: while a window of this process is in the foreground, GetAsyncKeyState does not report keys
+// that this process sent, so another process holds them, as the user's keyboard would.
+TEST_F(EventWindow, FirstPressWithCtrlAndAltHeldShowsTheAboutText)
+{
+    const std::string letGo = "key-holder-" + std::to_string(::GetCurrentProcessId());
+    const HANDLE hLetGo = ::CreateEventA(NULL, TRUE, FALSE, letGo.c_str());
+    ChildProcess holder;
+    ASSERT_TRUE(holder.Start("\"" + ProgramBeside("key_holder.exe") + "\" " + letGo));
+    const bool held =
+        WaitUntil([] { return ::GetAsyncKeyState(VK_CONTROL) < 0 && ::GetAsyncKeyState(VK_MENU) < 0; }, 10000);
+    if (held)
+        Press(1);
+    ::SetEvent(hLetGo);
+    EXPECT_TRUE(holder.WaitForExit(10000));
+    ::CloseHandle(hLetGo);
+    ASSERT_TRUE(held) << "the keys that another process pressed are not seen";
+    EXPECT_EQ(Text(), "Lumora Ready - 3.0.00\nCopyright (C) 2026 Vexa Corporation. All rights reserved.");
+
+    ASSERT_TRUE(WaitUntil([] { return ::GetAsyncKeyState(VK_CONTROL) >= 0; }, 10000));
+    Press(1);
+    EXPECT_EQ(Text(), PromptText()) << "without the keys, the prompt text";
+}
 
 TEST_F(EventWindow, QuitRequestOfANewerInstanceGivesUpTheMarkAndTheMutexAndEnds)
 {
