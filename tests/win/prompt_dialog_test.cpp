@@ -1,6 +1,7 @@
 // The prompt dialog and its icon button, with real windows: showing and hiding, the icon set, the
 // blink, the held flag, and what the button really paints.
 #include "framework/win_app.h"
+#include "import_hook.h"
 #include "message_pump.h"
 #include "program_test_app.h"
 #include "prompt/prompt_dlg.h"
@@ -10,6 +11,17 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The blink timer's period as the dialog asks for it; the timer itself still runs.
+decltype(::SetTimer)* g_setTimer = nullptr;
+UINT g_blinkTickMs = 0;
+
+UINT_PTR WINAPI RecordTimer(HWND hWnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc)
+{
+    if (id == IDT_BLINK)
+        g_blinkTickMs = elapseMs;
+    return g_setTimer(hWnd, id, elapseMs, proc);
+}
 
 class PromptDialog : public ::testing::Test {
 protected:
@@ -52,6 +64,9 @@ TEST_F(PromptDialog, StartsHiddenAndEnabledWithAButtonAndNoIcon)
     EXPECT_EQ(::GetDlgCtrlID(m_hButton), IDC_ICON_BUTTON);
     RECT button;
     ::GetWindowRect(m_hButton, &button);
+    ::MapWindowPoints(NULL, m_hDlg, reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_EQ(button.left, 12);
+    EXPECT_EQ(button.top, 12);
     EXPECT_EQ(button.right - button.left, 32);
     EXPECT_EQ(button.bottom - button.top, 32);
     EXPECT_EQ(::GetWindowLongA(m_hButton, GWL_STYLE) & 0x5002000F, 0x5002000B);
@@ -108,11 +123,15 @@ TEST_F(PromptDialog, IconSetAndCurrentIcon)
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, m_hIcons[2]) << "slots past 2 are ignored";
 }
 
-TEST_F(PromptDialog, BlinkStartsOnceAndStopsOnce)
+TEST_F(PromptDialog, BlinkTicksEveryHundredMillisecondsStartsOnceAndStopsOnce)
 {
+    const ImportHook<decltype(::SetTimer)> timerHook("USER32.dll", "SetTimer", RecordTimer);
+    ASSERT_TRUE(timerHook.Installed());
+    g_setTimer = timerHook.Original();
     m_pDlg->StartBlink();
     m_pDlg->StartBlink();
     EXPECT_TRUE(m_pDlg->m_bBlinkActive);
+    EXPECT_EQ(g_blinkTickMs, 100u);
     m_pDlg->StopBlink();
     EXPECT_FALSE(m_pDlg->m_bBlinkActive);
     EXPECT_FALSE(::KillTimer(m_hDlg, IDT_BLINK)) << "a second blink timer runs";
@@ -120,7 +139,7 @@ TEST_F(PromptDialog, BlinkStartsOnceAndStopsOnce)
     EXPECT_FALSE(m_pDlg->m_bBlinkActive);
 }
 
-TEST_F(PromptDialog, BlinkAlternatesTheIdleAndAlternateIconsStartingWithIdle)
+TEST_F(PromptDialog, BlinkAlternatesTheIdleAndAlternateIconsStartingWithIdleAndGoesOnAfterARestart)
 {
     FillIcons();
     m_pDlg->Show(TRUE);
@@ -131,6 +150,30 @@ TEST_F(PromptDialog, BlinkAlternatesTheIdleAndAlternateIconsStartingWithIdle)
     ASSERT_TRUE(PumpUntil([&] { return m_pDlg->m_hCurrentIcon == m_hIcons[1]; }, 5000));
     EXPECT_EQ(g_nBlinkToggles, 2u);
     EXPECT_EQ(m_pDlg->m_nBlinkPhase, 2u);
+
+    const std::uint32_t wait = g_nBlinkWait;
+    m_pDlg->StopBlink();
+    m_pDlg->StartBlink();
+    EXPECT_EQ(g_nBlinkWait, wait) << "the process's rhythm is not started afresh";
+    ASSERT_TRUE(PumpUntil([&] { return m_pDlg->m_hCurrentIcon == m_hIcons[0]; }, 5000));
+    EXPECT_EQ(g_nBlinkToggles, 3u);
+}
+
+TEST_F(PromptDialog, HeldButtonTogglesAtEveryTickOfARealBlink)
+{
+    FillIcons();
+    m_pDlg->Show(TRUE);
+    ::SendMessageA(m_hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    m_pDlg->StartBlink();
+    ASSERT_TRUE(PumpUntil([] { return g_nBlinkToggles == 1; }, 5000));
+
+    // Between two toggles of the slow rhythm the wait runs down; held, no tick passes without one.
+    bool waited = false;
+    ASSERT_TRUE(PumpUntil([&] {
+        waited = waited || g_nBlinkWait < 5;
+        return g_nBlinkToggles >= 4;
+    }, 5000));
+    EXPECT_FALSE(waited);
 }
 
 TEST_F(PromptDialog, TimerTickOfAnotherIdChangesNothing)
@@ -170,7 +213,10 @@ TEST_F(PromptDialog, ButtonShowsTheCurrentIconOverTheButtonFaceColour)
 {
     FillIcons();
     m_pDlg->Show(TRUE);
+    ::UpdateWindow(m_hButton);
     m_pDlg->SetIcon(IconAlternate);
+    RECT invalid;
+    EXPECT_TRUE(::GetUpdateRect(m_hButton, &invalid, FALSE)) << "the painted button is to be painted again";
     ::UpdateWindow(m_hButton);
 
     const WindowPixels pixels(m_hButton);
