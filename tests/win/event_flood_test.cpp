@@ -5,6 +5,7 @@
 #include "child_process.h"
 #include "devices/capture_driver.h"
 #include "devices/firmware_events.h"
+#include "event_decision_table.h"
 #include "events/event_wnd.h"
 #include "framework/win_app.h"
 #include "message_pump.h"
@@ -43,62 +44,43 @@ const int EventsPerPart = 25000;
 // The capture applications that launches start come from the shell: they end with this process.
 const EndChildrenWithThisProcess endStandIns;
 
-// The suite's busy mutex held by another thread of this process, taken and given back on request.
-// Its handle keeps the mutex in being, so that a holder process that ends without releasing it
-// leaves it abandoned rather than gone.
+// The suite's busy mutex held by another thread of this process for as long as the object lives.
 class BusyHoldingThread {
 public:
     BusyHoldingThread()
-        : m_hMutex(::CreateMutexA(NULL, FALSE, BusyMutexName)), m_hRequest(::CreateEventA(NULL, FALSE, FALSE, NULL)),
-          m_hDone(::CreateEventA(NULL, FALSE, FALSE, NULL)), m_hThread(::CreateThread(NULL, 0, Run, this, 0, NULL))
+        : m_hLetGo(::CreateEventA(NULL, TRUE, FALSE, NULL)), m_hHeld(::CreateEventA(NULL, TRUE, FALSE, NULL)),
+          m_hThread(::CreateThread(NULL, 0, Hold, this, 0, NULL))
     {
     }
     ~BusyHoldingThread()
     {
-        Ask(Request::End);
+        ::SetEvent(m_hLetGo);
         ::WaitForSingleObject(m_hThread, 10000);
-        for (HANDLE handle : { m_hThread, m_hDone, m_hRequest, m_hMutex })
+        for (HANDLE handle : { m_hThread, m_hHeld, m_hLetGo })
             ::CloseHandle(handle);
     }
     BusyHoldingThread(const BusyHoldingThread&) = delete;
     BusyHoldingThread& operator=(const BusyHoldingThread&) = delete;
 
-    bool Hold() { return Ask(Request::Hold); }
-    bool Release() { return Ask(Request::Release); }
+    bool Holds() const { return ::WaitForSingleObject(m_hHeld, 10000) == WAIT_OBJECT_0; }
 
 private:
-    enum class Request { Hold, Release, End };
-
-    bool Ask(Request request)
+    static DWORD WINAPI Hold(void* pThis)
     {
-        m_request = request;
-        ::SetEvent(m_hRequest);
-        return ::WaitForSingleObject(m_hDone, 10000) == WAIT_OBJECT_0 && m_bDone;
-    }
-    static DWORD WINAPI Run(void* pThis)
-    {
-        BusyHoldingThread& self = *static_cast<BusyHoldingThread*>(pThis);
-        for (;;) {
-            ::WaitForSingleObject(self.m_hRequest, INFINITE);
-            const Request request = self.m_request;
-            if (request == Request::Hold) {
-                const DWORD taken = ::WaitForSingleObject(self.m_hMutex, 10000);
-                self.m_bDone = taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED;
-            } else {
-                self.m_bDone = request == Request::End || ::ReleaseMutex(self.m_hMutex) != FALSE;
-            }
-            ::SetEvent(self.m_hDone);
-            if (request == Request::End)
-                return 0;
-        }
+        const BusyHoldingThread& self = *static_cast<BusyHoldingThread*>(pThis);
+        HANDLE hMutex = ::OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, BusyMutexName);
+        const DWORD taken = ::WaitForSingleObject(hMutex, 10000);
+        if (taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED)
+            ::SetEvent(self.m_hHeld);
+        ::WaitForSingleObject(self.m_hLetGo, INFINITE);
+        ::ReleaseMutex(hMutex);
+        ::CloseHandle(hMutex);
+        return 0;
     }
 
-    HANDLE m_hMutex;
-    HANDLE m_hRequest;
-    HANDLE m_hDone;
+    HANDLE m_hLetGo;
+    HANDLE m_hHeld;
     HANDLE m_hThread;
-    Request m_request = Request::End;
-    bool m_bDone = false;
 };
 
 // What the suite does while a stretch of events arrives.
@@ -122,16 +104,37 @@ struct ExpectedPrompt {
     std::string text;
 };
 
-struct FloodCounts {
-    int driverEvents = 0;
-    int firmwareEvents = 0;
-    int byEvent[4] = {};  // prompt, launch, cancel, no action
-    int launchesExpected = 0;
-    int launchesSeen = 0;
-    int captureAppsStarted = 0;
-    int busyHolders = 0;
-    int stretches = 0;
-};
+// What the prompt shows after an event with this effect, as the window carries the effect out.
+void Apply(EventEffect effect, ExpectedPrompt& expected, const std::string& promptText, const std::string& startingText)
+{
+    switch (effect) {
+    case EventEffect::Nothing:
+        break;
+    case EventEffect::ResetIconWhileLaunching:
+        expected.iconSlot = IconIdle;
+        break;
+    case EventEffect::HideForRunningApp:
+        expected.blinking = expected.shown = false;
+        break;
+    case EventEffect::ShowPrompt:
+        expected.text = promptText;
+        expected.shown = expected.topmost = true;
+        if (!expected.blinking)
+            expected.iconSlot = -1;
+        expected.blinking = true;
+        break;
+    case EventEffect::LaunchTarget:
+        expected.blinking = expected.topmost = false;
+        expected.text = startingText;
+        expected.iconSlot = IconStarting;
+        expected.shown = expected.launching = true;
+        break;
+    case EventEffect::HidePrompt:
+        expected.blinking = expected.shown = false;
+        expected.iconSlot = IconIdle;
+        break;
+    }
+}
 
 class EventFlood : public ::testing::TestWithParam<int> {
 protected:
@@ -239,31 +242,34 @@ protected:
     size_t m_endedCaptureApps = 0;
 };
 
-// One event of the mix: its source, its code and the action the code stands for (3: none).
+// One event of the mix: its source, its code and the button event the code stands for.
 struct MixedEvent {
     bool firmware;
     long code;
-    int action;
+    ButtonEvent event;
 };
 
 MixedEvent NextEvent(std::mt19937& random)
 {
-    MixedEvent event = {};
-    event.firmware = random() % 2 == 0;
+    MixedEvent mixed = {};
+    mixed.firmware = random() % 2 == 0;
     const unsigned pick = random() % 100;
-    event.action = pick < 30 ? 0 : pick < 55 ? 1 : pick < 80 ? 2 : 3;
-    if (!event.firmware) {
+    const int action = pick < 30 ? 0 : pick < 55 ? 1 : pick < 80 ? 2 : 3;
+    static const ButtonEvent events[4] = { ButtonEvent::Prompt, ButtonEvent::Launch, ButtonEvent::Cancel,
+                                           ButtonEvent::None };
+    mixed.event = events[action];
+    if (!mixed.firmware) {
         static const long driverCodes[3][2] = { { 1, 1 }, { 2, 2 }, { 3, 4 } };
-        event.code = event.action < 3 ? driverCodes[event.action][random() % 2]
-                                      : (random() % 2 == 0 ? 0 : 5 + static_cast<long>(random() % 100000));
+        mixed.code = action < 3 ? driverCodes[action][random() % 2]
+                                : (random() % 2 == 0 ? 0 : 5 + static_cast<long>(random() % 100000));
     } else {
         static const long firmwareCodes[4][4] = {
             { 0x800, 0x800, 0x800, 0x800 }, { 0x400, 0x400, 0x400, 0x400 },
             { 0x1000, 0x1400, 0x1000, 0x1400 }, { 0x000, 0xC00, 0x1800, 0x1C00 } };
         // Bits outside the event mask do not matter.
-        event.code = firmwareCodes[event.action][random() % 4] | static_cast<long>(random() & 0xE3FF);
+        mixed.code = firmwareCodes[action][random() % 4] | static_cast<long>(random() & 0xE3FF);
     }
-    return event;
+    return mixed;
 }
 
 }  // namespace
@@ -276,7 +282,9 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
            seed);
     std::seed_seq seeds{ seed, static_cast<unsigned>(part) };
     std::mt19937 random(seeds);
-    BusyHoldingThread busy;
+    // Kept in being, so that a holder process that ends without releasing it leaves it abandoned.
+    const std::unique_ptr<void, decltype(&::CloseHandle)> busyMutex(::CreateMutexA(NULL, FALSE, BusyMutexName),
+                                                                     ::CloseHandle);
     const std::string promptText(m_pWnd->m_strPromptText);
     const std::string startingText(m_pWnd->m_strStartingText);
 
@@ -297,100 +305,65 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
     ExpectedPrompt expected;
     expected.text = startingText;
     expected.iconSlot = IconIdle;
-    FloodCounts counts;
-    SuiteState state = SuiteState::Free;
+    int launchesExpected = 0;
+    size_t starts = 1;  // the capture applications started: the warm-up's, the flood's and the test's own
+    bool busy = false;
     bool captureAppRunning = false;
+    std::unique_ptr<BusyHoldingThread> busyThread;
     std::unique_ptr<ChildProcess> holder;
     std::unique_ptr<ChildProcess> captureApp;
-    int sent = 0;
-    int stretchLeft = 0;
-    while (sent < EventsPerPart) {
+    for (int sent = 1, stretchLeft = 0; sent <= EventsPerPart; ++sent, --stretchLeft) {
         if (stretchLeft == 0) {
             // The suite changes between stretches: what held the busy mutex lets it go, the capture
             // applications end, and the next state comes about.
-            if (state == SuiteState::BusyByThread) {
-                ASSERT_TRUE(busy.Release());
-            }
+            busyThread.reset();
             holder.reset();
             captureApp.reset();
             EndNewCaptureApps();
-            captureAppRunning = false;
             const unsigned pick = random() % 100;
-            state = pick < 30 ? SuiteState::Free
-                  : pick < 70 ? SuiteState::BusyByThread
-                  : pick < 80 ? SuiteState::BusyByProcess
-                  : pick < 85 ? SuiteState::BusyAbandoned
-                              : SuiteState::CaptureAppRunning;
+            const SuiteState state = pick < 30 ? SuiteState::Free
+                                   : pick < 70 ? SuiteState::BusyByThread
+                                   : pick < 80 ? SuiteState::BusyByProcess
+                                   : pick < 85 ? SuiteState::BusyAbandoned
+                                               : SuiteState::CaptureAppRunning;
+            busy = state == SuiteState::BusyByThread || state == SuiteState::BusyByProcess;
+            captureAppRunning = state == SuiteState::CaptureAppRunning;
             if (state == SuiteState::BusyByThread) {
-                ASSERT_TRUE(busy.Hold());
+                busyThread = std::make_unique<BusyHoldingThread>();
+                ASSERT_TRUE(busyThread->Holds());
             } else if (state == SuiteState::BusyByProcess || state == SuiteState::BusyAbandoned) {
                 const bool abandon = state == SuiteState::BusyAbandoned;
                 holder = std::make_unique<ChildProcess>();
                 const std::string holding = abandon ? "--abandon" : "600000";
                 ASSERT_TRUE(holder->Start("\"" + ProgramBeside("busy_holder.exe") + "\" " + holding, true));
-                ++counts.busyHolders;
-                if (abandon) {
-                    ASSERT_TRUE(holder->WaitForExit(10000));
-                } else {
-                    ASSERT_TRUE(WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
-                }
-            } else if (state == SuiteState::CaptureAppRunning) {
+                ASSERT_TRUE(abandon ? holder->WaitForExit(10000)
+                                    : WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
+            } else if (captureAppRunning) {
                 captureApp = std::make_unique<ChildProcess>();
                 ASSERT_TRUE(captureApp->Start("\"" + ProgramBeside("Ostrivo.exe") + "\""));
-                ++counts.captureAppsStarted;
                 // It runs once it has recorded its start, which it does after taking its mutex.
-                const size_t starts = static_cast<size_t>(1 + counts.launchesSeen + counts.captureAppsStarted);
+                ++starts;
                 ASSERT_EQ(WaitForCaptureAppStarts(m_recordPath, starts).size(), starts);
-                captureAppRunning = true;
             }
             stretchLeft = 200 + static_cast<int>(random() % 1600);
-            ++counts.stretches;
         }
-        const bool busyNow = state == SuiteState::BusyByThread || state == SuiteState::BusyByProcess;
 
-        const MixedEvent event = NextEvent(random);
+        const MixedEvent mixed = NextEvent(random);
         const bool launchingBefore = m_pWnd->m_bLaunching != FALSE;
         ASSERT_EQ(launchingBefore, expected.launching);
-        ASSERT_NO_FATAL_FAILURE(Deliver(event.firmware, event.code));
-        ++sent;
-        --stretchLeft;
-        ++(event.firmware ? counts.firmwareEvents : counts.driverEvents);
-        ++counts.byEvent[event.action];
-
-        // The decision order, for the state the event met.
-        if (launchingBefore) {
-            if (event.action == 2)
-                expected.iconSlot = IconIdle;
-        } else if (captureAppRunning) {
-            expected.blinking = false;
-            expected.shown = false;
-        } else if (event.action == 0 && !busyNow) {
-            expected.text = promptText;
-            expected.shown = expected.topmost = true;
-            if (!expected.blinking)
-                expected.iconSlot = -1;
-            expected.blinking = true;
-        } else if (event.action == 1 && !busyNow) {
-            expected.blinking = false;
-            expected.text = startingText;
-            expected.iconSlot = IconStarting;
-            expected.shown = expected.launching = true;
-            expected.topmost = false;
-            ++counts.launchesExpected;
-        } else if (event.action == 2) {
-            expected.blinking = expected.shown = false;
-            expected.iconSlot = IconIdle;
-        }
-        if (!launchingBefore && m_pWnd->m_bLaunching) {
-            ++counts.launchesSeen;
+        ASSERT_NO_FATAL_FAILURE(Deliver(mixed.firmware, mixed.code));
+        const DecisionRow* row = RowFor(launchingBefore, captureAppRunning, busy, mixed.event);
+        ASSERT_NE(row, nullptr);
+        Apply(row->effect, expected, promptText, startingText);
+        if (row->effect == EventEffect::LaunchTarget) {
+            ++launchesExpected;
             // The capture application runs once it has recorded its start; from then on it is there.
-            const size_t starts = static_cast<size_t>(1 + counts.launchesSeen + counts.captureAppsStarted);
+            ++starts;
             ASSERT_EQ(WaitForCaptureAppStarts(m_recordPath, starts).size(), starts);
             captureAppRunning = true;
         }
-        const std::string difference = Difference(expected);
-        ASSERT_EQ(difference, "") << "event " << sent << ": " << (event.firmware ? "firmware" : "capture driver")
-                                  << " code 0x" << std::hex << event.code;
+        ASSERT_EQ(Difference(expected), "") << "event " << sent << ": " << (mixed.firmware ? "firmware" : "capture driver")
+                                            << " code 0x" << std::hex << mixed.code;
 
         // Now and then the timers run: the blink moves the icon, and the launch timer hides the prompt.
         if (sent % 64 == 0) {
@@ -403,9 +376,7 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
         }
     }
 
-    if (state == SuiteState::BusyByThread) {
-        ASSERT_TRUE(busy.Release());
-    }
+    busyThread.reset();
     holder.reset();
     captureApp.reset();
     EndNewCaptureApps();
@@ -425,28 +396,10 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
     EXPECT_FALSE(Shown());
     PumpPendingMessages();
 
-    const int handlesAfter = HandlesHeld();
-    const int gdiRoomAfter = GdiRoom();
-    const int userRoomAfter = UserRoom();
-    EXPECT_EQ(counts.launchesSeen, counts.launchesExpected);
-    EXPECT_EQ(ReadCaptureAppStarts(m_recordPath).size(),
-              static_cast<size_t>(1 + counts.launchesSeen + counts.captureAppsStarted))
-        << "the warm-up's launch, the flood's launches and the test's own starts";
-    EXPECT_EQ(handlesAfter, handlesBefore) << "kernel handles";
-    EXPECT_EQ(gdiRoomAfter, gdiRoomBefore) << "room for GDI objects";
-    EXPECT_EQ(userRoomAfter, userRoomBefore) << "room for USER objects";
-
-    printf("event flood, part %d of %d: %d events sent (%d through the capture driver, %d through the firmware "
-           "service): %d first presses, %d second presses, %d cancels, %d without action\n",
-           part, FloodParts, sent, counts.driverEvents, counts.firmwareEvents, counts.byEvent[0], counts.byEvent[1], counts.byEvent[2],
-           counts.byEvent[3]);
-    printf("event flood, part %d of %d: %d stretches, %d busy holder processes, %d capture applications started by "
-           "the test, %d launches expected and %d seen\n",
-           part, FloodParts, counts.stretches, counts.busyHolders, counts.captureAppsStarted, counts.launchesExpected,
-           counts.launchesSeen);
-    printf("event flood, part %d of %d: handles %d before, %d after; room for GDI objects %d before, %d after; "
-           "room for USER objects %d before, %d after\n",
-           part, FloodParts, handlesBefore, handlesAfter, gdiRoomBefore, gdiRoomAfter, userRoomBefore, userRoomAfter);
+    EXPECT_EQ(ReadCaptureAppStarts(m_recordPath).size(), starts) << launchesExpected << " launches expected";
+    EXPECT_EQ(HandlesHeld(), handlesBefore) << "kernel handles";
+    EXPECT_EQ(GdiRoom(), gdiRoomBefore) << "room for GDI objects";
+    EXPECT_EQ(UserRoom(), userRoomBefore) << "room for USER objects";
 }
 
 INSTANTIATE_TEST_SUITE_P(FourParts, EventFlood, ::testing::Range(1, FloodParts + 1));
