@@ -172,16 +172,6 @@ TEST_F(EventWindow, FirstPressShowsThePromptTopmostWithItsTextAndBlink)
     EXPECT_EQ(::GetForegroundWindow(), m_hPrompt);
 }
 
-TEST_F(EventWindow, FirmwareEventsActLikeTheDriversWhateverTheOtherBits)
-{
-    PressFirmware(0x0801);
-    EXPECT_TRUE(Shown());
-    PressFirmware(0x1400 | 0x3);
-    EXPECT_FALSE(Shown());
-    PressFirmware(0xC00);
-    EXPECT_FALSE(Shown()) << "0xC00 is no action";
-}
-
 TEST_F(EventWindow, CancelStopsTheBlinkResetsTheIconAndHidesThePrompt)
 {
     for (WPARAM cancel : { 3, 4 }) {
@@ -353,49 +343,6 @@ TEST_F(EventWindow, JapaneseTargetOfTwoHundredCharactersLaunches)
     EXPECT_EQ(WaitForStarts(1).size(), 1u);
 }
 
-TEST_F(EventWindow, WhileTheCaptureApplicationRunsEveryEventOnlyHidesThePrompt)
-{
-    Press(1);
-    ChildProcess app;
-    ASSERT_TRUE(app.Start("\"" + ProgramBeside("Ostrivo.exe") + "\""));
-    ASSERT_TRUE(WaitUntil([] { return MutexExists(CaptureAppMutexName); }, 10000));
-
-    Press(0);
-    EXPECT_FALSE(Shown()) << "even a code of no action hides the prompt";
-    EXPECT_FALSE(Prompt().m_bBlinkActive);
-    Press(1);
-    EXPECT_FALSE(Shown());
-    Press(2);
-    EXPECT_FALSE(m_pWnd->m_bLaunching) << "nothing is launched";
-    EXPECT_EQ(WaitForStarts(1).size(), 1u) << "the one start is the test's own";
-}
-
-TEST_F(EventWindow, BusyMutexHeldByAnotherProcessIgnoresFirstAndSecondPresses)
-{
-    ChildProcess holder;
-    ASSERT_TRUE(holder.Start("\"" + ProgramBeside("busy_holder.exe") + "\" 60000"));
-    ASSERT_TRUE(WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
-
-    Press(1);
-    EXPECT_FALSE(Shown());
-
-    holder.Terminate();  // the mutex is abandoned and then gone
-    Press(1);
-    ASSERT_TRUE(Shown());
-    const HANDLE hBusy = ::CreateMutexA(NULL, FALSE, BusyMutexName);  // kept: the holder takes it
-    ChildProcess secondHolder;
-    ASSERT_TRUE(secondHolder.Start("\"" + ProgramBeside("busy_holder.exe") + "\" 60000"));
-    ASSERT_TRUE(WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
-
-    Press(2);
-    EXPECT_FALSE(m_pWnd->m_bLaunching);
-    EXPECT_EQ(Text(), PromptText()) << "the blink goes on and the text stays";
-    EXPECT_TRUE(Prompt().m_bBlinkActive);
-    Press(3);
-    EXPECT_FALSE(Shown()) << "a Cancel still acts";
-    ::CloseHandle(hBusy);
-}
-
 TEST_F(EventWindow, FreeOrAbandonedBusyMutexIsNotBusyAndIsNotKept)
 {
     const HANDLE hBusy = ::CreateMutexA(NULL, FALSE, BusyMutexName);
@@ -441,24 +388,29 @@ TEST_F(EventWindow, FirstPressWithCtrlAndAltHeldShowsTheAboutText)
     EXPECT_EQ(Text(), PromptText()) << "without the keys, the prompt text";
 }
 
+// Only a newer instance's quit request gives up the mutex, and only that of the marked window.
 TEST_F(EventWindow, QuitRequestOfANewerInstanceGivesUpTheMarkAndTheMutexAndEnds)
 {
-    const int releasesBefore = g_instanceMutexReleases;
-    ::SetPropA(m_hWnd, InstanceMutexName, RunningInstanceMark());
-
-    EXPECT_EQ(::SendMessageA(m_hWnd, WM_READY_QUIT, 0, 0), 0x12345678);
-
-    EXPECT_EQ(g_instanceMutexReleases, releasesBefore + 1);
-    EXPECT_FALSE(::IsWindow(m_hWnd));
-    EXPECT_FALSE(::IsWindow(m_hPrompt)) << "the prompt goes with its owner";
-}
-
-TEST_F(EventWindow, QuitRequestWithoutTheMarkReleasesNothing)
-{
-    const int releasesBefore = g_instanceMutexReleases;
-    EXPECT_EQ(::SendMessageA(m_hWnd, WM_READY_QUIT, 0, 0), 0x12345678);
-    EXPECT_EQ(g_instanceMutexReleases, releasesBefore);
-    EXPECT_FALSE(::IsWindow(m_hWnd));
+    struct Case {
+        UINT message;
+        bool marked;
+        int releases;
+    };
+    for (const Case& c : { Case{ WM_READY_QUIT, true, 1 }, Case{ WM_READY_QUIT, false, 0 }, Case{ WM_CLOSE, true, 0 } }) {
+        SCOPED_TRACE(std::string(c.message == WM_CLOSE ? "close" : "quit") + (c.marked ? ", marked" : ""));
+        const CEventWnd* pWnd = new CEventWnd;  // deletes itself with its window
+        const HWND hWnd = pWnd->m_hWnd;
+        const HWND hPrompt = pWnd->m_pPromptDlg->m_hWnd;
+        const int releasesBefore = g_instanceMutexReleases;
+        if (c.marked)
+            ::SetPropA(hWnd, InstanceMutexName, RunningInstanceMark());
+        const LRESULT result = ::SendMessageA(hWnd, c.message, 0, 0);
+        if (c.message == WM_READY_QUIT)
+            EXPECT_EQ(result, 0x12345678);
+        EXPECT_EQ(g_instanceMutexReleases, releasesBefore + c.releases);
+        EXPECT_FALSE(::IsWindow(hWnd));
+        EXPECT_FALSE(::IsWindow(hPrompt)) << "the prompt goes with its owner";
+    }
 }
 
 TEST_F(EventWindow, QuitRequestDuringALaunchEndsAtOnce)
@@ -471,11 +423,3 @@ TEST_F(EventWindow, QuitRequestDuringALaunchEndsAtOnce)
     EXPECT_FALSE(::IsWindow(m_hPrompt)) << "the prompt does not wait for the launch timer";
 }
 
-TEST_F(EventWindow, CloseRequestRemovesTheMarkButReleasesNothing)
-{
-    const int releasesBefore = g_instanceMutexReleases;
-    ::SetPropA(m_hWnd, InstanceMutexName, RunningInstanceMark());
-    ::SendMessageA(m_hWnd, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(::IsWindow(m_hWnd));
-    EXPECT_EQ(g_instanceMutexReleases, releasesBefore) << "only the quit request gives up the mutex";
-}

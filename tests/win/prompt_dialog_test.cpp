@@ -209,35 +209,27 @@ TEST_F(PromptDialog, EnterEscapeAndClicksNeitherCloseNorHideIt)
     EXPECT_TRUE(::IsWindowVisible(m_hDlg));
 }
 
-TEST_F(PromptDialog, ButtonShowsTheCurrentIconOverTheButtonFaceColour)
+TEST_F(PromptDialog, ButtonShowsItsBackgroundAloneAndThenTheCurrentIconOverTheButtonFaceColour)
 {
     FillIcons();
     m_pDlg->Show(TRUE);
     ::UpdateWindow(m_hButton);
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    const WindowPixels background(m_hButton);
+    for (int y = 0; y < 32; y += 5) {
+        for (int x = 0; x < 32; x += 5)
+            ASSERT_EQ(background.At(x, y), face) << "without an icon, at " << x << "," << y;
+    }
+
     m_pDlg->SetIcon(IconAlternate);
     RECT invalid;
     EXPECT_TRUE(::GetUpdateRect(m_hButton, &invalid, FALSE)) << "the painted button is to be painted again";
     ::UpdateWindow(m_hButton);
-
     const WindowPixels pixels(m_hButton);
     ASSERT_EQ(pixels.Width(), 32);
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     EXPECT_EQ(pixels.At(16, 16), RGB(0, 255, 0)) << "the icon's square";
     EXPECT_EQ(pixels.At(8, 8), RGB(0, 255, 0));
     EXPECT_EQ(pixels.At(2, 2), face) << "the background where the icon is transparent";
     EXPECT_EQ(pixels.At(31, 31), face);
     EXPECT_EQ(pixels.At(0, 16), face) << "no frame is drawn";
-}
-
-TEST_F(PromptDialog, ButtonWithoutAnIconShowsItsBackgroundOnly)
-{
-    m_pDlg->Show(TRUE);
-    ::UpdateWindow(m_hButton);
-
-    const WindowPixels pixels(m_hButton);
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    for (int y = 0; y < 32; y += 5) {
-        for (int x = 0; x < 32; x += 5)
-            ASSERT_EQ(pixels.At(x, y), face) << "at " << x << "," << y;
-    }
 }
