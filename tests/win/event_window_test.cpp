@@ -343,6 +343,23 @@ TEST_F(EventWindow, JapaneseTargetOfTwoHundredCharactersLaunches)
     EXPECT_EQ(WaitForStarts(1).size(), 1u);
 }
 
+TEST_F(EventWindow, WhileTheCaptureApplicationRunsEveryEventOnlyHidesThePrompt)
+{
+    Press(1);
+    ChildProcess app;
+    ASSERT_TRUE(app.Start("\"" + ProgramBeside("Ostrivo.exe") + "\""));
+    ASSERT_TRUE(WaitUntil([] { return MutexExists(CaptureAppMutexName); }, 10000));
+
+    Press(0);
+    EXPECT_FALSE(Shown()) << "even a code of no action hides the prompt";
+    EXPECT_FALSE(Prompt().m_bBlinkActive);
+    Press(1);
+    EXPECT_FALSE(Shown());
+    Press(2);
+    EXPECT_FALSE(m_pWnd->m_bLaunching) << "nothing is launched";
+    EXPECT_EQ(WaitForStarts(1).size(), 1u) << "the one start is the test's own";
+}
+
 TEST_F(EventWindow, FreeOrAbandonedBusyMutexIsNotBusyAndIsNotKept)
 {
     const HANDLE hBusy = ::CreateMutexA(NULL, FALSE, BusyMutexName);
@@ -405,8 +422,9 @@ TEST_F(EventWindow, QuitRequestOfANewerInstanceGivesUpTheMarkAndTheMutexAndEnds)
         if (c.marked)
             ::SetPropA(hWnd, InstanceMutexName, RunningInstanceMark());
         const LRESULT result = ::SendMessageA(hWnd, c.message, 0, 0);
-        if (c.message == WM_READY_QUIT)
+        if (c.message == WM_READY_QUIT) {
             EXPECT_EQ(result, 0x12345678);
+        }
         EXPECT_EQ(g_instanceMutexReleases, releasesBefore + c.releases);
         EXPECT_FALSE(::IsWindow(hWnd));
         EXPECT_FALSE(::IsWindow(hPrompt)) << "the prompt goes with its owner";

@@ -5,9 +5,7 @@
 #include "framework/win_app.h"
 #include "message_pump.h"
 #include "prompt/prompt_dlg.h"
-#include "registry_sandbox.h"
 #include "res/resource.h"
-#include "settings/reg_settings.h"
 #include "stand_in_records.h"
 #include "test_icons.h"
 #include "ui_library_registration.h"
@@ -32,7 +30,6 @@ public:
 
 UiTestApp theUiTestApp;
 
-const std::string Config = "Software\\Vexa Corporation\\Lumora\\Config";
 const COLORREF Blue = RGB(0, 0, 255);
 
 const char* const StandInSettings[] = {"CUIL_STANDIN_COLOUR", "CUIL_STANDIN_COLOUR_RESULT", "CUIL_STANDIN_INIT_RESULT",
@@ -75,7 +72,6 @@ protected:
         ::SetEnvironmentVariableA("CUIL_STANDIN_RECORD", m_recordPath.c_str());
         for (const char* setting : StandInSettings)
             ::SetEnvironmentVariableA(setting, nullptr);
-        RemoveKeyTree(HKEY_CURRENT_USER, Config);
         m_pClient = std::make_unique<CUiComponents>();
         theUiTestApp.m_pClient = m_pClient.get();
         m_liveBefore = AllLiveObjects();
@@ -88,7 +84,6 @@ protected:
             m_pClient->Release();
         m_pClient.reset();
         theUiTestApp.m_pClient = nullptr;
-        RemoveKeyTree(HKEY_CURRENT_USER, Config);
         ::DeleteFileA(m_recordPath.c_str());
     }
 
@@ -282,18 +277,5 @@ TEST_F(UiComponents, PromptButtonShowsTheSystemColourWhenTheLibraryGivesNone)
     const HWND hButton = ShowPrompt();
     ASSERT_NE(hButton, (HWND)NULL);
     EXPECT_GT(CountLinesStartingWith(Record(), "colour "), 0u) << "the library was asked";
-    EXPECT_EQ(WindowPixels(hButton).At(2, 2), ::GetSysColor(COLOR_BTNFACE));
-}
-
-TEST_F(UiComponents, NoCuilTurnsTheLibraryOffBeforeThePromptExists)
-{
-    PutNumber(HKEY_CURRENT_USER, Config, "NoCUIL", 1);
-    Ask("CUIL_STANDIN_COLOUR", "0x00FF0000");
-    // As start-up does it.
-    if (!UiComponentsAllowed())
-        m_pClient->Disable();
-    const HWND hButton = ShowPrompt();
-    ASSERT_NE(hButton, (HWND)NULL);
-    EXPECT_TRUE(Record().empty()) << "nothing was created";
     EXPECT_EQ(WindowPixels(hButton).At(2, 2), ::GetSysColor(COLOR_BTNFACE));
 }
