@@ -77,6 +77,13 @@ protected:
         m_hIcons[1] = MakeSquareIcon(RGB(0, 255, 0));
         m_hIcons[2] = MakeSquareIcon(RGB(0, 0, 255));
 
+        g_powerRequests.clear();
+        g_sounds.clear();
+        ASSERT_TRUE(m_powerHook.Installed() && m_soundHook.Installed() && m_beepHook.Installed());
+        MakeWindow();
+    }
+    void MakeWindow()
+    {
         m_pWnd = new CEventWnd;
         m_hWnd = m_pWnd->m_hWnd;
         m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
@@ -84,9 +91,6 @@ protected:
         m_pWnd->m_strStartingText.Format(IDS_STARTING, "Lumora");
         m_pWnd->m_strFailureText.Format(IDS_LAUNCH_FAILED, "Lumora");
         m_pWnd->m_bSilent = TRUE;
-        g_powerRequests.clear();
-        g_sounds.clear();
-        ASSERT_TRUE(m_powerHook.Installed() && m_soundHook.Installed() && m_beepHook.Installed());
         m_pWnd->m_pPromptDlg->SetIcons(m_hIcons[0], m_hIcons[1], m_hIcons[2]);
         m_hPrompt = m_pWnd->m_pPromptDlg->m_hWnd;
     }
@@ -131,7 +135,6 @@ protected:
     HICON Icon() { return Prompt().m_hCurrentIcon; }
     std::string PromptText() const { return std::string(m_pWnd->m_strPromptText); }
     std::string StartingText() const { return std::string(m_pWnd->m_strStartingText); }
-    std::string FailureText() const { return std::string(m_pWnd->m_strFailureText); }
 
     std::vector<CaptureAppStart> WaitForStarts(size_t count) { return WaitForCaptureAppStarts(m_recordPath, count); }
 
@@ -279,15 +282,22 @@ TEST_F(EventWindow, LaunchWithoutAPromptShowsTheHiddenPromptNotTopmostAndStillDi
 
 TEST_F(EventWindow, FailedLaunchShowsTheFailureTextAndAlternateIconAndCanBeTriedAgain)
 {
-    m_pWnd->m_strAppPath = "C:\\no such folder\\Ostrivo.exe";
-    Press(1);
-    Press(2);
-
-    EXPECT_TRUE(Shown()) << "a failure neither shows nor hides the prompt";
-    EXPECT_TRUE(Topmost());
-    EXPECT_EQ(Text(), "Failed to launch Lumora.");
-    EXPECT_EQ(Icon(), m_hIcons[1]);
-    EXPECT_FALSE(m_pWnd->m_bLaunching);
+    // A path longer than the shell takes fails as a missing file does.
+    const std::string tooLong = "C:\\" + std::string(1000, 'p') + ".exe";
+    for (bool shown : { true, false }) {
+        Press(shown ? 1 : 3);
+        for (const char* path : { "C:\\no such folder\\Ostrivo.exe", tooLong.c_str(), "" }) {
+            m_pWnd->m_strAppPath = path;
+            Prompt().SetText("");
+            Press(2);
+            const std::string situation = (shown ? "shown, path \"" : "hidden, path \"") + std::string(path).substr(0, 40);
+            EXPECT_EQ(Shown(), shown) << situation << ": a failure neither shows nor hides the prompt";
+            EXPECT_TRUE(!shown || Topmost()) << situation;
+            EXPECT_EQ(Text(), "Failed to launch Lumora.") << situation;
+            EXPECT_EQ(Icon(), m_hIcons[1]) << situation;
+            EXPECT_FALSE(m_pWnd->m_bLaunching) << situation;
+        }
+    }
 
     m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
     Press(2);
@@ -306,20 +316,6 @@ TEST_F(EventWindow, UnlessSilentALaunchPlaysItsSoundAndAFailedOneBeeps)
     EXPECT_EQ(g_sounds, (std::vector<std::string>{ "beep " + std::to_string(MB_ICONEXCLAMATION),
                                                    "sound LAUNCHWAVE from the program 0x42005" }))
         << "from the resources, not while the device is busy, without waiting: 0x40004 | 0x2000 | 0x1";
-}
-
-TEST_F(EventWindow, FailedLaunchWhileHiddenLeavesThePromptHidden)
-{
-    // A path longer than the shell takes fails as a missing file does.
-    const std::string tooLong = "C:\\" + std::string(1000, 'p') + ".exe";
-    for (const char* path : { "C:\\no such folder\\Ostrivo.exe", "", tooLong.c_str() }) {
-        m_pWnd->m_strAppPath = path;
-        Prompt().SetText("");
-        Press(2);
-        EXPECT_FALSE(Shown()) << "path \"" << std::string(path).substr(0, 40) << "\"";
-        EXPECT_EQ(Text(), FailureText());
-        EXPECT_EQ(Icon(), m_hIcons[1]);
-    }
 }
 
 // Run by its own test entry, in a process that Wine starts with a Japanese locale: a target of
@@ -405,39 +401,36 @@ TEST_F(EventWindow, FirstPressWithCtrlAndAltHeldShowsTheAboutText)
     EXPECT_EQ(Text(), PromptText()) << "without the keys, the prompt text";
 }
 
-// Only a newer instance's quit request gives up the mutex, and only that of the marked window.
+// Only a newer instance's quit request gives up the mutex, and only that of the marked window; the
+// prompt goes with its owner at once, even during a launch.
 TEST_F(EventWindow, QuitRequestOfANewerInstanceGivesUpTheMarkAndTheMutexAndEnds)
 {
     struct Case {
         UINT message;
         bool marked;
+        bool launching;
         int releases;
     };
-    for (const Case& c : { Case{ WM_READY_QUIT, true, 1 }, Case{ WM_READY_QUIT, false, 0 }, Case{ WM_CLOSE, true, 0 } }) {
-        SCOPED_TRACE(std::string(c.message == WM_CLOSE ? "close" : "quit") + (c.marked ? ", marked" : ""));
-        const CEventWnd* pWnd = new CEventWnd;  // deletes itself with its window
-        const HWND hWnd = pWnd->m_hWnd;
-        const HWND hPrompt = pWnd->m_pPromptDlg->m_hWnd;
+    for (const Case& c : { Case{ WM_READY_QUIT, true, false, 1 }, Case{ WM_READY_QUIT, false, false, 0 },
+                           Case{ WM_CLOSE, true, false, 0 }, Case{ WM_READY_QUIT, false, true, 0 } }) {
+        SCOPED_TRACE(std::string(c.message == WM_CLOSE ? "close" : "quit") + (c.marked ? ", marked" : "")
+                     + (c.launching ? ", launching" : ""));
+        if (!::IsWindow(m_hWnd))
+            MakeWindow();
+        if (c.launching) {
+            Press(1);
+            Press(2);
+            ASSERT_TRUE(m_pWnd->m_bLaunching);
+        }
         const int releasesBefore = g_instanceMutexReleases;
         if (c.marked)
-            ::SetPropA(hWnd, InstanceMutexName, RunningInstanceMark());
-        const LRESULT result = ::SendMessageA(hWnd, c.message, 0, 0);
+            ::SetPropA(m_hWnd, InstanceMutexName, RunningInstanceMark());
+        const LRESULT result = ::SendMessageA(m_hWnd, c.message, 0, 0);
         if (c.message == WM_READY_QUIT) {
             EXPECT_EQ(result, 0x12345678);
         }
         EXPECT_EQ(g_instanceMutexReleases, releasesBefore + c.releases);
-        EXPECT_FALSE(::IsWindow(hWnd));
-        EXPECT_FALSE(::IsWindow(hPrompt)) << "the prompt goes with its owner";
+        EXPECT_FALSE(::IsWindow(m_hWnd));
+        EXPECT_FALSE(::IsWindow(m_hPrompt)) << "the prompt goes with its owner";
     }
 }
-
-TEST_F(EventWindow, QuitRequestDuringALaunchEndsAtOnce)
-{
-    Press(1);
-    Press(2);
-    ASSERT_TRUE(m_pWnd->m_bLaunching);
-    ::SendMessageA(m_hWnd, WM_READY_QUIT, 0, 0);
-    EXPECT_FALSE(::IsWindow(m_hWnd));
-    EXPECT_FALSE(::IsWindow(m_hPrompt)) << "the prompt does not wait for the launch timer";
-}
-

@@ -115,6 +115,9 @@ TEST_F(PromptDialog, IconSetAndCurrentIcon)
 {
     FillIcons();
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL) << "filling the set changes no icon";
+    BlinkTimerProc(m_hDlg, WM_TIMER, IDT_BLINK + 1, 0);
+    EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL) << "a tick of another timer changes nothing";
+    EXPECT_EQ(g_nBlinkToggles + g_nBlinkWait, 0u);
 
     m_pDlg->SetIcon(IconStarting);
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, m_hIcons[2]);
@@ -176,37 +179,21 @@ TEST_F(PromptDialog, HeldButtonTogglesAtEveryTickOfARealBlink)
     EXPECT_FALSE(waited);
 }
 
-TEST_F(PromptDialog, TimerTickOfAnotherIdChangesNothing)
+TEST_F(PromptDialog, OnlyAPressOfTheLeftButtonHoldsTheButtonAndNothingClosesOrHidesIt)
 {
-    FillIcons();
-    BlinkTimerProc(m_hDlg, WM_TIMER, IDT_BLINK + 1, 0);
-    EXPECT_EQ(g_nBlinkToggles, 0u);
-    EXPECT_EQ(g_nBlinkWait, 0u);
-    EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL);
-}
-
-TEST_F(PromptDialog, OnlyAPressOfTheLeftButtonHoldsTheButton)
-{
+    m_pDlg->Show(TRUE);
     ::SendMessageA(m_hButton, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 4));
     EXPECT_FALSE(m_pDlg->m_button.IsHeld());
     ::SendMessageA(m_hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     EXPECT_TRUE(m_pDlg->m_button.IsHeld());
     ::SendMessageA(m_hButton, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     EXPECT_FALSE(m_pDlg->m_button.IsHeld());
-    ::SendMessageA(m_hButton, WM_KEYDOWN, VK_SPACE, 0);
-    ::SendMessageA(m_hButton, WM_KEYUP, VK_SPACE, 0);
+    PressKey(m_hButton, VK_SPACE);
     EXPECT_FALSE(m_pDlg->m_button.IsHeld());
-}
-
-TEST_F(PromptDialog, EnterEscapeAndClicksNeitherCloseNorHideIt)
-{
-    m_pDlg->Show(TRUE);
     PressKey(m_hButton, VK_RETURN);
     PressKey(m_hButton, VK_ESCAPE);
-    ::SendMessageA(m_hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-    ::SendMessageA(m_hButton, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     PumpPendingMessages();
-    EXPECT_TRUE(::IsWindowVisible(m_hDlg));
+    EXPECT_TRUE(::IsWindowVisible(m_hDlg)) << "neither a click nor Enter nor Escape";
 }
 
 TEST_F(PromptDialog, ButtonShowsItsBackgroundAloneAndThenTheCurrentIconOverTheButtonFaceColour)
