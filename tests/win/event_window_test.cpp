@@ -12,13 +12,13 @@
 #include "res/resource.h"
 #include "stand_in_records.h"
 #include "test_icons.h"
-#include "window_pos_requests.h"
 
 #include <gtest/gtest.h>
 #include <mmsystem.h>
 
 #include <stdio.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -37,6 +37,10 @@ std::string WindowText(HWND hWnd)
 // these machines have no sound device, and the power requests are the test process's own.
 std::vector<EXECUTION_STATE> g_powerRequests;
 std::vector<std::string> g_sounds;
+// The prompt's requests of its place, passed on to the system: where it goes and with which flags.
+using Placings = std::vector<std::pair<HWND, UINT>>;
+Placings g_placings;
+decltype(::SetWindowPos)* g_setWindowPos = nullptr;
 
 EXECUTION_STATE WINAPI RecordPowerRequest(EXECUTION_STATE flags)
 {
@@ -51,6 +55,12 @@ BOOL WINAPI RecordSound(LPCSTR name, HMODULE hModule, DWORD flags)
              static_cast<unsigned long>(flags));
     g_sounds.push_back(sound);
     return TRUE;
+}
+
+BOOL WINAPI RecordPlacing(HWND hWnd, HWND hInsertAfter, int x, int y, int cx, int cy, UINT flags)
+{
+    g_placings.emplace_back(hInsertAfter, flags);
+    return g_setWindowPos(hWnd, hInsertAfter, x, y, cx, cy, flags);
 }
 
 BOOL WINAPI RecordBeep(UINT type)
@@ -79,7 +89,10 @@ protected:
 
         g_powerRequests.clear();
         g_sounds.clear();
-        ASSERT_TRUE(m_powerHook.Installed() && m_soundHook.Installed() && m_beepHook.Installed());
+        g_placings.clear();
+        g_setWindowPos = m_placingHook.Original();
+        ASSERT_TRUE(m_powerHook.Installed() && m_soundHook.Installed() && m_beepHook.Installed()
+                    && m_placingHook.Installed());
         MakeWindow();
     }
     void MakeWindow()
@@ -142,6 +155,7 @@ protected:
                                                                        RecordPowerRequest };
     const ImportHook<decltype(::PlaySoundA)> m_soundHook{ "WINMM.dll", "PlaySoundA", RecordSound };
     const ImportHook<decltype(::MessageBeep)> m_beepHook{ "USER32.dll", "MessageBeep", RecordBeep };
+    const ImportHook<decltype(::SetWindowPos)> m_placingHook{ "USER32.dll", "SetWindowPos", RecordPlacing };
     std::string m_recordPath;
     size_t m_launches = 0;
     HICON m_hIcons[3] = {};
@@ -213,16 +227,14 @@ TEST_F(EventWindow, EveryEventRaisesThePowerRequestAndWithdrawsItEvenCodesOfNoAc
 // The prompt steps out of the topmost band, shown and not activated. Wine: an owned popup that has
 // been activated sits right above its owner, and Wine places it above its owner again, so it keeps
 // WS_EX_TOPMOST; the request itself is what can be checked here.
-const UINT LeaveTopmostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
+const std::pair<HWND, UINT> LeavingTopmost = { HWND_NOTOPMOST, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW };
 
 TEST_F(EventWindow, SecondPressLaunchesTheTargetInTheTemporaryDirectoryAndHidesThePromptTwoSecondsLater)
 {
     Press(1);
-    {
-        const WindowPosRequests requests(m_hPrompt);
-        Press(2);
-        EXPECT_TRUE(requests.Asked(HWND_NOTOPMOST, LeaveTopmostFlags));
-    }
+    g_placings.clear();
+    Press(2);
+    EXPECT_EQ(g_placings, Placings{ LeavingTopmost });
     const DWORD launched = ::GetTickCount();
 
     EXPECT_TRUE(m_pWnd->m_bLaunching);
@@ -270,11 +282,11 @@ TEST_F(EventWindow, LaunchWithoutAPromptShowsTheHiddenPromptNotTopmostAndStillDi
     Press(3);
     ASSERT_FALSE(::IsWindowEnabled(m_hPrompt));
 
-    const WindowPosRequests requests(m_hPrompt);
+    g_placings.clear();
     Press(2);
 
     EXPECT_TRUE(Shown());
-    EXPECT_TRUE(requests.Asked(HWND_NOTOPMOST, LeaveTopmostFlags));
+    EXPECT_EQ(g_placings, Placings{ LeavingTopmost });
     EXPECT_FALSE(::IsWindowEnabled(m_hPrompt));
     EXPECT_EQ(Text(), StartingText());
     ASSERT_TRUE(PumpUntil([&] { return !Shown(); }, 10000));
