@@ -73,7 +73,7 @@ TEST_F(PromptDialog, StartsHiddenAndEnabledWithAButtonAndNoIcon)
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL);
 }
 
-TEST_F(PromptDialog, ShowingMakesItTopmostCentredEnabledAndFocused)
+TEST_F(PromptDialog, ShowingMakesItTopmostCentredEnabledAndFocusedAndHidingUndoesIt)
 {
     m_pDlg->Show(FALSE);
     ASSERT_FALSE(::IsWindowEnabled(m_hDlg));
@@ -93,11 +93,8 @@ TEST_F(PromptDialog, ShowingMakesItTopmostCentredEnabledAndFocused)
     EXPECT_NEAR(window.left + window.right, screen.left + screen.right, 1) << "centred on the screen";
     EXPECT_NEAR(window.top + window.bottom, screen.top + screen.bottom, 1);
     EXPECT_FALSE(m_pDlg->m_bBlinkActive) << "showing does not start the blink";
-}
 
-TEST_F(PromptDialog, HidingDisablesItStopsTheBlinkAndForgetsAPress)
-{
-    m_pDlg->Show(TRUE);
+    // Hiding disables it, stops the blink and forgets a press.
     m_pDlg->StartBlink();
     ::SendMessageA(m_hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     ASSERT_TRUE(m_pDlg->m_button.IsHeld());
