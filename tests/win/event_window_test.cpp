@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 #include <mmsystem.h>
 
-#include <stdio.h>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,10 +49,8 @@ EXECUTION_STATE WINAPI RecordPowerRequest(EXECUTION_STATE flags)
 
 BOOL WINAPI RecordSound(LPCSTR name, HMODULE hModule, DWORD flags)
 {
-    char sound[128];
-    snprintf(sound, sizeof sound, "sound %s%s 0x%lx", name, hModule == ::GetModuleHandleA(NULL) ? " from the program" : "",
-             static_cast<unsigned long>(flags));
-    g_sounds.push_back(sound);
+    const bool fromTheProgram = hModule == ::GetModuleHandleA(NULL);
+    g_sounds.push_back(std::string("sound ") + name + (fromTheProgram ? " from the program " : " ") + std::to_string(flags));
     return TRUE;
 }
 
@@ -129,7 +126,6 @@ protected:
     }
 
     void Press(WPARAM code) { Deliver(WM_CAPEVENT, code, 0); }
-    void PressFirmware(LPARAM code) { Deliver(WM_FIRMWARE_EVENT, 0, code); }
 
     // Posts the event and runs the messages it brings; counts the launches it makes.
     void Deliver(UINT message, WPARAM wParam, LPARAM lParam)
@@ -209,7 +205,7 @@ TEST_F(EventWindow, EveryEventRaisesThePowerRequestAndWithdrawsItEvenCodesOfNoAc
     }
     for (LPARAM code : { 0x000, 0xC00, 0x1800, 0x1C00 }) {
         g_powerRequests.clear();
-        PressFirmware(code);
+        Deliver(WM_FIRMWARE_EVENT, 0, code);
         EXPECT_TRUE(Shown()) << "firmware code " << code;
         EXPECT_EQ(g_powerRequests, raisedAndWithdrawn) << "firmware code " << code;
     }
@@ -319,8 +315,8 @@ TEST_F(EventWindow, UnlessSilentALaunchPlaysItsSoundAndAFailedOneBeeps)
     m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
     Press(2);
     EXPECT_EQ(g_sounds, (std::vector<std::string>{ "beep " + std::to_string(MB_ICONEXCLAMATION),
-                                                   "sound LAUNCHWAVE from the program 0x42005" }))
-        << "from the resources, not while the device is busy, without waiting: 0x40004 | 0x2000 | 0x1";
+                                                   "sound LAUNCHWAVE from the program "
+                                                       + std::to_string(SND_RESOURCE | SND_NOWAIT | SND_ASYNC) }));
 }
 
 // Run by its own test entry, in a process that Wine starts with a Japanese locale: a target of
