@@ -171,12 +171,12 @@ protected:
     }
     bool Shown() const { return ::IsWindowVisible(m_hPrompt) != FALSE; }
     bool Topmost() const { return (::GetWindowLongA(m_hPrompt, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-    bool Blinking() const { return m_pWnd->m_pPromptDlg->m_bBlinkActive != FALSE; }
     HICON IconOf(int slot) const { return m_pWnd->m_pPromptDlg->m_hIcons[slot]; }
 
     PromptState State() const
     {
-        return { Shown(), m_pWnd->m_bLaunching != FALSE, Blinking(), Topmost(), m_pWnd->m_pPromptDlg->m_hCurrentIcon,
+        const CPromptDlg& prompt = *m_pWnd->m_pPromptDlg;
+        return { Shown(), m_pWnd->m_bLaunching != FALSE, prompt.m_bBlinkActive != FALSE, Topmost(), prompt.m_hCurrentIcon,
                  Text() };
     }
     // The state that an event with this effect leaves, from the state it met.

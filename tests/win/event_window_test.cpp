@@ -142,8 +142,6 @@ protected:
     bool Topmost() const { return (::GetWindowLongA(m_hPrompt, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
     std::string Text() const { return WindowText(::GetDlgItem(m_hPrompt, IDC_PROMPT_TEXT)); }
     HICON Icon() { return Prompt().m_hCurrentIcon; }
-    std::string PromptText() const { return std::string(m_pWnd->m_strPromptText); }
-    std::string StartingText() const { return std::string(m_pWnd->m_strStartingText); }
 
     std::vector<CaptureAppStart> WaitForStarts(size_t count) { return WaitForCaptureAppStarts(m_recordPath, count); }
 
@@ -209,7 +207,7 @@ TEST_F(EventWindow, EveryEventRaisesThePowerRequestAndWithdrawsItEvenCodesOfNoAc
         EXPECT_TRUE(Shown()) << "firmware code " << code;
         EXPECT_EQ(g_powerRequests, raisedAndWithdrawn) << "firmware code " << code;
     }
-    EXPECT_EQ(Text(), PromptText());
+    EXPECT_EQ(Text(), "Press down to start Lumora!!");
     EXPECT_TRUE(Prompt().m_bBlinkActive);
 }
 
@@ -253,7 +251,7 @@ TEST_F(EventWindow, WhileLaunchingOnlyCancelActsAndItDoesNotHideThePrompt)
     Press(2);
     Press(2);
     Press(1);
-    EXPECT_EQ(Text(), StartingText()) << "a Prompt while launching is ignored";
+    EXPECT_EQ(Text(), "Lumora is starting...") << "a Prompt while launching is ignored";
     EXPECT_EQ(Icon(), m_hIcons[2]);
     EXPECT_FALSE(Prompt().m_bBlinkActive);
 
@@ -277,7 +275,7 @@ TEST_F(EventWindow, LaunchWithoutAPromptShowsTheHiddenPromptNotTopmostAndStillDi
     EXPECT_TRUE(Shown());
     EXPECT_EQ(g_placings, Placings{ LeavingTopmost });
     EXPECT_FALSE(::IsWindowEnabled(m_hPrompt));
-    EXPECT_EQ(Text(), StartingText());
+    EXPECT_EQ(Text(), "Lumora is starting...");
     ASSERT_TRUE(PumpUntil([&] { return !Shown(); }, 10000));
 }
 
@@ -399,7 +397,7 @@ TEST_F(EventWindow, FirstPressWithCtrlAndAltHeldShowsTheAboutText)
 
     ASSERT_TRUE(WaitUntil([] { return ::GetAsyncKeyState(VK_CONTROL) >= 0; }, 10000));
     Press(1);
-    EXPECT_EQ(Text(), PromptText()) << "without the keys, the prompt text";
+    EXPECT_EQ(Text(), "Press down to start Lumora!!") << "without the keys, the prompt text";
 }
 
 // Only a newer instance's quit request gives up the mutex, and only that of the marked window; the
