@@ -34,18 +34,14 @@ const DecisionRow DecisionTable[] = {
     { When::No, When::No, When::Any, ButtonEvent::Cancel, EventEffect::HidePrompt, "a" },
 };
 
-inline bool Matches(When condition, bool value)
-{
-    return condition == When::Any || (condition == When::Yes) == value;
-}
-
 // The one row that the state matches; null when it matches none, or more than one.
 inline const DecisionRow* RowFor(bool launching, bool appRunning, bool busy, ButtonEvent event)
 {
+    const auto matches = [](When when, bool value) { return when == When::Any || (when == When::Yes) == value; };
     const DecisionRow* found = nullptr;
     for (const DecisionRow& row : DecisionTable) {
-        if (row.event != event || !Matches(row.launching, launching) || !Matches(row.appRunning, appRunning)
-            || !Matches(row.busy, busy))
+        if (row.event != event || !matches(row.launching, launching) || !matches(row.appRunning, appRunning)
+            || !matches(row.busy, busy))
             continue;
         if (found != nullptr)
             return nullptr;

@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <random>
 #include <stdio.h>
@@ -102,10 +103,9 @@ struct PromptState {
 
     std::string Describe() const
     {
-        char handle[32];
-        snprintf(handle, sizeof handle, "%p", static_cast<void*>(icon));
         return std::string(shown ? "shown" : "hidden") + (launching ? ", launching" : "") + (blinking ? ", blinking" : "")
-               + (topmost ? ", topmost" : "") + ", icon " + handle + ", text \"" + text + "\"";
+               + (topmost ? ", topmost" : "") + ", icon " + std::to_string(reinterpret_cast<std::uintptr_t>(icon))
+               + ", text \"" + text + "\"";
     }
 };
 
