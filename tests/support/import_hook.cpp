@@ -14,7 +14,7 @@ void** FindImportSlot(const char* dll, const char* function)
         if (::lstrcmpiA(reinterpret_cast<const char*>(base + descriptor->Name), dll) != 0)
             continue;
         // The lookup table keeps the names after loading; the address table holds the addresses.
-        const DWORD names = descriptor->OriginalFirstThunk != 0 ? descriptor->OriginalFirstThunk : descriptor->FirstThunk;
+        const DWORD names = descriptor->OriginalFirstThunk ? descriptor->OriginalFirstThunk : descriptor->FirstThunk;
         auto* name = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + names);
         auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + descriptor->FirstThunk);
         for (; name->u1.AddressOfData != 0; ++name, ++slot) {

@@ -103,9 +103,9 @@ struct PromptState {
 
     std::string Describe() const
     {
-        return std::string(shown ? "shown" : "hidden") + (launching ? ", launching" : "") + (blinking ? ", blinking" : "")
-               + (topmost ? ", topmost" : "") + ", icon " + std::to_string(reinterpret_cast<std::uintptr_t>(icon))
-               + ", text \"" + text + "\"";
+        return std::string(shown ? "shown" : "hidden") + (launching ? ", launching" : "")
+               + (blinking ? ", blinking" : "") + (topmost ? ", topmost" : "") + ", icon "
+               + std::to_string(reinterpret_cast<std::uintptr_t>(icon)) + ", text \"" + text + "\"";
     }
 };
 
@@ -176,8 +176,8 @@ protected:
     PromptState State() const
     {
         const CPromptDlg& prompt = *m_pWnd->m_pPromptDlg;
-        return { Shown(), m_pWnd->m_bLaunching != FALSE, prompt.m_bBlinkActive != FALSE, Topmost(), prompt.m_hCurrentIcon,
-                 Text() };
+        return { Shown(), m_pWnd->m_bLaunching != FALSE, prompt.m_bBlinkActive != FALSE, Topmost(),
+                 prompt.m_hCurrentIcon, Text() };
     }
     // The state that an event with this effect leaves, from the state it met.
     PromptState After(EventEffect effect, PromptState state) const

@@ -49,8 +49,8 @@ EXECUTION_STATE WINAPI RecordPowerRequest(EXECUTION_STATE flags)
 
 BOOL WINAPI RecordSound(LPCSTR name, HMODULE hModule, DWORD flags)
 {
-    const bool fromTheProgram = hModule == ::GetModuleHandleA(NULL);
-    g_sounds.push_back(std::string("sound ") + name + (fromTheProgram ? " from the program " : " ") + std::to_string(flags));
+    const bool ours = hModule == ::GetModuleHandleA(NULL);
+    g_sounds.push_back(std::string("sound ") + name + (ours ? " from the program " : " ") + std::to_string(flags));
     return TRUE;
 }
 
@@ -214,14 +214,14 @@ TEST_F(EventWindow, EveryEventRaisesThePowerRequestAndWithdrawsItEvenCodesOfNoAc
 // The prompt steps out of the topmost band, shown and not activated. Wine: an owned popup that has
 // been activated sits right above its owner, and Wine places it above its owner again, so it keeps
 // WS_EX_TOPMOST; the request itself is what can be checked here.
-const std::pair<HWND, UINT> LeavingTopmost = { HWND_NOTOPMOST, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW };
+const Placings::value_type NotTopmost = { HWND_NOTOPMOST, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW };
 
 TEST_F(EventWindow, SecondPressLaunchesTheTargetInTheTemporaryDirectoryAndHidesThePromptTwoSecondsLater)
 {
     Press(1);
     g_placings.clear();
     Press(2);
-    EXPECT_EQ(g_placings, Placings{ LeavingTopmost });
+    EXPECT_EQ(g_placings, Placings{ NotTopmost });
     const DWORD launched = ::GetTickCount();
 
     EXPECT_TRUE(m_pWnd->m_bLaunching);
@@ -273,7 +273,7 @@ TEST_F(EventWindow, LaunchWithoutAPromptShowsTheHiddenPromptNotTopmostAndStillDi
     Press(2);
 
     EXPECT_TRUE(Shown());
-    EXPECT_EQ(g_placings, Placings{ LeavingTopmost });
+    EXPECT_EQ(g_placings, Placings{ NotTopmost });
     EXPECT_FALSE(::IsWindowEnabled(m_hPrompt));
     EXPECT_EQ(Text(), "Lumora is starting...");
     ASSERT_TRUE(PumpUntil([&] { return !Shown(); }, 10000));
@@ -289,7 +289,7 @@ TEST_F(EventWindow, FailedLaunchShowsTheFailureTextAndAlternateIconAndCanBeTried
             m_pWnd->m_strAppPath = path;
             Prompt().SetText("");
             Press(2);
-            const std::string situation = (shown ? "shown, path \"" : "hidden, path \"") + std::string(path).substr(0, 40);
+            const std::string situation = (shown ? "shown, path " : "hidden, path ") + std::string(path).substr(0, 40);
             EXPECT_EQ(Shown(), shown) << situation << ": a failure neither shows nor hides the prompt";
             EXPECT_TRUE(!shown || Topmost()) << situation;
             EXPECT_EQ(Text(), "Failed to launch Lumora.") << situation;
