@@ -28,10 +28,10 @@ void** FindImportSlot(const char* dll, const char* function)
     return nullptr;
 }
 
-void WriteImportSlot(void** slot, const void* address)
+void WriteImportSlot(void** slot, const void* pointerToFunction)
 {
     DWORD protection = 0;
     ::VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
-    std::memcpy(slot, address, sizeof *slot);
+    std::memcpy(slot, pointerToFunction, sizeof *slot);
     ::VirtualProtect(slot, sizeof *slot, protection, &protection);
 }

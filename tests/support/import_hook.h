@@ -1,6 +1,7 @@
 // Calls that this process's program file makes to a system function, diverted to a replacement for
 // as long as the hook lives: the program's own code linked into a test calls through the same
-// import table, so what it asks of the system can be seen without a sound device or a keyboard.
+// import table, so what it asks of the system can be seen, and kept from a machine without a sound
+// device.
 #pragma once
 
 #include <windows.h>
@@ -10,8 +11,8 @@
 // The import table's slot of dll!function in this process's program file; null when it imports
 // no such function by name.
 void** FindImportSlot(const char* dll, const char* function);
-// Writes a function's address into a slot of the import table.
-void WriteImportSlot(void** slot, const void* address);
+// Copies the function pointer that pointerToFunction points at into a slot of the import table.
+void WriteImportSlot(void** slot, const void* pointerToFunction);
 
 template <class Function>
 class ImportHook {
