@@ -121,6 +121,7 @@ TEST_F(Program, NeitherLibraryShowsTheMissingComponentsBoxAndEnds)
     const HWND hBox = WaitForStartupBox(program);
     ASSERT_NE(hBox, (HWND)NULL);
     EXPECT_EQ(MessageBoxText(hBox), "Some required components may be busy or missing.");
+    // The box's icon is its one static control of the icon style.
     HWND hIcon = NULL;
     while ((hIcon = ::FindWindowExA(hBox, hIcon, "Static", NULL)) != NULL
            && (::GetWindowLongA(hIcon, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
