@@ -27,28 +27,25 @@ struct Keyboard {
 
 }  // namespace
 
-TEST(AboutKeys, CtrlAndAltHeldTogether)
+TEST(AboutKeys, CtrlAndAltHeldTogetherAndAltAskedAboutOnlyWhenCtrlIsHeld)
 {
-    Keyboard keys{ Held, Held, "" };
-    EXPECT_TRUE(keys.Requested());
-    EXPECT_EQ(keys.asked, "CA");
-}
-
-TEST(AboutKeys, CtrlAloneOrAltAloneIsNotEnough)
-{
-    Keyboard ctrlOnly{ Held, 0, "" };
-    EXPECT_FALSE(ctrlOnly.Requested());
-    Keyboard altOnly{ 0, Held, "" };
-    EXPECT_FALSE(altOnly.Requested());
-    EXPECT_EQ(altOnly.asked, "C") << "Alt is asked about only when Ctrl is held";
-}
-
-TEST(AboutKeys, APressSinceTheLastQueryIsNotAHeldKey)
-{
-    Keyboard released{ PressedSinceLastQuery, Held, "" };
-    EXPECT_FALSE(released.Requested());
-    Keyboard heldAndPressed{ static_cast<short>(0x8001), static_cast<short>(0x8001), "" };
-    EXPECT_TRUE(heldAndPressed.Requested());
-    EXPECT_FALSE(KeyStateHeld(0));
-    EXPECT_TRUE(KeyStateHeld(0x0002)) << "any bit but the lowest";
+    const short both = static_cast<short>(0x8001);
+    const struct {
+        short control;
+        short alt;
+        bool requested;
+        const char* asked;
+    } rows[] = {
+        { Held, Held, true, "CA" },
+        { Held, 0, false, "CA" },
+        { 0, Held, false, "C" },
+        { PressedSinceLastQuery, Held, false, "C" },
+        { both, both, true, "CA" },
+        { 0x0002, 0x0002, true, "CA" },  // any bit but the lowest
+    };
+    for (const auto& row : rows) {
+        Keyboard keys{ row.control, row.alt, "" };
+        EXPECT_EQ(keys.Requested(), row.requested) << std::hex << row.control << " " << row.alt;
+        EXPECT_EQ(keys.asked, row.asked) << std::hex << row.control << " " << row.alt;
+    }
 }

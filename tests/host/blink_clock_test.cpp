@@ -22,41 +22,31 @@ std::vector<int> ToggleTicks(std::uint32_t& toggles, std::uint32_t& wait, int ti
 
 }  // namespace
 
-TEST(BlinkClock, FirstFourteenTogglesOfTheProcess)
+TEST(BlinkClock, TogglesComeAtTheTicksOfTheTable)
 {
-    std::uint32_t toggles = 0;
-    std::uint32_t wait = 0;
     // Toggle n shows slot (n - 1) & 1: 0, 1, 0, 1 ... so the 200 ms step always shows slot 1.
-    EXPECT_EQ(ToggleTicks(toggles, wait, 71),
-              (std::vector<int>{ 1, 7, 13, 19, 25, 31, 33, 39, 45, 51, 57, 63, 65, 71 }));
-    EXPECT_EQ(toggles, 14u);
-}
-
-TEST(BlinkClock, RestartContinuesWithTheWaitLeft)
-{
-    std::uint32_t toggles = 0;
-    std::uint32_t wait = 0;
-    ToggleTicks(toggles, wait, 3);  // toggle at tick 1, then two ticks waited
-    ASSERT_EQ(wait, 3u);
-    // After a stop and a start the first toggle comes (wait + 1) ticks later: 400 ms.
-    EXPECT_EQ(ToggleTicks(toggles, wait, 10), (std::vector<int>{ 4, 10 }));
-}
-
-TEST(BlinkClock, HeldButtonTogglesEveryTickAndTheRhythmResumesFromTheLastToggle)
-{
-    std::uint32_t toggles = 0;
-    std::uint32_t wait = 0;
-    ToggleTicks(toggles, wait, 3);
-    EXPECT_EQ(ToggleTicks(toggles, wait, 4, true), (std::vector<int>{ 1, 2, 3, 4 }));
-    EXPECT_EQ(toggles, 5u);
-    // Released after the fifth toggle: the sixth comes 600 ms later, then the short step.
-    EXPECT_EQ(ToggleTicks(toggles, wait, 10), (std::vector<int>{ 6, 8 }));
-}
-
-TEST(BlinkClock, HeldRightAfterASixthToggleStillTogglesAtOnce)
-{
-    std::uint32_t toggles = 6;
-    std::uint32_t wait = 1;
-    EXPECT_TRUE(BlinkClockTick(toggles, wait, true));
-    EXPECT_EQ(wait, 5u);
+    const struct {
+        const char* situation;
+        std::uint32_t toggles, wait;  // the counters as the stretch meets them
+        bool held;
+        int ticks;
+        std::vector<int> at;
+        std::uint32_t togglesAfter, waitAfter;
+    } rows[] = {
+        { "the first fourteen toggles of the process", 0, 0, false, 71,
+          { 1, 7, 13, 19, 25, 31, 33, 39, 45, 51, 57, 63, 65, 71 }, 14, 5 },
+        // A stop and a start after two ticks of waiting: the next toggle (wait + 1) ticks on, 400 ms.
+        { "a restart continues with the wait left", 1, 3, false, 10, { 4, 10 }, 3, 5 },
+        { "a held button toggles at every tick", 1, 3, true, 4, { 1, 2, 3, 4 }, 5, 5 },
+        // Let go after the fifth toggle: the sixth comes 600 ms later, then the short step.
+        { "the rhythm resumes from the last toggle", 5, 5, false, 10, { 6, 8 }, 7, 3 },
+        { "held right after a sixth toggle still toggles at once", 6, 1, true, 1, { 1 }, 7, 5 },
+    };
+    for (const auto& row : rows) {
+        std::uint32_t toggles = row.toggles;
+        std::uint32_t wait = row.wait;
+        EXPECT_EQ(ToggleTicks(toggles, wait, row.ticks, row.held), row.at) << row.situation;
+        EXPECT_EQ(toggles, row.togglesAfter) << row.situation;
+        EXPECT_EQ(wait, row.waitAfter) << row.situation;
+    }
 }

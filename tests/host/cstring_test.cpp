@@ -6,24 +6,15 @@
 #include <ostream>
 #include <string>
 
-TEST(CString, NullPointerGivesTheEmptyString)
+TEST(CString, NullPointerGivesTheEmptyStringAndComparisonIsByBytesInEitherOrder)
 {
-    CString fromNull(nullptr);
-    EXPECT_TRUE(fromNull.IsEmpty());
     CString assigned("text");
     assigned = nullptr;
-    EXPECT_EQ(assigned.GetLength(), 0);
     EXPECT_STREQ(assigned, "");
-}
-
-TEST(CString, ComparesByBytesInEitherOrder)
-{
+    EXPECT_TRUE(CString(nullptr).IsEmpty() && assigned.GetLength() == 0);
     const CString path("Path");
-    EXPECT_TRUE(path == "Path");
-    EXPECT_TRUE("Path" == path);
-    EXPECT_TRUE(path != "PATH");
-    EXPECT_TRUE(path == CString("Path"));
-    EXPECT_FALSE(path == CString("Pat"));
+    EXPECT_TRUE(path == "Path" && "Path" == path && path == CString("Path"));
+    EXPECT_TRUE(path != "PATH" && !(path == CString("Pat")));
 }
 
 TEST(CString, MakeUpperMapsOnlyAsciiLetters)

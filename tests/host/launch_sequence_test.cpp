@@ -32,45 +32,31 @@ struct RecordingLaunch {
 
 }  // namespace
 
-TEST(LaunchSequence, SuccessfulStartSoundsLeavesTheTopmostBandAndStartsTheTimer)
+TEST(LaunchSequence, StepsFollowTheTable)
 {
-    RecordingLaunch ops;
-    EXPECT_TRUE(RunLaunch("C:\\app.exe", false, ops));
-    EXPECT_EQ(ops.steps, "start(C:\\app.exe) sound not-topmost launching timer ");
-}
-
-TEST(LaunchSequence, FailedStartBeepsAndChangesNothingElse)
-{
-    RecordingLaunch ops;
-    ops.starts = false;
-    EXPECT_FALSE(RunLaunch("C:\\missing.exe", false, ops));
-    EXPECT_EQ(ops.steps, "start(C:\\missing.exe) beep ");
-}
-
-TEST(LaunchSequence, SilentRunHasNeitherSoundNorBeep)
-{
-    RecordingLaunch started;
-    EXPECT_TRUE(RunLaunch("a.exe", true, started));
-    EXPECT_EQ(started.steps, "start(a.exe) not-topmost launching timer ");
-
-    RecordingLaunch failed;
-    failed.starts = false;
-    EXPECT_FALSE(RunLaunch("a.exe", true, failed));
-    EXPECT_EQ(failed.steps, "start(a.exe) ");
-}
-
-TEST(LaunchSequence, EmptyPathFailsAtOnceWithoutABeep)
-{
-    RecordingLaunch ops;
-    EXPECT_FALSE(RunLaunch("", false, ops));
-    EXPECT_FALSE(RunLaunch(nullptr, false, ops));
-    EXPECT_EQ(ops.steps, "");
-}
-
-TEST(LaunchSequence, WithoutATimerThePromptIsHiddenAtOnceAndNotLeftLaunching)
-{
-    RecordingLaunch ops;
-    ops.timerStarts = false;
-    EXPECT_TRUE(RunLaunch("a.exe", false, ops));
-    EXPECT_EQ(ops.steps, "start(a.exe) sound not-topmost launching timer hide not-launching ");
+    const struct {
+        const char* path;
+        bool silent;
+        bool starts;
+        bool timerStarts;
+        bool started;
+        const char* steps;
+    } rows[] = {
+        { "C:\\app.exe", false, true, true, true, "start(C:\\app.exe) sound not-topmost launching timer " },
+        { "C:\\missing.exe", false, false, true, false, "start(C:\\missing.exe) beep " },
+        { "a.exe", true, true, true, true, "start(a.exe) not-topmost launching timer " },
+        { "a.exe", true, false, true, false, "start(a.exe) " },
+        // An empty path fails at once, without a beep.
+        { "", false, true, true, false, "" },
+        { nullptr, false, true, true, false, "" },
+        // Without a timer the prompt is hidden at once and not left launching.
+        { "a.exe", false, true, false, true, "start(a.exe) sound not-topmost launching timer hide not-launching " },
+    };
+    for (const auto& row : rows) {
+        RecordingLaunch ops;
+        ops.starts = row.starts;
+        ops.timerStarts = row.timerStarts;
+        EXPECT_EQ(RunLaunch(row.path, row.silent, ops), row.started) << row.steps;
+        EXPECT_EQ(ops.steps, row.steps);
+    }
 }

@@ -63,3 +63,30 @@ COLORREF WindowPixels::At(int x, int y) const
         return CLR_INVALID;
     return m_pixels[static_cast<size_t>(y) * m_width + x];
 }
+
+bool ShowsIcon(HWND hControl, HICON hIcon)
+{
+    RECT shown;
+    ::GetWindowRect(hControl, &shown);
+    const int width = shown.right - shown.left;
+    const int height = shown.bottom - shown.top;
+    HDC hScreen = ::GetDC(NULL);
+    HDC hMemory = ::CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, width, height);
+    HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
+    HBRUSH hBackground = ::CreateSolidBrush(::GetPixel(hScreen, shown.left, shown.top));
+    const RECT all = { 0, 0, width, height };
+    ::FillRect(hMemory, &all, hBackground);
+    ::DrawIcon(hMemory, 0, 0, hIcon);
+    bool same = width > 0;
+    for (int y = 0; same && y < height; ++y) {
+        for (int x = 0; same && x < width; ++x)
+            same = ::GetPixel(hMemory, x, y) == ::GetPixel(hScreen, shown.left + x, shown.top + y);
+    }
+    ::DeleteObject(hBackground);
+    ::SelectObject(hMemory, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMemory);
+    ::ReleaseDC(NULL, hScreen);
+    return same;
+}

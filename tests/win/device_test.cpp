@@ -208,6 +208,18 @@ TEST_F(Devices, EventWindowRegistersWithTheServiceAndCancelsOnceWhenDestroyed)
     FreeFirmwareLibrary();
 }
 
+TEST_F(Devices, CancelledRequestIsNotCancelledAgain)
+{
+    RegisterFirmware(ProgramBeside("vxbios.dll"));
+    ASSERT_TRUE(LoadFirmwareLibrary());
+    CEventWnd* pWnd = new CEventWnd;
+    EXPECT_TRUE(pWnd->CancelFirmwareEvents());
+    EXPECT_FALSE(pWnd->CancelFirmwareEvents());
+    pWnd->DestroyWindow();
+    EXPECT_EQ(CountLinesStartingWith(RecordLines(m_firmwareRecord), "VXBIOS_CancelMessageReq"), 1u);
+    FreeFirmwareLibrary();
+}
+
 TEST_F(Devices, MisbehavingServiceLeavesNoRequestAndNothingToCancel)
 {
     struct Case {

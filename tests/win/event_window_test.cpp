@@ -3,6 +3,7 @@
 #include "child_process.h"
 #include "events/event_wnd.h"
 #include "events/instance_marker.h"
+#include "import_hook.h"
 #include "message_pump.h"
 #include "named_objects.h"
 #include "poll.h"
@@ -11,11 +12,12 @@
 #include "res/resource.h"
 #include "stand_in_records.h"
 #include "test_icons.h"
-#include "window_pos_requests.h"
 
 #include <gtest/gtest.h>
+#include <mmsystem.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -28,6 +30,40 @@ std::string WindowText(HWND hWnd)
     char text[256] = {};
     ::GetWindowTextA(hWnd, text, sizeof text);
     return text;
+}
+
+// What the window asked of the system through the program's import table, kept from the machine:
+// these machines have no sound device, and the power requests are the test process's own.
+std::vector<EXECUTION_STATE> g_powerRequests;
+std::vector<std::string> g_sounds;
+// The prompt's requests of its place, passed on to the system: where it goes and with which flags.
+using Placings = std::vector<std::pair<HWND, UINT>>;
+Placings g_placings;
+decltype(::SetWindowPos)* g_setWindowPos = nullptr;
+
+EXECUTION_STATE WINAPI RecordPowerRequest(EXECUTION_STATE flags)
+{
+    g_powerRequests.push_back(flags);
+    return ES_CONTINUOUS;
+}
+
+BOOL WINAPI RecordSound(LPCSTR name, HMODULE hModule, DWORD flags)
+{
+    const bool ours = hModule == ::GetModuleHandleA(NULL);
+    g_sounds.push_back(std::string("sound ") + name + (ours ? " from the program " : " ") + std::to_string(flags));
+    return TRUE;
+}
+
+BOOL WINAPI RecordPlacing(HWND hWnd, HWND hInsertAfter, int x, int y, int cx, int cy, UINT flags)
+{
+    g_placings.emplace_back(hInsertAfter, flags);
+    return g_setWindowPos(hWnd, hInsertAfter, x, y, cx, cy, flags);
+}
+
+BOOL WINAPI RecordBeep(UINT type)
+{
+    g_sounds.push_back("beep " + std::to_string(type));
+    return TRUE;
 }
 
 // The capture application stand-ins that launches start come from the shell, not from a
@@ -48,14 +84,22 @@ protected:
         m_hIcons[1] = MakeSquareIcon(RGB(0, 255, 0));
         m_hIcons[2] = MakeSquareIcon(RGB(0, 0, 255));
 
+        g_powerRequests.clear();
+        g_sounds.clear();
+        g_placings.clear();
+        g_setWindowPos = m_placingHook.Original();
+        ASSERT_TRUE(m_powerHook.Installed() && m_soundHook.Installed() && m_beepHook.Installed()
+                    && m_placingHook.Installed());
+        MakeWindow();
+    }
+    void MakeWindow()
+    {
         m_pWnd = new CEventWnd;
         m_hWnd = m_pWnd->m_hWnd;
         m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
         m_pWnd->m_strPromptText.Format(IDS_PRESS_AGAIN, "Lumora");
         m_pWnd->m_strStartingText.Format(IDS_STARTING, "Lumora");
         m_pWnd->m_strFailureText.Format(IDS_LAUNCH_FAILED, "Lumora");
-        // Sound and beep are left out: these machines have no sound device, and which of them a
-        // launch makes is a rule of the launch sequence, tested natively.
         m_pWnd->m_bSilent = TRUE;
         m_pWnd->m_pPromptDlg->SetIcons(m_hIcons[0], m_hIcons[1], m_hIcons[2]);
         m_hPrompt = m_pWnd->m_pPromptDlg->m_hWnd;
@@ -82,7 +126,6 @@ protected:
     }
 
     void Press(WPARAM code) { Deliver(WM_CAPEVENT, code, 0); }
-    void PressFirmware(LPARAM code) { Deliver(WM_FIRMWARE_EVENT, 0, code); }
 
     // Posts the event and runs the messages it brings; counts the launches it makes.
     void Deliver(UINT message, WPARAM wParam, LPARAM lParam)
@@ -99,12 +142,14 @@ protected:
     bool Topmost() const { return (::GetWindowLongA(m_hPrompt, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
     std::string Text() const { return WindowText(::GetDlgItem(m_hPrompt, IDC_PROMPT_TEXT)); }
     HICON Icon() { return Prompt().m_hCurrentIcon; }
-    std::string PromptText() const { return std::string(m_pWnd->m_strPromptText); }
-    std::string StartingText() const { return std::string(m_pWnd->m_strStartingText); }
-    std::string FailureText() const { return std::string(m_pWnd->m_strFailureText); }
 
     std::vector<CaptureAppStart> WaitForStarts(size_t count) { return WaitForCaptureAppStarts(m_recordPath, count); }
 
+    const ImportHook<decltype(::SetThreadExecutionState)> m_powerHook{ "KERNEL32.dll", "SetThreadExecutionState",
+                                                                       RecordPowerRequest };
+    const ImportHook<decltype(::PlaySoundA)> m_soundHook{ "WINMM.dll", "PlaySoundA", RecordSound };
+    const ImportHook<decltype(::MessageBeep)> m_beepHook{ "USER32.dll", "MessageBeep", RecordBeep };
+    const ImportHook<decltype(::SetWindowPos)> m_placingHook{ "USER32.dll", "SetWindowPos", RecordPlacing };
     std::string m_recordPath;
     size_t m_launches = 0;
     HICON m_hIcons[3] = {};
@@ -115,37 +160,20 @@ protected:
 
 }  // namespace
 
-TEST_F(EventWindow, IsAHiddenToolWindowThatOwnsTheHiddenPrompt)
+TEST_F(EventWindow, IsAHiddenToolWindowWhoseHiddenPromptAFirstPressShowsTopmostWithItsTextAndBlink)
 {
     EXPECT_EQ(WindowText(m_hWnd), "Lumora Ready");
     EXPECT_TRUE(::GetWindowLongA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_FALSE(::IsWindowVisible(m_hWnd));
     EXPECT_EQ(::GetWindow(m_hPrompt, GW_OWNER), m_hWnd);
     EXPECT_FALSE(Shown());
-    EXPECT_FALSE(m_pWnd->m_bLaunching);
     EXPECT_EQ(WM_CAPEVENT, ::RegisterWindowMessageA("VexaCapEvent"));
-}
 
-TEST_F(EventWindow, FirstPressShowsThePromptTopmostWithItsTextAndBlink)
-{
     Press(1);
-
-    EXPECT_TRUE(Shown());
-    EXPECT_TRUE(Topmost());
-    EXPECT_TRUE(::IsWindowEnabled(m_hPrompt));
+    EXPECT_TRUE(Shown() && Topmost() && ::IsWindowEnabled(m_hPrompt));
     EXPECT_EQ(Text(), "Press down to start Lumora!!");
     EXPECT_TRUE(Prompt().m_bBlinkActive);
     EXPECT_EQ(::GetForegroundWindow(), m_hPrompt);
-}
-
-TEST_F(EventWindow, FirmwareEventsActLikeTheDriversWhateverTheOtherBits)
-{
-    PressFirmware(0x0801);
-    EXPECT_TRUE(Shown());
-    PressFirmware(0x1400 | 0x3);
-    EXPECT_FALSE(Shown());
-    PressFirmware(0xC00);
-    EXPECT_FALSE(Shown()) << "0xC00 is no action";
 }
 
 TEST_F(EventWindow, CancelStopsTheBlinkResetsTheIconAndHidesThePrompt)
@@ -161,36 +189,39 @@ TEST_F(EventWindow, CancelStopsTheBlinkResetsTheIconAndHidesThePrompt)
     }
 }
 
-TEST_F(EventWindow, CodesOfNoActionChangeNothingButStillWithdrawThePowerRequest)
+TEST_F(EventWindow, EveryEventRaisesThePowerRequestAndWithdrawsItEvenCodesOfNoAction)
 {
     Press(1);
+    const std::vector<EXECUTION_STATE> raisedAndWithdrawn = { ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED,
+                                                               ES_CONTINUOUS };
+    EXPECT_EQ(g_powerRequests, raisedAndWithdrawn);
     for (WPARAM code : { 0, 5, 6 }) {
+        g_powerRequests.clear();
         Press(code);
         EXPECT_TRUE(Shown()) << "code " << code;
-        EXPECT_EQ(::SetThreadExecutionState(ES_CONTINUOUS), ES_CONTINUOUS) << "after code " << code;
+        EXPECT_EQ(g_powerRequests, raisedAndWithdrawn) << "code " << code;
     }
     for (LPARAM code : { 0x000, 0xC00, 0x1800, 0x1C00 }) {
-        PressFirmware(code);
+        g_powerRequests.clear();
+        Deliver(WM_FIRMWARE_EVENT, 0, code);
         EXPECT_TRUE(Shown()) << "firmware code " << code;
-        EXPECT_EQ(::SetThreadExecutionState(ES_CONTINUOUS), ES_CONTINUOUS) << "after firmware code " << code;
+        EXPECT_EQ(g_powerRequests, raisedAndWithdrawn) << "firmware code " << code;
     }
-    EXPECT_EQ(Text(), PromptText());
+    EXPECT_EQ(Text(), "Press down to start Lumora!!");
     EXPECT_TRUE(Prompt().m_bBlinkActive);
 }
 
 // The prompt steps out of the topmost band, shown and not activated. Wine: an owned popup that has
 // been activated sits right above its owner, and Wine places it above its owner again, so it keeps
 // WS_EX_TOPMOST; the request itself is what can be checked here.
-const UINT LeaveTopmostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
+const Placings::value_type NotTopmost = { HWND_NOTOPMOST, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW };
 
 TEST_F(EventWindow, SecondPressLaunchesTheTargetInTheTemporaryDirectoryAndHidesThePromptTwoSecondsLater)
 {
     Press(1);
-    {
-        const WindowPosRequests requests(m_hPrompt);
-        Press(2);
-        EXPECT_TRUE(requests.Asked(HWND_NOTOPMOST, LeaveTopmostFlags));
-    }
+    g_placings.clear();
+    Press(2);
+    EXPECT_EQ(g_placings, Placings{ NotTopmost });
     const DWORD launched = ::GetTickCount();
 
     EXPECT_TRUE(m_pWnd->m_bLaunching);
@@ -206,6 +237,7 @@ TEST_F(EventWindow, SecondPressLaunchesTheTargetInTheTemporaryDirectoryAndHidesT
     EXPECT_STREQ(CharUpperA(&std::string(starts[0].cwd)[0]), CharUpperA(&temp[0]));
     EXPECT_EQ(starts[0].args, "");
     EXPECT_EQ(starts[0].show, SW_SHOWNORMAL);
+    EXPECT_TRUE(g_sounds.empty()) << "silent";
 
     ASSERT_TRUE(PumpUntil([&] { return !Shown(); }, 10000));
     EXPECT_GE(::GetTickCount() - launched, 1900u);
@@ -219,7 +251,7 @@ TEST_F(EventWindow, WhileLaunchingOnlyCancelActsAndItDoesNotHideThePrompt)
     Press(2);
     Press(2);
     Press(1);
-    EXPECT_EQ(Text(), StartingText()) << "a Prompt while launching is ignored";
+    EXPECT_EQ(Text(), "Lumora is starting...") << "a Prompt while launching is ignored";
     EXPECT_EQ(Icon(), m_hIcons[2]);
     EXPECT_FALSE(Prompt().m_bBlinkActive);
 
@@ -237,45 +269,52 @@ TEST_F(EventWindow, LaunchWithoutAPromptShowsTheHiddenPromptNotTopmostAndStillDi
     Press(3);
     ASSERT_FALSE(::IsWindowEnabled(m_hPrompt));
 
-    const WindowPosRequests requests(m_hPrompt);
+    g_placings.clear();
     Press(2);
 
     EXPECT_TRUE(Shown());
-    EXPECT_TRUE(requests.Asked(HWND_NOTOPMOST, LeaveTopmostFlags));
+    EXPECT_EQ(g_placings, Placings{ NotTopmost });
     EXPECT_FALSE(::IsWindowEnabled(m_hPrompt));
-    EXPECT_EQ(Text(), StartingText());
+    EXPECT_EQ(Text(), "Lumora is starting...");
     ASSERT_TRUE(PumpUntil([&] { return !Shown(); }, 10000));
 }
 
 TEST_F(EventWindow, FailedLaunchShowsTheFailureTextAndAlternateIconAndCanBeTriedAgain)
 {
-    m_pWnd->m_strAppPath = "C:\\no such folder\\Ostrivo.exe";
-    Press(1);
-    Press(2);
-
-    EXPECT_TRUE(Shown()) << "a failure neither shows nor hides the prompt";
-    EXPECT_TRUE(Topmost());
-    EXPECT_EQ(Text(), "Failed to launch Lumora.");
-    EXPECT_EQ(Icon(), m_hIcons[1]);
-    EXPECT_FALSE(m_pWnd->m_bLaunching);
+    // A path longer than the shell takes fails as a missing file does.
+    const std::string tooLong = "C:\\" + std::string(1000, 'p') + ".exe";
+    for (bool shown : { true, false }) {
+        Press(shown ? 1 : 3);
+        for (const char* path : { "C:\\no such folder\\Ostrivo.exe", tooLong.c_str(), "" }) {
+            m_pWnd->m_strAppPath = path;
+            Prompt().SetText("");
+            Press(2);
+            const std::string situation = (shown ? "shown, path " : "hidden, path ") + std::string(path).substr(0, 40);
+            EXPECT_EQ(Shown(), shown) << situation << ": a failure neither shows nor hides the prompt";
+            EXPECT_TRUE(!shown || Topmost()) << situation;
+            EXPECT_EQ(Text(), "Failed to launch Lumora.") << situation;
+            EXPECT_EQ(Icon(), m_hIcons[1]) << situation;
+            EXPECT_FALSE(m_pWnd->m_bLaunching) << situation;
+        }
+    }
 
     m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
     Press(2);
     EXPECT_TRUE(m_pWnd->m_bLaunching) << "the next Launch tries again";
 }
 
-TEST_F(EventWindow, FailedLaunchWhileHiddenLeavesThePromptHidden)
+TEST_F(EventWindow, UnlessSilentALaunchPlaysItsSoundAndAFailedOneBeeps)
 {
-    // A path longer than the shell takes fails as a missing file does.
-    const std::string tooLong = "C:\\" + std::string(1000, 'p') + ".exe";
-    for (const char* path : { "C:\\no such folder\\Ostrivo.exe", "", tooLong.c_str() }) {
-        m_pWnd->m_strAppPath = path;
-        Prompt().SetText("");
+    m_pWnd->m_strAppPath = "C:\\no such folder\\Ostrivo.exe";
+    for (BOOL silent : { TRUE, FALSE }) {
+        m_pWnd->m_bSilent = silent;
         Press(2);
-        EXPECT_FALSE(Shown()) << "path \"" << std::string(path).substr(0, 40) << "\"";
-        EXPECT_EQ(Text(), FailureText());
-        EXPECT_EQ(Icon(), m_hIcons[1]);
     }
+    m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
+    Press(2);
+    EXPECT_EQ(g_sounds, (std::vector<std::string>{ "beep " + std::to_string(MB_ICONEXCLAMATION),
+                                                   "sound LAUNCHWAVE from the program "
+                                                       + std::to_string(SND_RESOURCE | SND_NOWAIT | SND_ASYNC) }));
 }
 
 // Run by its own test entry, in a process that Wine starts with a Japanese locale: a target of
@@ -316,32 +355,6 @@ TEST_F(EventWindow, WhileTheCaptureApplicationRunsEveryEventOnlyHidesThePrompt)
     EXPECT_EQ(WaitForStarts(1).size(), 1u) << "the one start is the test's own";
 }
 
-TEST_F(EventWindow, BusyMutexHeldByAnotherProcessIgnoresFirstAndSecondPresses)
-{
-    ChildProcess holder;
-    ASSERT_TRUE(holder.Start("\"" + ProgramBeside("busy_holder.exe") + "\" 60000"));
-    ASSERT_TRUE(WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
-
-    Press(1);
-    EXPECT_FALSE(Shown());
-
-    holder.Terminate();  // the mutex is abandoned and then gone
-    Press(1);
-    ASSERT_TRUE(Shown());
-    const HANDLE hBusy = ::CreateMutexA(NULL, FALSE, BusyMutexName);  // kept: the holder takes it
-    ChildProcess secondHolder;
-    ASSERT_TRUE(secondHolder.Start("\"" + ProgramBeside("busy_holder.exe") + "\" 60000"));
-    ASSERT_TRUE(WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
-
-    Press(2);
-    EXPECT_FALSE(m_pWnd->m_bLaunching);
-    EXPECT_EQ(Text(), PromptText()) << "the blink goes on and the text stays";
-    EXPECT_TRUE(Prompt().m_bBlinkActive);
-    Press(3);
-    EXPECT_FALSE(Shown()) << "a Cancel still acts";
-    ::CloseHandle(hBusy);
-}
-
 TEST_F(EventWindow, FreeOrAbandonedBusyMutexIsNotBusyAndIsNotKept)
 {
     const HANDLE hBusy = ::CreateMutexA(NULL, FALSE, BusyMutexName);
@@ -364,45 +377,59 @@ TEST_F(EventWindow, FreeOrAbandonedBusyMutexIsNotBusyAndIsNotKept)
     ::CloseHandle(hBusy);
 }
 
-// Which keys turn a first press into the about text is tested natively. Wine: while a window of
-// the process is in the foreground, GetAsyncKeyState does not report a Ctrl that SendInput pressed,
-// so real keys cannot drive it here; the about text itself is checked with the resources.
+// Wine: while a window of this process is in the foreground, GetAsyncKeyState does not report keys
+// that this process sent, so another process holds them, as the user's keyboard would.
+TEST_F(EventWindow, FirstPressWithCtrlAndAltHeldShowsTheAboutText)
+{
+    const std::string letGo = "key-holder-" + std::to_string(::GetCurrentProcessId());
+    const HANDLE hLetGo = ::CreateEventA(NULL, TRUE, FALSE, letGo.c_str());
+    ChildProcess holder;
+    ASSERT_TRUE(holder.Start("\"" + ProgramBeside("key_holder.exe") + "\" " + letGo));
+    const bool held =
+        WaitUntil([] { return ::GetAsyncKeyState(VK_CONTROL) < 0 && ::GetAsyncKeyState(VK_MENU) < 0; }, 10000);
+    if (held)
+        Press(1);
+    ::SetEvent(hLetGo);
+    EXPECT_TRUE(holder.WaitForExit(10000));
+    ::CloseHandle(hLetGo);
+    ASSERT_TRUE(held) << "the keys that another process pressed are not seen";
+    EXPECT_EQ(Text(), "Lumora Ready - 3.0.00\nCopyright (C) 2026 Vexa Corporation. All rights reserved.");
 
+    ASSERT_TRUE(WaitUntil([] { return ::GetAsyncKeyState(VK_CONTROL) >= 0; }, 10000));
+    Press(1);
+    EXPECT_EQ(Text(), "Press down to start Lumora!!") << "without the keys, the prompt text";
+}
+
+// Only a newer instance's quit request gives up the mutex, and only that of the marked window; the
+// prompt goes with its owner at once, even during a launch.
 TEST_F(EventWindow, QuitRequestOfANewerInstanceGivesUpTheMarkAndTheMutexAndEnds)
 {
-    const int releasesBefore = g_instanceMutexReleases;
-    ::SetPropA(m_hWnd, InstanceMutexName, RunningInstanceMark());
-
-    EXPECT_EQ(::SendMessageA(m_hWnd, WM_READY_QUIT, 0, 0), 0x12345678);
-
-    EXPECT_EQ(g_instanceMutexReleases, releasesBefore + 1);
-    EXPECT_FALSE(::IsWindow(m_hWnd));
-    EXPECT_FALSE(::IsWindow(m_hPrompt)) << "the prompt goes with its owner";
-}
-
-TEST_F(EventWindow, QuitRequestWithoutTheMarkReleasesNothing)
-{
-    const int releasesBefore = g_instanceMutexReleases;
-    EXPECT_EQ(::SendMessageA(m_hWnd, WM_READY_QUIT, 0, 0), 0x12345678);
-    EXPECT_EQ(g_instanceMutexReleases, releasesBefore);
-    EXPECT_FALSE(::IsWindow(m_hWnd));
-}
-
-TEST_F(EventWindow, QuitRequestDuringALaunchEndsAtOnce)
-{
-    Press(1);
-    Press(2);
-    ASSERT_TRUE(m_pWnd->m_bLaunching);
-    ::SendMessageA(m_hWnd, WM_READY_QUIT, 0, 0);
-    EXPECT_FALSE(::IsWindow(m_hWnd));
-    EXPECT_FALSE(::IsWindow(m_hPrompt)) << "the prompt does not wait for the launch timer";
-}
-
-TEST_F(EventWindow, CloseRequestRemovesTheMarkButReleasesNothing)
-{
-    const int releasesBefore = g_instanceMutexReleases;
-    ::SetPropA(m_hWnd, InstanceMutexName, RunningInstanceMark());
-    ::SendMessageA(m_hWnd, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(::IsWindow(m_hWnd));
-    EXPECT_EQ(g_instanceMutexReleases, releasesBefore) << "only the quit request gives up the mutex";
+    struct Case {
+        UINT message;
+        bool marked;
+        bool launching;
+        int releases;
+    };
+    for (const Case& c : { Case{ WM_READY_QUIT, true, false, 1 }, Case{ WM_READY_QUIT, false, false, 0 },
+                           Case{ WM_CLOSE, true, false, 0 }, Case{ WM_READY_QUIT, false, true, 0 } }) {
+        SCOPED_TRACE(std::string(c.message == WM_CLOSE ? "close" : "quit") + (c.marked ? ", marked" : "")
+                     + (c.launching ? ", launching" : ""));
+        if (!::IsWindow(m_hWnd))
+            MakeWindow();
+        if (c.launching) {
+            Press(1);
+            Press(2);
+            ASSERT_TRUE(m_pWnd->m_bLaunching);
+        }
+        const int releasesBefore = g_instanceMutexReleases;
+        if (c.marked)
+            ::SetPropA(m_hWnd, InstanceMutexName, RunningInstanceMark());
+        const LRESULT result = ::SendMessageA(m_hWnd, c.message, 0, 0);
+        if (c.message == WM_READY_QUIT) {
+            EXPECT_EQ(result, 0x12345678);
+        }
+        EXPECT_EQ(g_instanceMutexReleases, releasesBefore + c.releases);
+        EXPECT_FALSE(::IsWindow(m_hWnd));
+        EXPECT_FALSE(::IsWindow(m_hPrompt)) << "the prompt goes with its owner";
+    }
 }

@@ -102,8 +102,6 @@ TEST_F(InstanceLoad, TwentyStartsAtOnceLeaveExactlyOneInstanceRoundAfterRound)
         EXPECT_EQ(WindowsTitledLumoraReady(), 2) << "the main window and its prompt, nothing else";
         EndTheOneInstance();
     }
-    printf("instance storms: %d rounds of %d starts at once, %d instances started\n", rounds, startsPerRound,
-           rounds * startsPerRound);
 }
 
 // Two hundred replacing starts, in four chains of fifty so that each test stays well inside its
@@ -129,9 +127,6 @@ TEST_P(ReplaceCycles, FiftyReplacingStartsNeverShowTwoMarkedWindows)
     EXPECT_EQ(watcher.MostAtOnce(), 1u) << "never two marked windows at once";
     EXPECT_EQ(Running(), 1);
     EndTheOneInstance();
-    printf("replace cycles, chain %d of 4: %d instances started, each replacing the one before; the watcher looked "
-           "%ld times and saw at most %lu marked window at once\n",
-           GetParam(), starts, watcher.Looks(), static_cast<unsigned long>(watcher.MostAtOnce()));
 }
 
 INSTANTIATE_TEST_SUITE_P(FourChains, ReplaceCycles, ::testing::Range(1, 5));
@@ -142,7 +137,6 @@ TEST_F(InstanceLoad, HardKillsInStartUpAndShutdownLeaveTheNextStartWorking)
     printf("hard kills: seed %u (LUMORA_FAULT_SEED=%u repeats this run)\n", seed, seed);
     std::mt19937 random(seed);
     const int rounds = 16;
-    int killedBeforeMark = 0, killedMarked = 0, killedQuitting = 0, endedBeforeKill = 0, killsOfKill = 0;
     for (int round = 0; round < rounds; ++round) {
         const bool inShutdown = round % 2 == 1;
         const DWORD delayMs = random() % (inShutdown ? 200 : 300);
@@ -151,18 +145,15 @@ TEST_F(InstanceLoad, HardKillsInStartUpAndShutdownLeaveTheNextStartWorking)
         ChildProcess& victim = Start();
         if (!inShutdown) {
             ASSERT_FALSE(victim.WaitForExit(delayMs)) << "a start with nothing running ended by itself";
-            ++(MarkedWindows(victim.Id()).empty() ? killedBeforeMark : killedMarked);
             victim.Terminate();
         } else {
             ASSERT_NE(WaitForMarkedWindow(victim), (HWND)NULL);
             ChildProcess& kill = Start("/KILL");
             const bool killTheKill = random() % 4 == 0;
-            ++(victim.WaitForExit(delayMs) ? endedBeforeKill : killedQuitting);
+            victim.WaitForExit(delayMs);  // it may end by itself before the kill
             victim.Terminate();
-            if (killTheKill) {
+            if (killTheKill)
                 kill.Terminate();
-                ++killsOfKill;
-            }
             ASSERT_TRUE(kill.WaitForExit(10000));
         }
         ASSERT_TRUE(victim.WaitForExit(10000));
@@ -171,9 +162,4 @@ TEST_F(InstanceLoad, HardKillsInStartUpAndShutdownLeaveTheNextStartWorking)
         EXPECT_EQ(Running(), 1);
         EndTheOneInstance();
     }
-    printf("hard kills: %d rounds, each followed by a clean start that worked: in start-up %d killed before and %d "
-           "after marking the window; in shutdown %d killed with \"KILL\" in flight and %d ended before the kill "
-           "(%d \"KILL\" starts killed too); %d instances started\n",
-           rounds, killedBeforeMark, killedMarked, killedQuitting, endedBeforeKill, killsOfKill,
-           rounds * 2 + rounds / 2);
 }

@@ -2,8 +2,10 @@
 // one instance at a time (a newer one replaces the running one, "KILL" only ends it), the failure
 // box when no library is there, the end by a close request, and the UI component library from
 // start-up to the end.
+#include "debugged_process.h"
 #include "program_fixture.h"
 #include "stand_in_records.h"
+#include "test_icons.h"
 #include "ui_library_registration.h"
 
 #include <string>
@@ -61,10 +63,14 @@ TEST_F(Program, KillEndsTheRunningInstanceAndItself)
     ChildProcess& running = Start();
     ASSERT_NE(WaitForMarkedWindow(running), (HWND)NULL);
 
-    ChildProcess& kill = Start("/KILL");
+    DebuggedProcess kill;
+    ASSERT_TRUE(kill.Start("\"" + ProgramBeside("LumoraReady.exe") + "\" /KILL"));
 
     ASSERT_TRUE(kill.WaitForExit(10000));
     ASSERT_TRUE(running.WaitForExit(10000));
+    // Had it waited for the mutex, it would have taken it over, or found it still held.
+    ASSERT_FALSE(kill.Lines().empty());
+    EXPECT_EQ(kill.Lines().back(), "LumoraReady: asked the running instance to quit") << "it ends once it has asked";
     EXPECT_TRUE(MarkedWindows().empty());
     EXPECT_TRUE(WaitUntil([] { return !MutexExists(InstanceName); }, 10000)) << "no instance runs afterwards";
 }
@@ -99,14 +105,12 @@ TEST_F(Program, MutexHeldWithoutAMarkedWindowMakesANewStartWaitAndEnd)
 
     const DWORD started = ::GetTickCount();
     ChildProcess& waiting = Start();
+    ChildProcess& killing = Start("/KILL");
+    ASSERT_TRUE(killing.WaitForExit(10000));
+    EXPECT_FALSE(waiting.WaitForExit(0)) << "with \"KILL\" it ends while a start without it, begun first, still waits";
     ASSERT_TRUE(waiting.WaitForExit(10000));
     EXPECT_GE(::GetTickCount() - started, 1900u) << "it waited for the mutex";
     EXPECT_TRUE(MarkedWindows().empty());
-
-    const DWORD killStarted = ::GetTickCount();
-    ChildProcess& killing = Start("/KILL");
-    ASSERT_TRUE(killing.WaitForExit(10000));
-    EXPECT_LT(::GetTickCount() - killStarted, 1900u) << "with \"KILL\" it does not wait";
     EXPECT_FALSE(holder.WaitForExit(0)) << "the holder is not affected";
 }
 
@@ -117,6 +121,15 @@ TEST_F(Program, NeitherLibraryShowsTheMissingComponentsBoxAndEnds)
     const HWND hBox = WaitForStartupBox(program);
     ASSERT_NE(hBox, (HWND)NULL);
     EXPECT_EQ(MessageBoxText(hBox), "Some required components may be busy or missing.");
+    // The box's icon is its one static control of the icon style.
+    HWND hIcon = NULL;
+    while ((hIcon = ::FindWindowExA(hBox, hIcon, "Static", NULL)) != NULL
+           && (::GetWindowLongA(hIcon, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
+    }
+    ASSERT_NE(hIcon, (HWND)NULL);
+    // Once it is painted, the stop icon and no other.
+    EXPECT_TRUE(WaitUntil([&] { return ShowsIcon(hIcon, ::LoadIconA(NULL, IDI_HAND)); }, 10000));
+    EXPECT_FALSE(ShowsIcon(hIcon, ::LoadIconA(NULL, IDI_EXCLAMATION)));
     EXPECT_TRUE(MarkedWindows(program.Id()).empty());
 
     ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);

@@ -1,6 +1,7 @@
 // The prompt dialog and its icon button, with real windows: showing and hiding, the icon set, the
 // blink, the held flag, and what the button really paints.
 #include "framework/win_app.h"
+#include "import_hook.h"
 #include "message_pump.h"
 #include "program_test_app.h"
 #include "prompt/prompt_dlg.h"
@@ -10,6 +11,17 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The blink timer's period as the dialog asks for it; the timer itself still runs.
+decltype(::SetTimer)* g_setTimer = nullptr;
+UINT g_blinkTickMs = 0;
+
+UINT_PTR WINAPI RecordTimer(HWND hWnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc)
+{
+    if (id == IDT_BLINK)
+        g_blinkTickMs = elapseMs;
+    return g_setTimer(hWnd, id, elapseMs, proc);
+}
 
 class PromptDialog : public ::testing::Test {
 protected:
@@ -52,13 +64,16 @@ TEST_F(PromptDialog, StartsHiddenAndEnabledWithAButtonAndNoIcon)
     EXPECT_EQ(::GetDlgCtrlID(m_hButton), IDC_ICON_BUTTON);
     RECT button;
     ::GetWindowRect(m_hButton, &button);
+    ::MapWindowPoints(NULL, m_hDlg, reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_EQ(button.left, 12);
+    EXPECT_EQ(button.top, 12);
     EXPECT_EQ(button.right - button.left, 32);
     EXPECT_EQ(button.bottom - button.top, 32);
     EXPECT_EQ(::GetWindowLongA(m_hButton, GWL_STYLE) & 0x5002000F, 0x5002000B);
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL);
 }
 
-TEST_F(PromptDialog, ShowingMakesItTopmostCentredEnabledAndFocused)
+TEST_F(PromptDialog, ShowingMakesItTopmostCentredEnabledAndFocusedAndHidingUndoesIt)
 {
     m_pDlg->Show(FALSE);
     ASSERT_FALSE(::IsWindowEnabled(m_hDlg));
@@ -78,11 +93,8 @@ TEST_F(PromptDialog, ShowingMakesItTopmostCentredEnabledAndFocused)
     EXPECT_NEAR(window.left + window.right, screen.left + screen.right, 1) << "centred on the screen";
     EXPECT_NEAR(window.top + window.bottom, screen.top + screen.bottom, 1);
     EXPECT_FALSE(m_pDlg->m_bBlinkActive) << "showing does not start the blink";
-}
 
-TEST_F(PromptDialog, HidingDisablesItStopsTheBlinkAndForgetsAPress)
-{
-    m_pDlg->Show(TRUE);
+    // Hiding disables it, stops the blink and forgets a press.
     m_pDlg->StartBlink();
     ::SendMessageA(m_hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     ASSERT_TRUE(m_pDlg->m_button.IsHeld());
@@ -100,6 +112,9 @@ TEST_F(PromptDialog, IconSetAndCurrentIcon)
 {
     FillIcons();
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL) << "filling the set changes no icon";
+    BlinkTimerProc(m_hDlg, WM_TIMER, IDT_BLINK + 1, 0);
+    EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL) << "a tick of another timer changes nothing";
+    EXPECT_EQ(g_nBlinkToggles + g_nBlinkWait, 0u);
 
     m_pDlg->SetIcon(IconStarting);
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, m_hIcons[2]);
@@ -108,11 +123,15 @@ TEST_F(PromptDialog, IconSetAndCurrentIcon)
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, m_hIcons[2]) << "slots past 2 are ignored";
 }
 
-TEST_F(PromptDialog, BlinkStartsOnceAndStopsOnce)
+TEST_F(PromptDialog, BlinkTicksEveryHundredMillisecondsStartsOnceAndStopsOnce)
 {
+    const ImportHook<decltype(::SetTimer)> timerHook("USER32.dll", "SetTimer", RecordTimer);
+    ASSERT_TRUE(timerHook.Installed());
+    g_setTimer = timerHook.Original();
     m_pDlg->StartBlink();
     m_pDlg->StartBlink();
     EXPECT_TRUE(m_pDlg->m_bBlinkActive);
+    EXPECT_EQ(g_blinkTickMs, 100u);
     m_pDlg->StopBlink();
     EXPECT_FALSE(m_pDlg->m_bBlinkActive);
     EXPECT_FALSE(::KillTimer(m_hDlg, IDT_BLINK)) << "a second blink timer runs";
@@ -120,7 +139,7 @@ TEST_F(PromptDialog, BlinkStartsOnceAndStopsOnce)
     EXPECT_FALSE(m_pDlg->m_bBlinkActive);
 }
 
-TEST_F(PromptDialog, BlinkAlternatesTheIdleAndAlternateIconsStartingWithIdle)
+TEST_F(PromptDialog, BlinkAlternatesTheIdleAndAlternateIconsStartingWithIdleAndGoesOnAfterARestart)
 {
     FillIcons();
     m_pDlg->Show(TRUE);
@@ -131,67 +150,70 @@ TEST_F(PromptDialog, BlinkAlternatesTheIdleAndAlternateIconsStartingWithIdle)
     ASSERT_TRUE(PumpUntil([&] { return m_pDlg->m_hCurrentIcon == m_hIcons[1]; }, 5000));
     EXPECT_EQ(g_nBlinkToggles, 2u);
     EXPECT_EQ(m_pDlg->m_nBlinkPhase, 2u);
+
+    const std::uint32_t wait = g_nBlinkWait;
+    m_pDlg->StopBlink();
+    m_pDlg->StartBlink();
+    EXPECT_EQ(g_nBlinkWait, wait) << "the process's rhythm is not started afresh";
+    ASSERT_TRUE(PumpUntil([&] { return m_pDlg->m_hCurrentIcon == m_hIcons[0]; }, 5000));
+    EXPECT_EQ(g_nBlinkToggles, 3u);
 }
 
-TEST_F(PromptDialog, TimerTickOfAnotherIdChangesNothing)
+TEST_F(PromptDialog, HeldButtonTogglesAtEveryTickOfARealBlink)
 {
     FillIcons();
-    BlinkTimerProc(m_hDlg, WM_TIMER, IDT_BLINK + 1, 0);
-    EXPECT_EQ(g_nBlinkToggles, 0u);
-    EXPECT_EQ(g_nBlinkWait, 0u);
-    EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL);
+    m_pDlg->Show(TRUE);
+    ::SendMessageA(m_hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    m_pDlg->StartBlink();
+    ASSERT_TRUE(PumpUntil([] { return g_nBlinkToggles == 1; }, 5000));
+
+    // Between two toggles of the slow rhythm the wait runs down; held, no tick passes without one.
+    bool waited = false;
+    ASSERT_TRUE(PumpUntil([&] {
+        waited = waited || g_nBlinkWait < 5;
+        return g_nBlinkToggles >= 4;
+    }, 5000));
+    EXPECT_FALSE(waited);
 }
 
-TEST_F(PromptDialog, OnlyAPressOfTheLeftButtonHoldsTheButton)
+TEST_F(PromptDialog, OnlyAPressOfTheLeftButtonHoldsTheButtonAndNothingClosesOrHidesIt)
 {
+    m_pDlg->Show(TRUE);
     ::SendMessageA(m_hButton, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 4));
     EXPECT_FALSE(m_pDlg->m_button.IsHeld());
     ::SendMessageA(m_hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     EXPECT_TRUE(m_pDlg->m_button.IsHeld());
     ::SendMessageA(m_hButton, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     EXPECT_FALSE(m_pDlg->m_button.IsHeld());
-    ::SendMessageA(m_hButton, WM_KEYDOWN, VK_SPACE, 0);
-    ::SendMessageA(m_hButton, WM_KEYUP, VK_SPACE, 0);
+    PressKey(m_hButton, VK_SPACE);
     EXPECT_FALSE(m_pDlg->m_button.IsHeld());
-}
-
-TEST_F(PromptDialog, EnterEscapeAndClicksNeitherCloseNorHideIt)
-{
-    m_pDlg->Show(TRUE);
     PressKey(m_hButton, VK_RETURN);
     PressKey(m_hButton, VK_ESCAPE);
-    ::SendMessageA(m_hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-    ::SendMessageA(m_hButton, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     PumpPendingMessages();
-    EXPECT_TRUE(::IsWindowVisible(m_hDlg));
+    EXPECT_TRUE(::IsWindowVisible(m_hDlg)) << "neither a click nor Enter nor Escape";
 }
 
-TEST_F(PromptDialog, ButtonShowsTheCurrentIconOverTheButtonFaceColour)
+TEST_F(PromptDialog, ButtonShowsItsBackgroundAloneAndThenTheCurrentIconOverTheButtonFaceColour)
 {
     FillIcons();
     m_pDlg->Show(TRUE);
-    m_pDlg->SetIcon(IconAlternate);
     ::UpdateWindow(m_hButton);
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    const WindowPixels background(m_hButton);
+    for (int y = 0; y < 32; y += 5) {
+        for (int x = 0; x < 32; x += 5)
+            ASSERT_EQ(background.At(x, y), face) << "without an icon, at " << x << "," << y;
+    }
 
+    m_pDlg->SetIcon(IconAlternate);
+    RECT invalid;
+    EXPECT_TRUE(::GetUpdateRect(m_hButton, &invalid, FALSE)) << "the painted button is to be painted again";
+    ::UpdateWindow(m_hButton);
     const WindowPixels pixels(m_hButton);
     ASSERT_EQ(pixels.Width(), 32);
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     EXPECT_EQ(pixels.At(16, 16), RGB(0, 255, 0)) << "the icon's square";
     EXPECT_EQ(pixels.At(8, 8), RGB(0, 255, 0));
     EXPECT_EQ(pixels.At(2, 2), face) << "the background where the icon is transparent";
     EXPECT_EQ(pixels.At(31, 31), face);
     EXPECT_EQ(pixels.At(0, 16), face) << "no frame is drawn";
-}
-
-TEST_F(PromptDialog, ButtonWithoutAnIconShowsItsBackgroundOnly)
-{
-    m_pDlg->Show(TRUE);
-    ::UpdateWindow(m_hButton);
-
-    const WindowPixels pixels(m_hButton);
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    for (int y = 0; y < 32; y += 5) {
-        for (int x = 0; x < 32; x += 5)
-            ASSERT_EQ(pixels.At(x, y), face) << "at " << x << "," << y;
-    }
 }

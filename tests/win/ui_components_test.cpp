@@ -6,7 +6,6 @@
 #include "message_pump.h"
 #include "prompt/prompt_dlg.h"
 #include "res/resource.h"
-#include "settings/reg_settings.h"
 #include "stand_in_records.h"
 #include "suite_keys.h"
 #include "test_icons.h"
@@ -207,32 +206,27 @@ TEST_F(UiComponents, FailedInitialisationKeepsOnlyTheInitialisingObjectUntilRele
     EXPECT_EQ(Destroyed(), (Names{"D1", "D1"}));
 }
 
-TEST_F(UiComponents, RefusedObjectStopsCreationThere)
+TEST_F(UiComponents, RefusedObjectStopsCreationThereAndLeavesTheColourUnused)
 {
-    Ask("CUIL_STANDIN_REFUSE", "D5");
-    EXPECT_FALSE(m_pClient->Create());
-    EXPECT_EQ(Made(), (Names{"D1", "D2", "D3", "D4"})) << "nothing after the refused object is attempted";
-    EXPECT_EQ(ObjectsRecordedAs(Record(), "refuse"), Names{"D5"});
-    m_pClient->Release();
-    EXPECT_EQ(Destroyed(), (Names{"D1", "D2", "D3", "D4"}));
-    EXPECT_EQ(LiveObjects(), 0);
-
-    // A custom object refused: the colour object exists but is not used.
-    m_record.Clear();
-    Ask("CUIL_STANDIN_REFUSE", "C2");
-    CUiComponents client;
-    EXPECT_FALSE(client.Create());
-    EXPECT_EQ(Made(), (Names{"D1", "D2", "D3", "D4", "D5", "D6", "D7", "C1"}));
-    COLORREF colour = RGB(1, 2, 3);
-    EXPECT_EQ(client.GetColour(COLOR_BTNFACE, &colour), -1);
-    client.Release();
-    EXPECT_EQ(LiveObjects(), 0);
-
-    // The initialising class itself refused.
-    Ask("CUIL_STANDIN_REFUSE", "D1");
-    CUiComponents refused;
-    EXPECT_FALSE(refused.Create());
-    EXPECT_EQ(LiveObjects(), 0);
+    // The initialising class itself, a dispatch object after it, or a custom object once the colour
+    // object exists.
+    const Names beforeD5 = { "D1", "D2", "D3", "D4" };
+    const Names beforeC2 = { "D1", "D2", "D3", "D4", "D5", "D6", "D7", "C1" };
+    for (const Names& made : { Names{}, beforeD5, beforeC2 }) {
+        const std::string refused = made.empty() ? "D1" : made.size() == 4 ? "D5" : "C2";
+        SCOPED_TRACE("refused " + refused);
+        m_record.Clear();
+        Ask("CUIL_STANDIN_REFUSE", refused.c_str());
+        CUiComponents client;
+        EXPECT_FALSE(client.Create());
+        EXPECT_EQ(Made(), made) << "nothing after the refused object is attempted";
+        EXPECT_EQ(ObjectsRecordedAs(Record(), "refuse"), Names{ refused });
+        COLORREF colour = RGB(1, 2, 3);
+        EXPECT_EQ(client.GetColour(COLOR_BTNFACE, &colour), -1);
+        client.Release();
+        EXPECT_EQ(Destroyed(), made);
+        EXPECT_EQ(LiveObjects(), 0);
+    }
 }
 
 TEST_F(UiComponents, DestructionReleasesTheDispatchObjectsInFieldOrder)
