@@ -216,7 +216,7 @@ TEST_F(Devices, CancelledRequestIsNotCancelledAgain)
     EXPECT_TRUE(pWnd->CancelFirmwareEvents());
     EXPECT_FALSE(pWnd->CancelFirmwareEvents());
     pWnd->DestroyWindow();
-    EXPECT_EQ(CountLinesStartingWith(RecordLines(m_firmwareRecord), "VXBIOS_CancelMessageReq"), 1u);
+    EXPECT_EQ(CountLinesStartingWith(m_firmwareRecord.Lines(), "VXBIOS_CancelMessageReq"), 1u);
     FreeFirmwareLibrary();
 }
 

@@ -6,6 +6,7 @@
 #include "message_pump.h"
 #include "prompt/prompt_dlg.h"
 #include "res/resource.h"
+#include "settings/reg_settings.h"
 #include "stand_in_records.h"
 #include "suite_keys.h"
 #include "test_icons.h"
