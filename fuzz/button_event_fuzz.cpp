@@ -3,11 +3,13 @@
 // and one byte of situation (bit 0 launching, bit 1 the capture application runs, bit 2 busy);
 // missing bytes are zero.
 #include "events/button_event.h"
+#include "event_decision_table.h"
 #include "events/event_decision.h"
 #include "fuzz_check.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace {
 
@@ -45,45 +47,16 @@ void CheckFirmwareCode(std::intptr_t lParam)
     FuzzCheck((event == ButtonEvent::Cancel) == (code == 0x1000 || code == 0x1400), "Cancel is 0x1000, or with 0x400");
 }
 
+// What the decision does and asks, as the table of the decision order says.
 void CheckDecision(ButtonEvent event, bool launching, bool appRunning, bool busy)
 {
-    int appProbes = 0;
-    int busyProbes = 0;
+    std::string probes;
     const EventEffect effect = DecideEventEffect(
-        launching, event, [&] { ++appProbes; return appRunning; },
-        [&] {
-            FuzzCheck(appProbes == 1, "busy is probed only after the capture application");
-            ++busyProbes;
-            return busy;
-        });
-    const bool press = event == ButtonEvent::Prompt || event == ButtonEvent::Launch;
-    FuzzCheck(appProbes == (launching ? 0 : 1), "the capture application is probed once, unless launching");
-    FuzzCheck(busyProbes == (!launching && !appRunning && press ? 1 : 0),
-              "busy is probed once, for a press while nothing else decides");
-
-    const bool free = !launching && !appRunning;
-    switch (effect) {
-    case EventEffect::Nothing:
-        FuzzCheck(event == ButtonEvent::None || launching || (press && free && busy), "nothing happens only for a reason");
-        break;
-    case EventEffect::ResetIconWhileLaunching:
-        FuzzCheck(launching && event == ButtonEvent::Cancel, "the icon is reset only by a Cancel while launching");
-        break;
-    case EventEffect::HideForRunningApp:
-        FuzzCheck(!launching && appRunning, "the prompt goes for the capture application only when it runs");
-        break;
-    case EventEffect::ShowPrompt:
-        FuzzCheck(event == ButtonEvent::Prompt && free && !busy, "the prompt shows only for a free Prompt");
-        break;
-    case EventEffect::LaunchTarget:
-        FuzzCheck(event == ButtonEvent::Launch && free && !busy, "a launch starts only for a free Launch");
-        break;
-    case EventEffect::HidePrompt:
-        FuzzCheck(event == ButtonEvent::Cancel && free, "the prompt hides only for a free Cancel");
-        break;
-    default:
-        FuzzCheck(false, "a decision is one of the defined effects");
-    }
+        launching, event, [&] { probes += 'a'; return appRunning; }, [&] { probes += 'b'; return busy; });
+    const DecisionRow* row = RowFor(launching, appRunning, busy, event);
+    FuzzCheck(row != nullptr, "every state matches one row of the table");
+    FuzzCheck(effect == row->effect, "the effect is the table's");
+    FuzzCheck(probes == row->probes, "the probes are the table's, in its order");
 }
 
 }  // namespace
