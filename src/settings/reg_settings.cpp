@@ -1,8 +1,7 @@
-// The registry settings store. No handle outlives a call: every key opened is closed before the
-// call returns, on every path.
+// The registry settings store. No key outlives a call: each is held by a CRegKey of the call.
 #include "settings/reg_settings.h"
 
-#include "framework/win_app.h"
+#include "framework/handles.h"
 #include "settings/settings_catalogue.h"
 #include "settings/value_decoding.h"
 
@@ -48,18 +47,16 @@ BOOL CRegSettings::FindValuePerUserThenMachine(const char* name, std::vector<uns
 // without regard to case, and this store accepts only the exact name or its upper-cased copy.
 BOOL CRegSettings::FindValue(HKEY root, const char* name, std::vector<unsigned char>& data) const
 {
-    HKEY hKey;
-    if (::RegOpenKeyExA(root, KeyPath(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+    CRegKey key;
+    if (key.Open(root, KeyPath(), KEY_READ) != ERROR_SUCCESS)
         return FALSE;
     DWORD valueCount = 0;
     DWORD longestName = 0;
     DWORD largestData = 0;
     // No class buffer: a key's class name, of any length, does not matter here.
-    if (::RegQueryInfoKeyA(hKey, NULL, NULL, NULL, NULL, NULL, NULL, &valueCount, &longestName, &largestData, NULL,
-                           NULL) != ERROR_SUCCESS) {
-        ::RegCloseKey(hKey);
+    if (::RegQueryInfoKeyA(key, NULL, NULL, NULL, NULL, NULL, NULL, &valueCount, &longestName, &largestData, NULL,
+                           NULL) != ERROR_SUCCESS)
         return FALSE;
-    }
     std::vector<char> valueName(longestName + 1);
     std::vector<unsigned char> valueData(largestData + 1);
     CString upperName(name);
@@ -82,7 +79,7 @@ BOOL CRegSettings::FindValue(HKEY root, const char* name, std::vector<unsigned c
             }
             nameLength = static_cast<DWORD>(valueName.size());
             dataSize = static_cast<DWORD>(valueData.size());
-            enumerated = ::RegEnumValueA(hKey, index, valueName.data(), &nameLength, NULL, &type, valueData.data(),
+            enumerated = ::RegEnumValueA(key, index, valueName.data(), &nameLength, NULL, &type, valueData.data(),
                                          &dataSize);
         }
         if (enumerated != ERROR_SUCCESS)
@@ -92,20 +89,19 @@ BOOL CRegSettings::FindValue(HKEY root, const char* name, std::vector<unsigned c
             found = TRUE;
         }
     }
-    ::RegCloseKey(hKey);
     return found;
 }
 
 BOOL CRegSettings::SetString(const char* name, const char* value) const
 {
     const CString path = KeyPath();
-    HKEY hKey;
-    LONG opened = ::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_ALL_ACCESS, &hKey);
+    CRegKey key;
+    LONG opened = key.Open(HKEY_CURRENT_USER, path, KEY_ALL_ACCESS);
     // Only a missing key is made; any other refusal (access denied, say) is final.
     if (opened == ERROR_FILE_NOT_FOUND) {
         if (!CreateKeyChain())
             return FALSE;
-        opened = ::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_ALL_ACCESS, &hKey);
+        opened = key.Open(HKEY_CURRENT_USER, path, KEY_ALL_ACCESS);
     }
     if (opened != ERROR_SUCCESS)
         return FALSE;
@@ -113,56 +109,26 @@ BOOL CRegSettings::SetString(const char* name, const char* value) const
     const std::string text(value);
     std::vector<unsigned char> terminated(text.begin(), text.end());
     terminated.push_back(0);
-    const LONG stored = ::RegSetValueExA(hKey, name, 0, REG_SZ, terminated.data(),
+    const LONG stored = ::RegSetValueExA(key, name, 0, REG_SZ, terminated.data(),
                                          static_cast<DWORD>(terminated.size()));
-    ::RegFlushKey(hKey);
-    ::RegCloseKey(hKey);
+    ::RegFlushKey(key);
     return stored == ERROR_SUCCESS;
 }
 
 // "Software" is opened, never made; company, product and component are made below it, or opened
-// when they exist. Keys that were made stay, even when a later step fails.
+// when they exist. Keys that were made stay, even when a later step fails. Each key is flushed,
+// then closed, from the innermost out (an array's elements go last to first).
 BOOL CRegSettings::CreateKeyChain() const
 {
-    HKEY keys[4];  // Software, company, product, component
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &keys[0]) != ERROR_SUCCESS)
+    CRegKey keys[4];  // Software, company, product, component
+    if (keys[0].Open(HKEY_CURRENT_USER, "Software", KEY_ALL_ACCESS) != ERROR_SUCCESS)
         return FALSE;
     const char* const levels[3] = { m_strCompany, m_strProduct, m_strComponent };
-    int opened = 1;
-    for (; opened < 4; ++opened) {
-        if (::RegCreateKeyExA(keys[opened - 1], levels[opened - 1], 0, NULL, REG_OPTION_NON_VOLATILE,
-                              KEY_ALL_ACCESS, NULL, &keys[opened], NULL)
-            != ERROR_SUCCESS)
-            break;
-    }
-    if (opened < 4) {
-        while (opened > 0)
-            ::RegCloseKey(keys[--opened]);
-        return FALSE;
+    for (int level = 1; level < 4; ++level) {
+        if (keys[level].Create(keys[level - 1], levels[level - 1], KEY_ALL_ACCESS) != ERROR_SUCCESS)
+            return FALSE;
     }
     for (int level = 3; level >= 0; --level)
         ::RegFlushKey(keys[level]);
-    for (int level = 3; level >= 0; --level)
-        ::RegCloseKey(keys[level]);
     return TRUE;
-}
-
-HRESULT WriteFootmark()
-{
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = ::GetModuleFileNameA(AfxGetInstanceHandle(), path, MAX_PATH);
-    // A path that fills the whole buffer may have been cut short: no footmark beats a wrong one.
-    if (length == 0 || length >= MAX_PATH)
-        return E_FAIL;
-    CRegSettings ready;
-    ready.Set(SettingsCompany, SettingsProduct, ReadyComponent);
-    return ready.SetString("Footmark", path) ? S_OK : E_FAIL;
-}
-
-BOOL UiComponentsAllowed()
-{
-    DWORD noComponents = 0;
-    CRegSettings config;
-    config.Set(SettingsCompany, SettingsProduct, ConfigComponent);
-    return !(config.GetNumber("NoCUIL", noComponents) && noComponents != 0);
 }

@@ -1,6 +1,5 @@
 // CRegSettings: one registry key of the suite, named by a (company, product, component) triple.
 // Reads look per user first and machine-wide second; writes go per user only.
-//   WriteFootmark, UiComponentsAllowed: the two settings steps of the program's start-up.
 #pragma once
 
 #include "framework/cstring.h"
@@ -33,11 +32,3 @@ private:
     CString m_strProduct;
     CString m_strComponent;
 };
-
-// Records the program's own path as the value "Footmark" of the Ready key: S_OK, or E_FAIL when the
-// path is unknown or longer than MAX_PATH (nothing is written) or the value could not be stored.
-HRESULT WriteFootmark();
-
-// FALSE when the Config value "NoCUIL" is present and non-zero: the UI component library is not to
-// be used.
-BOOL UiComponentsAllowed();
