@@ -1,17 +1,16 @@
 // The firmware event service binding.
 #include "devices/firmware_events.h"
 
+#include "contracts/suite_contracts.h"
 #include "devices/suite_library.h"
+#include "framework/handles.h"
 #include "framework/module_path.h"
 #include "framework/trace.h"
 #include "settings/value_decoding.h"
 
-HMODULE g_hFirmwareLibrary = NULL;
-
 namespace {
 
 // Where the library is, fixed and machine-wide only.
-const char* const SharedLibrariesKey = "Software\\Vexa Corporation\\Shared Info\\Shared DLLs";
 const char* const FirmwareValueName = "vxbios.dll";
 const DWORD LargestPathData = MAX_PATH;  // bytes, the terminator included
 
@@ -19,67 +18,72 @@ typedef LONG(WINAPI* BeginCallEntry)();
 typedef LONG(WINAPI* MessageRequestEntry)(LONG call, HWND hWnd, LONG eventMask);
 typedef LONG(WINAPI* CancelRequestEntry)(LONG call, LONG request);
 
-// The entry of the loaded library, looked up now; null when there is none.
 template <class Entry>
-Entry FindEntry(const char* name)
+Entry EntryAs(FARPROC entry)
 {
-    if (g_hFirmwareLibrary == NULL)
-        return nullptr;
-    const FARPROC entry = ::GetProcAddress(g_hFirmwareLibrary, name);
-    if (entry == nullptr)
-        Trace("firmware event service library has no \"%s\"", name);
     return reinterpret_cast<Entry>(reinterpret_cast<void*>(entry));
 }
 
 }  // namespace
 
-BOOL GetFirmwareLibraryPath(CString* pPath)
+BOOL CFirmwareEvents::GetLibraryPath(CString* pPath) const
 {
-    HKEY hKey;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, SharedLibrariesKey, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
+    CRegKey key;
+    if (key.Open(HKEY_LOCAL_MACHINE, SharedLibrariesKey, KEY_QUERY_VALUE) != ERROR_SUCCESS)
         return FALSE;
     unsigned char data[LargestPathData];
     DWORD size = sizeof data;
     DWORD type = 0;
-    const LONG queried = ::RegQueryValueExA(hKey, FirmwareValueName, NULL, &type, data, &size);
-    ::RegCloseKey(hKey);
     // Longer data fails the query; other types, REG_EXPAND_SZ among them, are refused.
-    if (queried != ERROR_SUCCESS || type != REG_SZ)
+    if (::RegQueryValueExA(key, FirmwareValueName, NULL, &type, data, &size) != ERROR_SUCCESS || type != REG_SZ)
         return FALSE;
     // Data stored without its terminator still gives a terminated path.
     *pPath = DecodeString(data, size).c_str();
     return TRUE;
 }
 
-BOOL LoadFirmwareLibrary()
+BOOL CFirmwareEvents::Load()
 {
+    if (m_hModule != NULL)
+        return FALSE;
     CString path;
-    if (!GetFirmwareLibraryPath(&path)) {
+    if (!GetLibraryPath(&path)) {
         Trace("firmware event service library: no string value \"%s\" of at most %lu bytes under HKLM\\%s",
               FirmwareValueName, LargestPathData, SharedLibrariesKey);
         return FALSE;
     }
-    g_hFirmwareLibrary = LoadSuiteLibrary(path);
-    if (g_hFirmwareLibrary == NULL) {
+    m_hModule = LoadSuiteLibrary(path);
+    if (m_hModule == NULL) {
         Trace("firmware event service library \"%s\" not loaded: error %lu", static_cast<const char*>(path),
               ::GetLastError());
         return FALSE;
     }
-    Trace("firmware event service library loaded from %s",
-          static_cast<const char*>(ModuleFileName(g_hFirmwareLibrary)));
+    Trace("firmware event service library loaded from %s", static_cast<const char*>(ModuleFileName(m_hModule)));
     return TRUE;
 }
 
-BOOL FreeFirmwareLibrary()
+BOOL CFirmwareEvents::Free()
 {
-    if (g_hFirmwareLibrary == NULL)
+    if (m_hModule == NULL)
         return TRUE;
-    return ::FreeLibrary(g_hFirmwareLibrary);
+    HMODULE hModule = m_hModule;
+    m_hModule = NULL;
+    return ::FreeLibrary(hModule);
 }
 
-LONG BeginFirmwareCall()
+FARPROC CFirmwareEvents::FindEntry(const char* name) const
 {
-    BeginCallEntry begin = FindEntry<BeginCallEntry>("Begin_VXBIOS_Call");
+    if (m_hModule == NULL)
+        return nullptr;
+    const FARPROC entry = ::GetProcAddress(m_hModule, name);
+    if (entry == nullptr)
+        Trace("firmware event service library has no \"%s\"", name);
+    return entry;
+}
+
+LONG CFirmwareEvents::BeginCall() const
+{
+    const BeginCallEntry begin = EntryAs<BeginCallEntry>(FindEntry("Begin_VXBIOS_Call"));
     if (begin == nullptr)
         return 0;
     const LONG call = begin();
@@ -88,9 +92,9 @@ LONG BeginFirmwareCall()
     return call;
 }
 
-LONG RequestFirmwareMessages(LONG call, HWND hWnd, LONG eventMask)
+LONG CFirmwareEvents::RequestMessages(LONG call, HWND hWnd, LONG eventMask) const
 {
-    MessageRequestEntry request = FindEntry<MessageRequestEntry>("VXBIOS_BiosMessageReq");
+    const MessageRequestEntry request = EntryAs<MessageRequestEntry>(FindEntry("VXBIOS_BiosMessageReq"));
     if (request == nullptr)
         return 0;
     const LONG requested = request(call, hWnd, eventMask);
@@ -99,8 +103,8 @@ LONG RequestFirmwareMessages(LONG call, HWND hWnd, LONG eventMask)
     return requested;
 }
 
-LONG CancelFirmwareMessages(LONG call, LONG request)
+LONG CFirmwareEvents::CancelMessages(LONG call, LONG request) const
 {
-    CancelRequestEntry cancel = FindEntry<CancelRequestEntry>("VXBIOS_CancelMessageReq");
+    const CancelRequestEntry cancel = EntryAs<CancelRequestEntry>(FindEntry("VXBIOS_CancelMessageReq"));
     return cancel != nullptr ? cancel(call, request) : 0;
 }
