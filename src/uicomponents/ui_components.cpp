@@ -17,31 +17,12 @@ long CallResult(HRESULT hr, long result)
     return SUCCEEDED(hr) ? result : 1;
 }
 
-template <class Interface>
-BOOL CreateCustom(REFCLSID clsid, REFIID iid, Interface** ppSlot)
-{
-    if (*ppSlot != nullptr)
-        return TRUE;
-    const HRESULT hr = ::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER, iid,
-                                          reinterpret_cast<void**>(ppSlot));
-    if (FAILED(hr)) {
-        *ppSlot = nullptr;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-template <class Interface>
-void ReleaseCustom(Interface** ppSlot)
-{
-    if (*ppSlot == nullptr)
-        return;
-    Interface* pObject = *ppSlot;
-    *ppSlot = nullptr;
-    pObject->Release();
-}
-
 }  // namespace
+
+CUiComponents::~CUiComponents()
+{
+    ReleaseInOrder({&m_initialiser, &m_dispatch2, &m_dispatch4, &m_colours, &m_dispatch5, &m_dispatch6, &m_dispatch7});
+}
 
 BOOL CUiComponents::Create()
 {
@@ -77,9 +58,9 @@ BOOL CUiComponents::Create()
         }
     }
 
-    if (!CreateCustom(CLSID_UiCustom1, IID_IUiCustom1, &m_pCustom1) ||
-        !CreateCustom(CLSID_UiCustom2, IID_IUiCustom2, &m_pCustom2) ||
-        !CreateCustom(CLSID_UiCustom3, IID_IUiCustom3, &m_pCustom3)) {
+    if (!m_custom1.CreateInstance(CLSID_UiCustom1, IID_IUiCustom1) ||
+        !m_custom2.CreateInstance(CLSID_UiCustom2, IID_IUiCustom2) ||
+        !m_custom3.CreateInstance(CLSID_UiCustom3, IID_IUiCustom3)) {
         Trace("UI component library: a custom object not created; the system's colours are used");
         return FALSE;
     }
@@ -127,12 +108,15 @@ BOOL CUiComponents::Disable()
 
 BOOL CUiComponents::Release()
 {
-    COleDispatchDriver* const drivers[] = {&m_initialiser, &m_dispatch2, &m_colours, &m_dispatch4,
-                                           &m_dispatch5,   &m_dispatch6, &m_dispatch7};
+    ReleaseInOrder({&m_initialiser, &m_dispatch2, &m_colours, &m_dispatch4, &m_dispatch5, &m_dispatch6, &m_dispatch7});
+    return TRUE;
+}
+
+void CUiComponents::ReleaseInOrder(std::initializer_list<COleDispatchDriver*> drivers)
+{
     for (COleDispatchDriver* pDriver : drivers)
         pDriver->ReleaseDispatch();
-    ReleaseCustom(&m_pCustom1);
-    ReleaseCustom(&m_pCustom2);
-    ReleaseCustom(&m_pCustom3);
-    return TRUE;
+    m_custom1.Release();
+    m_custom2.Release();
+    m_custom3.Release();
 }

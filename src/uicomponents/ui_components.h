@@ -2,16 +2,19 @@
 // prompt's button colour.
 #pragma once
 
+#include "framework/com_ptr.h"
 #include "framework/ole_dispatch_driver.h"
 #include "framework/win32.h"
 #include "uicomponents/ui_component_ids.h"
 
+#include <initializer_list>
+
 class CUiComponents {
 public:
     CUiComponents() = default;
-    // Each dispatch driver releases what it still holds; the custom objects are left alone (after
-    // Release nothing is held).
-    virtual ~CUiComponents() = default;
+    // Releases what is still held (after Release nothing is): the dispatch objects in the order
+    // 1, 2, 4, 3, 5, 6, 7, which the library sees, then the custom objects 1, 2, 3.
+    virtual ~CUiComponents();
     CUiComponents(const CUiComponents&) = delete;
     CUiComponents& operator=(const CUiComponents&) = delete;
 
@@ -30,25 +33,21 @@ public:
     BOOL Release();
 
 private:
+    // Releases the dispatch objects in the order given, then the custom objects 1, 2, 3.
+    void ReleaseInOrder(std::initializer_list<COleDispatchDriver*> drivers);
     // The initialising call: the library's answer, non-zero also when the call itself failed.
     long Initialise();
 
-    // The order of these fields decides the order in which the destructor's dispatch drivers
-    // release what they still hold: 1, 2, 4, 3, 5, 6, 7. The library sees that order; keep it.
-    COleDispatchDriver m_dispatch7;
-    COleDispatchDriver m_dispatch6;
-    IUiCustom2* m_pCustom2 = nullptr;
-    BOOL m_bDisabled = FALSE;
-    IUiCustom1* m_pCustom1 = nullptr;
-    COleDispatchDriver m_dispatch5;
-    BOOL m_bInitialised = FALSE;
+    COleDispatchDriver m_initialiser;  // dispatch object 1
+    COleDispatchDriver m_dispatch2;
     COleDispatchDriver m_colours;      // dispatch object 3
     COleDispatchDriver m_dispatch4;
-    COleDispatchDriver m_dispatch2;
-    COleDispatchDriver m_initialiser;  // dispatch object 1
-    IUiCustom3* m_pCustom3 = nullptr;
+    COleDispatchDriver m_dispatch5;
+    COleDispatchDriver m_dispatch6;
+    COleDispatchDriver m_dispatch7;
+    CComPtr<IUiCustom1> m_custom1;
+    CComPtr<IUiCustom2> m_custom2;
+    CComPtr<IUiCustom3> m_custom3;
+    BOOL m_bDisabled = FALSE;
+    BOOL m_bInitialised = FALSE;
 };
-
-// The application's UI component client. Defined with the application object, so that the prompt
-// reaches the client without knowing the application's class.
-CUiComponents& AppUiComponents();
