@@ -1,11 +1,6 @@
-// The blink timer: the process-wide rhythm applied to the prompt's icon.
+// The blink timer: the rhythm applied to the prompt's icon.
 #include "prompt/blink_clock.h"
 #include "prompt/prompt_dlg.h"
-
-// Shared by every prompt of the process and never reset, so that a later blink continues the
-// rhythm where the last one stopped.
-std::uint32_t g_nBlinkToggles = 0;
-std::uint32_t g_nBlinkWait = 0;
 
 void CALLBACK BlinkTimerProc(HWND hWnd, UINT, UINT_PTR nIDEvent, DWORD)
 {
@@ -14,7 +9,7 @@ void CALLBACK BlinkTimerProc(HWND hWnd, UINT, UINT_PTR nIDEvent, DWORD)
     CPromptDlg* pDlg = dynamic_cast<CPromptDlg*>(CWnd::FromHandle(hWnd));
     if (pDlg == nullptr)
         return;
-    if (!BlinkClockTick(g_nBlinkToggles, g_nBlinkWait, pDlg->m_button.IsHeld() != FALSE))
+    if (!BlinkClockTick(pDlg->m_nBlinkToggles, pDlg->m_nBlinkWait, pDlg->m_button.IsHeld() != FALSE))
         return;
     pDlg->SetIcon(pDlg->m_nBlinkPhase & 1);
     ++pDlg->m_nBlinkPhase;

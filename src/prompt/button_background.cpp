@@ -2,7 +2,6 @@
 // it, painted through a pattern brush.
 #include "prompt/icon_button.h"
 
-#include "framework/win_app.h"
 #include "prompt/pattern_dib.h"
 #include "uicomponents/ui_components.h"
 
@@ -10,10 +9,8 @@
 
 BOOL CIconButton::OnEraseBkgnd(CDC* pDC)
 {
-    if (AfxGetApp() == nullptr)
-        return static_cast<BOOL>(Default());
     COLORREF colour = ::GetSysColor(COLOR_BTNFACE);
-    AppUiComponents().GetColour(COLOR_BTNFACE, &colour);
+    m_uiComponents.GetColour(COLOR_BTNFACE, &colour);
     RECT rect;
     GetClientRect(&rect);
     FillPatternRect(pDC, &rect, colour);

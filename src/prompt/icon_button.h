@@ -5,8 +5,13 @@
 #include "framework/button.h"
 #include "framework/gdi.h"
 
+class CUiComponents;
+
 class CIconButton : public CButton {
 public:
+    // The UI component client, which must outlive the button, gives its background colour.
+    explicit CIconButton(CUiComponents& uiComponents) : m_uiComponents(uiComponents) {}
+
     BOOL IsHeld() const { return m_bHeld; }
     void ClearHeld() { m_bHeld = FALSE; }
 
@@ -18,6 +23,7 @@ private:
     void OnLButtonUp(UINT nFlags, POINT point);
     BOOL OnEraseBkgnd(CDC* pDC);
 
+    CUiComponents& m_uiComponents;
     BOOL m_bHeld = FALSE;
 };
 

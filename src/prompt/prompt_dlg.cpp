@@ -1,22 +1,21 @@
 // The prompt dialog: its operations, its initialisation and its messages.
 #include "prompt/prompt_dlg.h"
 
-#include "framework/win_app.h"
 #include "prompt/blink_clock.h"
 #include "res/resource.h"
 #include "uicomponents/ui_components.h"
 
-CPromptDlg::CPromptDlg(CWnd* pParent)
+CPromptDlg::CPromptDlg(CUiComponents& uiComponents, CWnd* pParent)
     : CDialog(IDD_PROMPT, pParent)
+    , m_button(uiComponents)
+    , m_uiComponents(uiComponents)
 {
-    if (AfxGetApp() != nullptr)
-        AppUiComponents().Create();
+    m_uiComponents.Create();
 }
 
 CPromptDlg::~CPromptDlg()
 {
-    if (AfxGetApp() != nullptr)
-        AppUiComponents().Release();
+    m_uiComponents.Release();
 }
 
 void CPromptDlg::PostNcDestroy()

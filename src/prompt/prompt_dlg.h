@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+class CUiComponents;
+
 // Index into the prompt's icon set.
 enum IconSlot : unsigned int {
     IconIdle = 0,       // idle, and the first frame of the blink
@@ -19,9 +21,10 @@ const UINT_PTR IDT_BLINK = 102;
 
 class CPromptDlg : public CDialog {
 public:
-    // The dialog object; CDialog::Create makes its window. The UI component client is asked to
-    // create its objects, which the destructor asks it to release.
-    explicit CPromptDlg(CWnd* pParent);
+    // The dialog object; CDialog::Create makes its window. The UI component client, which must
+    // outlive the dialog, is asked to create its objects, which the destructor asks it to release;
+    // the button takes its colour from it.
+    CPromptDlg(CUiComponents& uiComponents, CWnd* pParent);
     ~CPromptDlg() override;
 
     void SetText(CString text);
@@ -42,6 +45,10 @@ public:
     std::uint32_t m_nBlinkPhase = 0;  // toggles this dialog has made; the lowest bit is the slot
     HICON m_hIcons[3] = {};
     BOOL m_bBlinkActive = FALSE;      // the blink timer runs
+    // The rhythm's counters: toggles made, ticks still to wait. Never reset, so that a later blink
+    // continues the rhythm where the last one stopped.
+    std::uint32_t m_nBlinkToggles = 0;
+    std::uint32_t m_nBlinkWait = 0;
 
 protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
@@ -54,11 +61,9 @@ private:
     void OnDestroy();
     void OnDrawItem(int nIDCtl, DRAWITEMSTRUCT* pDrawItem);
     void OnShowWindow(BOOL bShow, UINT nStatus);
+
+    CUiComponents& m_uiComponents;
 };
 
 // The blink timer's callback: one tick of the rhythm on the dialog's window.
 void CALLBACK BlinkTimerProc(HWND hWnd, UINT message, UINT_PTR nIDEvent, DWORD dwTime);
-
-// The rhythm's counters, shared by every prompt of the process: toggles made, ticks still to wait.
-extern std::uint32_t g_nBlinkToggles;
-extern std::uint32_t g_nBlinkWait;
