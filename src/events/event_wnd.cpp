@@ -1,32 +1,26 @@
 // The hidden main window: creation, the two event messages and the decision order.
 #include "events/event_wnd.h"
 
+#include "contracts/suite_contracts.h"
 #include "devices/firmware_events.h"
 #include "events/about_keys.h"
 #include "events/event_decision.h"
 #include "events/instance_marker.h"
 #include "framework/afx_helpers.h"
+#include "framework/handles.h"
 #include "framework/trace.h"
 #include "prompt/prompt_dlg.h"
 #include "res/resource.h"
 
 // Every process that registers the name gets the same number: that is how the driver library
 // addresses this window.
-const UINT WM_CAPEVENT = ::RegisterWindowMessageA("VexaCapEvent");
+const UINT WM_CAPEVENT = ::RegisterWindowMessageA(CaptureEventMessageName);
 
-CEventWnd::CEventWnd()
+CEventWnd::CEventWnd(CFirmwareEvents& firmware, CUiComponents& uiComponents, CHeldMutex& instanceMutex)
+    : m_firmware(firmware)
+    , m_uiComponents(uiComponents)
+    , m_instanceMutex(instanceMutex)
 {
-    // A tool window has no taskbar button, so even a shown one would stay out of the user's way.
-    CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "Lumora Ready", 0, 0, 0, 0, 0, NULL, NULL);
-    m_pPromptDlg = new CPromptDlg(nullptr);
-    m_pPromptDlg->Create(IDD_PROMPT, this);
-
-    // The service answers -1 when it cannot open a call: no call, as when there is no service.
-    m_nFwCall = BeginFirmwareCall();
-    if (m_nFwCall == -1)
-        m_nFwCall = 0;
-    m_nFwRequest = 0;
-    RegisterFirmwareEvents();
 }
 
 CEventWnd::~CEventWnd()
@@ -34,10 +28,32 @@ CEventWnd::~CEventWnd()
     CancelFirmwareEvents();
 }
 
-void CEventWnd::PostNcDestroy()
+BOOL CEventWnd::Create()
 {
-    CWnd::PostNcDestroy();
-    delete this;
+    // Whatever the creation destroys again stays with this object until the end of the call.
+    CHandlerScope scope;
+    // A tool window has no taskbar button, so even a shown one would stay out of the user's way.
+    if (!CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "Lumora Ready", 0, 0, 0, 0, 0, NULL, NULL)) {
+        Trace("the main window could not be created: error %lu", ::GetLastError());
+        return FALSE;
+    }
+    m_pPromptDlg = new CPromptDlg(m_uiComponents, nullptr);
+    if (!m_pPromptDlg->Create(IDD_PROMPT, this)) {
+        Trace("the prompt could not be created: error %lu", ::GetLastError());
+        delete m_pPromptDlg;
+        m_pPromptDlg = nullptr;
+        ::DestroyWindow(m_hWnd);
+        KeepAfterFailedCreate();
+        return FALSE;
+    }
+
+    // The service answers -1 when it cannot open a call: no call, as when there is no service.
+    m_nFwCall = m_firmware.BeginCall();
+    if (m_nFwCall == -1)
+        m_nFwCall = 0;
+    m_nFwRequest = 0;
+    RegisterFirmwareEvents();
+    return TRUE;
 }
 
 BOOL CEventWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -59,8 +75,6 @@ BOOL CEventWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
         OnDestroy();
         return TRUE;
     }
-    // The frame window's handlers are not used: what this map does not name goes to the plain
-    // window's map, and from there to the default processing.
     return CWnd::OnWndMsg(message, wParam, lParam, pResult);
 }
 
@@ -72,13 +86,13 @@ LRESULT CEventWnd::OnReadyQuit(WPARAM, LPARAM)
     if (::GetPropA(m_hWnd, InstanceMutexName) == RunningInstanceMark()) {
         ::SetPropA(m_hWnd, InstanceMutexName, QuittingInstanceMark());
         ::RemovePropA(m_hWnd, InstanceMutexName);
-        AppReleaseInstanceMutex();
+        m_instanceMutex.Release();
     } else {
         ::RemovePropA(m_hWnd, InstanceMutexName);
     }
     StopLaunchTimer();
     DestroyWindow();
-    return 0x12345678;
+    return ReadyQuitAnswer;
 }
 
 // Whatever destroys the main window, it stops being the running instance's.
@@ -87,6 +101,12 @@ void CEventWnd::OnDestroy()
     ::RemovePropA(m_hWnd, InstanceMutexName);
     CWnd::OnDestroy();
     StopLaunchTimer();
+}
+
+BOOL CEventWnd::StartLaunchTimer()
+{
+    m_bLaunching = SetTimer(IDT_LAUNCH, LaunchShowMs, LaunchTimerProc) != 0;
+    return m_bLaunching;
 }
 
 void CEventWnd::StopLaunchTimer()

@@ -7,7 +7,7 @@ BOOL CEventWnd::RegisterFirmwareEvents()
 {
     if (m_nFwCall == 0 || m_nFwRequest != 0)
         return FALSE;
-    m_nFwRequest = RequestFirmwareMessages(m_nFwCall, m_hWnd, static_cast<LONG>(FirmwareEventMask));
+    m_nFwRequest = m_firmware.RequestMessages(m_nFwCall, m_hWnd, static_cast<LONG>(FirmwareEventMask));
     return m_nFwRequest != 0;
 }
 
@@ -16,7 +16,7 @@ BOOL CEventWnd::CancelFirmwareEvents()
 {
     if (m_nFwCall == 0 || m_nFwRequest == 0)
         return FALSE;
-    CancelFirmwareMessages(m_nFwCall, m_nFwRequest);
+    m_firmware.CancelMessages(m_nFwCall, m_nFwRequest);
     m_nFwRequest = 0;
     return TRUE;
 }

@@ -17,9 +17,6 @@ inline HANDLE QuittingInstanceMark()
     return reinterpret_cast<HANDLE>(-1);
 }
 
-// Asked of the running instance's main window by a newer instance: quit. wParam and lParam are 0.
+// Asked of the running instance's main window by a newer instance: quit. wParam and lParam are 0;
+// the answer is ReadyQuitAnswer.
 const UINT WM_READY_QUIT = WM_USER + 100;
-
-// Gives up one hold of the application's instance mutex. Defined with the application object, so
-// that the main window reaches it without knowing the application's class.
-BOOL AppReleaseInstanceMutex();

@@ -1,7 +1,9 @@
 // The launch of the capture application, and the probes of the suite's mutexes.
 #include "events/event_wnd.h"
 
+#include "contracts/suite_contracts.h"
 #include "events/launch_sequence.h"
+#include "framework/handles.h"
 #include "framework/trace.h"
 #include "framework/win_app.h"
 #include "prompt/prompt_dlg.h"
@@ -11,35 +13,25 @@
 
 BOOL CEventWnd::IsCaptureAppRunning()
 {
-    HANDLE hMutex = ::OpenMutexA(MUTEX_ALL_ACCESS, FALSE, "Vexa Lumora Ostrivo");
-    if (hMutex == NULL)
-        return FALSE;
-    ::CloseHandle(hMutex);
-    return TRUE;
+    const CHandle mutex(::OpenMutexA(MUTEX_ALL_ACCESS, FALSE, CaptureAppMutexName));
+    return mutex != NULL;
 }
 
 BOOL CEventWnd::IsBusy()
 {
-    HANDLE hMutex = ::OpenMutexA(MUTEX_ALL_ACCESS, FALSE, "vexa_kivrel_mutex_object");
-    if (hMutex == NULL)
+    const CHandle mutex(::OpenMutexA(MUTEX_ALL_ACCESS, FALSE, BusyMutexName));
+    if (mutex == NULL)
         return FALSE;
-    const DWORD result = ::WaitForSingleObject(hMutex, 0);
-    if (result == WAIT_TIMEOUT) {
-        ::CloseHandle(hMutex);
+    if (::WaitForSingleObject(mutex, 0) == WAIT_TIMEOUT)
         return TRUE;
-    }
     // Free, abandoned, or the wait failed: the probe owned the mutex at most for this instant.
-    ::ReleaseMutex(hMutex);
-    ::CloseHandle(hMutex);
+    ::ReleaseMutex(mutex);
     return FALSE;
 }
 
-namespace {
-
-// The launch's steps, carried out on the event window and its prompt.
-class WindowLaunch {
+class CEventWnd::Launcher {
 public:
-    explicit WindowLaunch(CEventWnd& wnd) : m_wnd(wnd) {}
+    explicit Launcher(CEventWnd& wnd) : m_wnd(wnd) {}
 
     bool Start(const char* path)
     {
@@ -76,27 +68,24 @@ public:
         m_wnd.m_pPromptDlg->SetWindowPos(HWND_NOTOPMOST, 0, 0, 0, 0,
                                          SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }
-    bool StartHideTimer()
+    bool StartLaunchTimer()
     {
-        if (m_wnd.SetTimer(IDT_LAUNCH, LaunchShowMs, CEventWnd::LaunchTimerProc) != 0)
+        if (m_wnd.StartLaunchTimer())
             return true;
         Trace("no timer to hide the prompt after the launch: it goes at once");
         return false;
     }
     void HidePrompt() { m_wnd.m_pPromptDlg->Show(FALSE); }
-    void SetLaunching(bool launching) { m_wnd.m_bLaunching = launching ? TRUE : FALSE; }
 
 private:
     CEventWnd& m_wnd;
 };
 
-}  // namespace
-
 BOOL CEventWnd::Launch(const CString& path)
 {
     if (path.IsEmpty())
         Trace("no launch target: nothing started");
-    WindowLaunch launch(*this);
+    Launcher launch(*this);
     return RunLaunch(path, m_bSilent != FALSE, launch) ? TRUE : FALSE;
 }
 
@@ -107,7 +96,6 @@ void CALLBACK CEventWnd::LaunchTimerProc(HWND hWnd, UINT, UINT_PTR nIDEvent, DWO
     CEventWnd* pWnd = dynamic_cast<CEventWnd*>(CWnd::FromHandle(hWnd));
     if (pWnd == nullptr)
         return;
-    ::KillTimer(hWnd, IDT_LAUNCH);
+    pWnd->StopLaunchTimer();
     pWnd->m_pPromptDlg->Show(FALSE);
-    pWnd->m_bLaunching = FALSE;
 }

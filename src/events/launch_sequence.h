@@ -8,9 +8,9 @@
 //   void Beep()                   the warning beep of a failed start
 //   void PlayLaunchSound()
 //   void LeaveTopmost()           the prompt leaves the topmost band, shown and not activated
-//   bool StartHideTimer()         the one-shot timer that hides the prompt; true when it runs
+//   bool StartLaunchTimer()       the one-shot timer that hides the prompt, during which a launch
+//                                 is in progress; true when it runs
 //   void HidePrompt()
-//   void SetLaunching(bool)
 // Returns true when the program was started.
 template <class Ops>
 bool RunLaunch(const char* path, bool silent, Ops& ops)
@@ -25,12 +25,10 @@ bool RunLaunch(const char* path, bool silent, Ops& ops)
     if (!silent)
         ops.PlayLaunchSound();
     ops.LeaveTopmost();
-    ops.SetLaunching(true);
-    if (!ops.StartHideTimer()) {
+    if (!ops.StartLaunchTimer()) {
         // Without its timer the prompt would stay launching for good, with only Cancel left to
-        // act: it is hidden at once instead.
+        // act: it is hidden at once, and no launch is in progress.
         ops.HidePrompt();
-        ops.SetLaunching(false);
     }
     return true;
 }

@@ -21,13 +21,12 @@ struct RecordingLaunch {
     void Beep() { steps += "beep "; }
     void PlayLaunchSound() { steps += "sound "; }
     void LeaveTopmost() { steps += "not-topmost "; }
-    bool StartHideTimer()
+    bool StartLaunchTimer()
     {
         steps += "timer ";
         return timerStarts;
     }
     void HidePrompt() { steps += "hide "; }
-    void SetLaunching(bool launching) { steps += launching ? "launching " : "not-launching "; }
 };
 
 }  // namespace
@@ -42,15 +41,15 @@ TEST(LaunchSequence, StepsFollowTheTable)
         bool started;
         const char* steps;
     } rows[] = {
-        { "C:\\app.exe", false, true, true, true, "start(C:\\app.exe) sound not-topmost launching timer " },
+        { "C:\\app.exe", false, true, true, true, "start(C:\\app.exe) sound not-topmost timer " },
         { "C:\\missing.exe", false, false, true, false, "start(C:\\missing.exe) beep " },
-        { "a.exe", true, true, true, true, "start(a.exe) not-topmost launching timer " },
+        { "a.exe", true, true, true, true, "start(a.exe) not-topmost timer " },
         { "a.exe", true, false, true, false, "start(a.exe) " },
         // An empty path fails at once, without a beep.
         { "", false, true, true, false, "" },
         { nullptr, false, true, true, false, "" },
-        // Without a timer the prompt is hidden at once and not left launching.
-        { "a.exe", false, true, false, true, "start(a.exe) sound not-topmost launching timer hide not-launching " },
+        // Without a timer the prompt is hidden at once.
+        { "a.exe", false, true, false, true, "start(a.exe) sound not-topmost timer hide " },
     };
     for (const auto& row : rows) {
         RecordingLaunch ops;
