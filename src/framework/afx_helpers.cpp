@@ -17,8 +17,8 @@ CString AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgro
 {
     HINSTANCE hInstance = AfxGetInstanceHandle();
     // One class per combination: the name spells out what the class is made of.
-    char name[96];
-    snprintf(name, sizeof name, "LumoraFw:%p:%x:%p:%p:%p", static_cast<void*>(hInstance), nClassStyle,
+    char name[128];
+    snprintf(name, sizeof name, "%.32s:%p:%x:%p:%p:%p", AfxGetProgramName(), static_cast<void*>(hInstance), nClassStyle,
              static_cast<void*>(hCursor), static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
 
     WNDCLASSA wc;

@@ -1,27 +1,20 @@
 // The diagnostic lines, through the system's debug output.
 #include "framework/trace.h"
 
-#include "framework/win32.h"
+#include "framework/win_app.h"
 
 #include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
-
-namespace {
-
-const char Prefix[] = "LumoraReady: ";
-
-}  // namespace
 
 void Trace(const char* format, ...)
 {
     // Whatever the arguments hold (a path from the registry may be 64 KiB), the line stays within
     // its buffer and ends with a line break.
     char line[512];
-    memcpy(line, Prefix, sizeof Prefix);
-    const size_t start = sizeof Prefix - 1;
+    // The program's name, within a fixed share of the line.
+    const size_t start = static_cast<size_t>(snprintf(line, 40, "%.36s: ", AfxGetProgramName()));
     const size_t room = sizeof line - start - 2;  // the line break and the terminator
-    line[start] = '\0';
     va_list args;
     va_start(args, format);
     // Runtimes differ in what a cut-short line returns and whether it is terminated: the text's

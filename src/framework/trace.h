@@ -11,5 +11,6 @@
 #define LUMORA_TRACE_FORMAT
 #endif
 
-// One line, printf-formatted, prefixed with the program's name; cut short past 500 characters.
+// One line, printf-formatted, prefixed with the program's short name (AfxGetProgramName); cut
+// short past 500 characters.
 void Trace(const char* format, ...) LUMORA_TRACE_FORMAT;

@@ -83,6 +83,11 @@ CWinApp* AfxGetApp()
     return g_pApp;
 }
 
+const char* AfxGetProgramName()
+{
+    return g_pApp != nullptr ? g_pApp->m_pszProgramName : "Afx";
+}
+
 HINSTANCE AfxGetInstanceHandle()
 {
     return g_pApp != nullptr ? g_pApp->m_hInstance : ::GetModuleHandleA(NULL);

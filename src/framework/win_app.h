@@ -45,12 +45,17 @@ public:
     CWnd* m_pMainWnd = nullptr;  // the main window; its destruction ends the message loop
     DWORD m_nThreadID;           // the thread that runs the message loop
     CString m_strAppName;        // the application's title
+    // The program's short name, set by the application: it begins the framework's diagnostic
+    // lines and the names of its window classes.
+    const char* m_pszProgramName = "Afx";
 
 private:
     int m_nQuitCode = 0;
 };
 
 CWinApp* AfxGetApp();
+// The application's short name, or "Afx" before and after the application object.
+const char* AfxGetProgramName();
 // The program's module: the application's instance handle, or the program file's own handle.
 HINSTANCE AfxGetInstanceHandle();
 // Handles one message taken from the thread's queue as the message loop does: the windows of its
