@@ -2,18 +2,17 @@
 #include "app/ready_app.h"
 
 #include "app/ready_command_line_info.h"
-#include "devices/firmware_events.h"
+#include "app/start_up_settings.h"
 #include "devices/suite_library.h"
 #include "events/event_wnd.h"
 #include "events/instance_marker.h"
 #include "framework/afx_helpers.h"
 #include "framework/trace.h"
 #include "res/resource.h"
-#include "settings/reg_settings.h"
+
+#include <memory>
 
 namespace {
-
-CReadyApp theApp;
 
 const DWORD QuitWaitMs = 2000;
 
@@ -41,19 +40,15 @@ bool Holds(DWORD waitResult)
 
 }  // namespace
 
-BOOL AppReleaseInstanceMutex()
+// The framework's diagnostic lines and window classes carry the program's name.
+CReadyApp::CReadyApp()
 {
-    return theApp.ReleaseInstanceMutex();
-}
-
-CUiComponents& AppUiComponents()
-{
-    return theApp.m_uiComponents;
+    m_pszProgramName = "LumoraReady";
 }
 
 BOOL CReadyApp::ArbitrateInstance(BOOL bKill)
 {
-    const DWORD first = ::WaitForSingleObject(m_hInstanceMutex, 0);
+    const DWORD first = m_instanceMutex.Wait(0);
     if (first == WAIT_FAILED)
         return FALSE;
     // Created here, free, or left by an instance that ended without releasing it.
@@ -78,7 +73,7 @@ BOOL CReadyApp::ArbitrateInstance(BOOL bKill)
             return FALSE;
         waitMs = QuitWaitMs;
     }
-    if (Holds(::WaitForSingleObject(m_hInstanceMutex, waitMs)))
+    if (Holds(m_instanceMutex.Wait(waitMs)))
         return TRUE;
     Trace("\"%s\" is still held by another process: ending", InstanceMutexName);
     return FALSE;
@@ -90,8 +85,7 @@ BOOL CReadyApp::InitInstance()
     CReadyCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
 
-    m_hInstanceMutex = ::CreateMutexA(NULL, TRUE, InstanceMutexName);
-    if (m_hInstanceMutex == NULL) {
+    if (!m_instanceMutex.Create(InstanceMutexName)) {
         Trace("\"%s\" could not be created: error %lu", InstanceMutexName, ::GetLastError());
         return FALSE;
     }
@@ -111,7 +105,7 @@ BOOL CReadyApp::InitInstance()
     AfxEnableControlContainer();
 
     // The two sources of button events; one of them is enough.
-    const BOOL firmwareLoaded = LoadFirmwareLibrary();
+    const BOOL firmwareLoaded = m_firmware.Load();
     const BOOL driverLoaded = m_driver.Load();
     if (!firmwareLoaded && !driverLoaded) {
         Trace("neither library of button events loaded");
@@ -124,12 +118,17 @@ BOOL CReadyApp::InitInstance()
         Trace("UI components turned off by \"NoCUIL\"");
         m_uiComponents.Disable();
     }
+
+    // The hidden main window keeps the program resident; its destruction ends the program. Made
+    // before anything is written, so that a start without it leaves nothing behind.
+    std::unique_ptr<CEventWnd> pNewWnd(new CEventWnd(m_firmware, m_uiComponents, m_instanceMutex));
+    if (!pNewWnd->Create())
+        return FALSE;
+    CEventWnd* pMainWnd = pNewWnd.release();  // from now on it deletes itself with its window
+    m_pMainWnd = pMainWnd;
     if (FAILED(WriteFootmark()))
         Trace("\"Footmark\" not written");
 
-    // The hidden main window keeps the program resident; its destruction ends the program.
-    CEventWnd* pMainWnd = new CEventWnd;
-    m_pMainWnd = pMainWnd;
     pMainWnd->ShowWindow(SW_HIDE);
     ::UpdateWindow(pMainWnd->m_hWnd);
 
@@ -148,17 +147,7 @@ BOOL CReadyApp::InitInstance()
 
 int CReadyApp::ExitInstance()
 {
-    FreeFirmwareLibrary();
-    ReleaseInstanceMutex();
+    m_firmware.Free();
+    m_instanceMutex.Release();
     return CWinApp::ExitInstance();
-}
-
-BOOL CReadyApp::ReleaseInstanceMutex()
-{
-    if (m_hInstanceMutex != NULL) {
-        ::ReleaseMutex(m_hInstanceMutex);
-        ::CloseHandle(m_hInstanceMutex);
-        m_hInstanceMutex = NULL;
-    }
-    return TRUE;
 }

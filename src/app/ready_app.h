@@ -2,23 +2,26 @@
 #pragma once
 
 #include "devices/capture_driver.h"
+#include "devices/firmware_events.h"
+#include "framework/handles.h"
 #include "framework/win_app.h"
 #include "uicomponents/ui_components.h"
 
 class CReadyApp : public CWinApp {
 public:
+    CReadyApp();
+
     // The start-up sequence; FALSE ends the program before any window exists.
     BOOL InitInstance() override;
     // Frees the firmware service library and gives up the instance mutex.
     int ExitInstance() override;
-    // Gives up one hold of the instance mutex and closes it, when it is held; always TRUE.
-    BOOL ReleaseInstanceMutex();
 
     // Destroyed in the reverse order: the UI components first, then the driver, which frees its
-    // library.
+    // library. The main window holds the first three by reference while it exists.
+    CHeldMutex m_instanceMutex;
+    CFirmwareEvents m_firmware;
     CCaptureDriver m_driver;
     CUiComponents m_uiComponents;
-    HANDLE m_hInstanceMutex = NULL;
 
 private:
     // TRUE when this instance now holds the instance mutex and may go on.
