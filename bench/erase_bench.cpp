@@ -1,8 +1,9 @@
 // erase_bench: whether painting the icon button's background costs GDI objects, and what an erase
 // costs beside the least one (a solid fill of the same size), in this process.
+#include "devices/firmware_events.h"
 #include "events/event_wnd.h"
-#include "events/instance_marker.h"
 #include "figure_table.h"
+#include "framework/handles.h"
 #include "framework/win_app.h"
 #include "object_counts.h"
 #include "prompt/prompt_dlg.h"
@@ -14,6 +15,8 @@ const int Erases = 10000;
 
 class BenchApp : public CWinApp {
 public:
+    CHeldMutex m_instanceMutex;
+    CFirmwareEvents m_firmware;
     CUiComponents m_uiComponents;
 };
 
@@ -31,20 +34,11 @@ double MicrosecondsEach(Erase erase)
 
 }  // namespace
 
-CUiComponents& AppUiComponents()
-{
-    return theBenchApp.m_uiComponents;
-}
-
-BOOL AppReleaseInstanceMutex()
-{
-    return TRUE;
-}
-
 int main(int argc, char** argv)
 {
-    CEventWnd* pWnd = new CEventWnd;
-    const HWND hButton = pWnd->m_pPromptDlg->m_button.m_hWnd;
+    CEventWnd* pWnd = new CEventWnd(theBenchApp.m_firmware, theBenchApp.m_uiComponents, theBenchApp.m_instanceMutex);
+    pWnd->Create();
+    const HWND hButton = pWnd->GetPromptDlg()->m_button.m_hWnd;
     HDC hScreen = ::GetDC(NULL);
     HDC hMemory = ::CreateCompatibleDC(hScreen);
     HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, 32, 32);

@@ -41,7 +41,7 @@ protected:
         if (!press.Start("\"" + ProgramBeside("press.exe") + "\" " + arguments) || !press.WaitForExit(10000)
             || press.ExitCode() != 0)
             return false;
-        const HWND hPrompt = wnd.m_pPromptDlg->m_hWnd;
+        const HWND hPrompt = wnd.GetPromptDlg()->m_hWnd;
         return PumpUntil([&] { return ::IsWindowVisible(hPrompt) != FALSE; }, 10000);
     }
 
@@ -116,37 +116,37 @@ TEST_F(Devices, DriverThatIsMissingOrMisbehavesLeavesItsSourceSilent)
 TEST_F(Devices, FirmwarePathIsAMachineWideRegSzOfAtMost260Bytes)
 {
     CString path("kept");
-    EXPECT_FALSE(GetFirmwareLibraryPath(&path)) << "nothing registered";
+    EXPECT_FALSE(theProgramTestApp.m_firmware.GetLibraryPath(&path)) << "nothing registered";
     PutString(HKEY_CURRENT_USER, SharedDlls, "vxbios.dll", "C:\\user\\vxbios.dll");
-    EXPECT_FALSE(GetFirmwareLibraryPath(&path)) << "the per-user value is never read";
+    EXPECT_FALSE(theProgramTestApp.m_firmware.GetLibraryPath(&path)) << "the per-user value is never read";
 
     PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VXBIOS.DLL", "C:\\machine\\vxbios.dll");
-    ASSERT_TRUE(GetFirmwareLibraryPath(&path)) << "the registry matches the name without regard to case";
+    ASSERT_TRUE(theProgramTestApp.m_firmware.GetLibraryPath(&path)) << "the registry matches the name without regard to case";
     EXPECT_EQ(path, "C:\\machine\\vxbios.dll");
 
     const std::string longest(259, 'x');  // 260 bytes with the terminator
     RegisterFirmware(longest);
-    ASSERT_TRUE(GetFirmwareLibraryPath(&path));
+    ASSERT_TRUE(theProgramTestApp.m_firmware.GetLibraryPath(&path));
     EXPECT_EQ(std::string(path), longest);
     RegisterFirmware(longest + "x");
-    EXPECT_FALSE(GetFirmwareLibraryPath(&path)) << "261 bytes";
+    EXPECT_FALSE(theProgramTestApp.m_firmware.GetLibraryPath(&path)) << "261 bytes";
 
     const std::string expandable = "%SystemRoot%\\vxbios.dll";
     PutValue(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", REG_EXPAND_SZ,
              std::vector<BYTE>(expandable.c_str(), expandable.c_str() + expandable.size() + 1));
-    EXPECT_FALSE(GetFirmwareLibraryPath(&path)) << "REG_EXPAND_SZ";
+    EXPECT_FALSE(theProgramTestApp.m_firmware.GetLibraryPath(&path)) << "REG_EXPAND_SZ";
 }
 
 TEST_F(Devices, FirmwareLibraryLoadsAndIsFreedOnce)
 {
-    EXPECT_TRUE(FreeFirmwareLibrary()) << "nothing loaded: nothing to do";
-    EXPECT_FALSE(LoadFirmwareLibrary());
-    EXPECT_EQ(BeginFirmwareCall(), 0) << "no library: no call";
+    EXPECT_TRUE(theProgramTestApp.m_firmware.Free()) << "nothing loaded: nothing to do";
+    EXPECT_FALSE(theProgramTestApp.m_firmware.Load());
+    EXPECT_EQ(theProgramTestApp.m_firmware.BeginCall(), 0) << "no library: no call";
 
     RegisterFirmware(ProgramBeside("vxbios.dll"));
-    ASSERT_TRUE(LoadFirmwareLibrary());
+    ASSERT_TRUE(theProgramTestApp.m_firmware.Load());
     EXPECT_NE(::GetModuleHandleA("vxbios.dll"), (HMODULE)NULL);
-    EXPECT_TRUE(FreeFirmwareLibrary());
+    EXPECT_TRUE(theProgramTestApp.m_firmware.Free());
     EXPECT_EQ(::GetModuleHandleA("vxbios.dll"), (HMODULE)NULL);
 }
 
@@ -167,7 +167,7 @@ TEST_F(Devices, LibrarySearchLeavesOutWhereTheUserWrites)
 
     EXPECT_TRUE(RestrictLibrarySearch());
     RegisterFirmware("vxbios.dll");
-    EXPECT_TRUE(LoadFirmwareLibrary()) << "a bare name is still found beside the program";
+    EXPECT_TRUE(theProgramTestApp.m_firmware.Load()) << "a bare name is still found beside the program";
     ASSERT_TRUE(SUCCEEDED(::CoInitialize(NULL)));
     IUnknown* pLink = nullptr;
     EXPECT_TRUE(SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER, IID_IUnknown,
@@ -180,7 +180,7 @@ TEST_F(Devices, LibrarySearchLeavesOutWhereTheUserWrites)
     EXPECT_TRUE(dependent.Load());
 
     ::CoUninitialize();
-    FreeFirmwareLibrary();
+    theProgramTestApp.m_firmware.Free();
     ::SetCurrentDirectoryA(before);
     ::DeleteFileA(planted.c_str());
     ::RemoveDirectoryA(folder.c_str());
@@ -189,12 +189,12 @@ TEST_F(Devices, LibrarySearchLeavesOutWhereTheUserWrites)
 TEST_F(Devices, EventWindowRegistersWithTheServiceAndCancelsOnceWhenDestroyed)
 {
     RegisterFirmware(ProgramBeside("vxbios.dll"));
-    ASSERT_TRUE(LoadFirmwareLibrary());
-    CEventWnd* pWnd = new CEventWnd;
+    ASSERT_TRUE(theProgramTestApp.m_firmware.Load());
+    CEventWnd* pWnd = NewEventWnd();
     const std::string window = Hex(pWnd->m_hWnd);
 
-    EXPECT_EQ(pWnd->m_nFwCall, 0x51A1);
-    EXPECT_EQ(pWnd->m_nFwRequest, 0x7E01);
+    EXPECT_EQ(pWnd->GetFirmwareCall(), 0x51A1);
+    EXPECT_EQ(pWnd->GetFirmwareRequest(), 0x7E01);
     EXPECT_FALSE(pWnd->RegisterFirmwareEvents()) << "registered already: no second request";
     EXPECT_TRUE(PressBrings(*pWnd, "prompt --firmware"));
 
@@ -205,19 +205,19 @@ TEST_F(Devices, EventWindowRegistersWithTheServiceAndCancelsOnceWhenDestroyed)
                                            "VXBIOS_BiosMessageReq call=20897 window=" + window + " mask=0x1c00",
                                            "VXBIOS_CancelMessageReq call=20897 request=32257",
                                        }));
-    FreeFirmwareLibrary();
+    theProgramTestApp.m_firmware.Free();
 }
 
 TEST_F(Devices, CancelledRequestIsNotCancelledAgain)
 {
     RegisterFirmware(ProgramBeside("vxbios.dll"));
-    ASSERT_TRUE(LoadFirmwareLibrary());
-    CEventWnd* pWnd = new CEventWnd;
+    ASSERT_TRUE(theProgramTestApp.m_firmware.Load());
+    CEventWnd* pWnd = NewEventWnd();
     EXPECT_TRUE(pWnd->CancelFirmwareEvents());
     EXPECT_FALSE(pWnd->CancelFirmwareEvents());
     pWnd->DestroyWindow();
     EXPECT_EQ(CountLinesStartingWith(m_firmwareRecord.Lines(), "VXBIOS_CancelMessageReq"), 1u);
-    FreeFirmwareLibrary();
+    theProgramTestApp.m_firmware.Free();
 }
 
 TEST_F(Devices, MisbehavingServiceLeavesNoRequestAndNothingToCancel)
@@ -239,9 +239,9 @@ TEST_F(Devices, MisbehavingServiceLeavesNoRequestAndNothingToCancel)
         m_firmwareRecord.Clear();
         ::SetEnvironmentVariableA(c.variable, c.value);
         RegisterFirmware(ProgramBeside(c.library));
-        ASSERT_TRUE(LoadFirmwareLibrary());
-        CEventWnd* pWnd = new CEventWnd;
-        EXPECT_EQ(pWnd->m_nFwRequest, 0);
+        ASSERT_TRUE(theProgramTestApp.m_firmware.Load());
+        CEventWnd* pWnd = NewEventWnd();
+        EXPECT_EQ(pWnd->GetFirmwareRequest(), 0);
         EXPECT_FALSE(pWnd->CancelFirmwareEvents());
         pWnd->DestroyWindow();
 
@@ -250,15 +250,15 @@ TEST_F(Devices, MisbehavingServiceLeavesNoRequestAndNothingToCancel)
             calls.push_back(line.substr(0, line.find(' ')));
         EXPECT_EQ(calls, c.calls);
         ::SetEnvironmentVariableA(c.variable, NULL);
-        FreeFirmwareLibrary();
+        theProgramTestApp.m_firmware.Free();
     }
 }
 
 TEST_F(Devices, WithoutTheServiceTheWindowCallsNothing)
 {
-    CEventWnd* pWnd = new CEventWnd;
-    EXPECT_EQ(pWnd->m_nFwCall, 0);
-    EXPECT_EQ(pWnd->m_nFwRequest, 0);
+    CEventWnd* pWnd = NewEventWnd();
+    EXPECT_EQ(pWnd->GetFirmwareCall(), 0);
+    EXPECT_EQ(pWnd->GetFirmwareRequest(), 0);
     EXPECT_FALSE(pWnd->RegisterFirmwareEvents());
     pWnd->DestroyWindow();
     EXPECT_TRUE(m_firmwareRecord.Lines().empty());

@@ -119,15 +119,15 @@ protected:
         ::SetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", m_recordPath.c_str());
 
         // The program's own start-up steps, with both libraries and the capture application stand-in.
-        ASSERT_TRUE(LoadFirmwareLibrary());
+        ASSERT_TRUE(theProgramTestApp.m_firmware.Load());
         ASSERT_TRUE(m_driver.Load());
-        m_pWnd = new CEventWnd;
+        m_pWnd = NewEventWnd();
         m_hWnd = m_pWnd->m_hWnd;
-        m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
+        m_pWnd->ResolveAppPath(ProgramBeside("Ostrivo.exe").c_str());
         m_pWnd->ResolveSilent(TRUE);  // these machines have no sound device
         m_pWnd->LoadPresentation();
         ASSERT_TRUE(m_driver.Open(m_hWnd));
-        m_hPrompt = m_pWnd->m_pPromptDlg->m_hWnd;
+        m_hPrompt = m_pWnd->GetPromptDlg()->m_hWnd;
         m_hDriverPress = ::FindWindowExA(HWND_MESSAGE, NULL, CaptureDriverPressClass, NULL);
         m_hFirmwarePress = ::FindWindowExA(HWND_MESSAGE, NULL, FirmwarePressClass, NULL);
         ASSERT_NE(m_hDriverPress, (HWND)NULL);
@@ -138,7 +138,7 @@ protected:
         EndNewCaptureApps();
         if (::IsWindow(m_hWnd))
             m_pWnd->DestroyWindow();
-        FreeFirmwareLibrary();
+        theProgramTestApp.m_firmware.Free();
         ::DeleteFileA(m_recordPath.c_str());
     }
 
@@ -161,12 +161,12 @@ protected:
     }
     bool Shown() const { return ::IsWindowVisible(m_hPrompt) != FALSE; }
     bool Topmost() const { return (::GetWindowLongA(m_hPrompt, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-    HICON IconOf(int slot) const { return m_pWnd->m_pPromptDlg->m_hIcons[slot]; }
+    HICON IconOf(int slot) const { return m_pWnd->GetPromptDlg()->m_hIcons[slot]; }
 
     PromptState State() const
     {
-        const CPromptDlg& prompt = *m_pWnd->m_pPromptDlg;
-        return { Shown(), m_pWnd->m_bLaunching != FALSE, prompt.m_bBlinkActive != FALSE, Topmost(),
+        const CPromptDlg& prompt = *m_pWnd->GetPromptDlg();
+        return { Shown(), m_pWnd->IsLaunching() != FALSE, prompt.m_bBlinkActive != FALSE, Topmost(),
                  prompt.m_hCurrentIcon, Text() };
     }
     // The state that an event with this effect leaves, from the state it met.
@@ -183,13 +183,13 @@ protected:
             break;
         case EventEffect::ShowPrompt:
             state.shown = state.topmost = state.blinking = true;
-            state.text = std::string(m_pWnd->m_strPromptText);
+            state.text = std::string(m_pWnd->GetPromptText());
             break;
         case EventEffect::LaunchTarget:
             state.shown = state.launching = true;
             state.blinking = false;
             state.icon = IconOf(IconStarting);
-            state.text = std::string(m_pWnd->m_strStartingText);
+            state.text = std::string(m_pWnd->GetStartingText());
             // Wine: a prompt that a launch takes out of the topmost band may keep WS_EX_TOPMOST (see
             // the event window's tests).
             state.topmost = Topmost();
@@ -272,10 +272,10 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
     // counts are taken.
     ASSERT_NO_FATAL_FAILURE(Deliver(false, 1));
     ASSERT_NO_FATAL_FAILURE(Deliver(true, 0x400));
-    ASSERT_TRUE(m_pWnd->m_bLaunching);
+    ASSERT_TRUE(m_pWnd->IsLaunching());
     ASSERT_EQ(WaitForCaptureAppStarts(m_recordPath, 1).size(), 1u);
     EndNewCaptureApps();
-    ASSERT_TRUE(PumpUntil([&] { return !m_pWnd->m_bLaunching; }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return !m_pWnd->IsLaunching(); }, 10000));
     Deliver(true, 0x1000);
     PumpPendingMessages();
     const int handlesBefore = HandlesHeld();
@@ -337,9 +337,9 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
 
         // Now and then the timers run: the blink moves the icon, and the launch timer hides the prompt.
         if (sent % 64 == 0) {
-            const bool launching = m_pWnd->m_bLaunching != FALSE;
+            const bool launching = m_pWnd->IsLaunching() != FALSE;
             PumpPendingMessages();
-            ASSERT_TRUE(!launching || m_pWnd->m_bLaunching || !Shown()) << "a launch ended, the prompt stayed";
+            ASSERT_TRUE(!launching || m_pWnd->IsLaunching() || !Shown()) << "a launch ended, the prompt stayed";
         }
     }
 
@@ -347,7 +347,7 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
     holder.reset();
     captureApp.reset();
     EndNewCaptureApps();
-    ASSERT_TRUE(PumpUntil([&] { return !m_pWnd->m_bLaunching; }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return !m_pWnd->IsLaunching(); }, 10000));
 
     PumpPendingMessages();
 

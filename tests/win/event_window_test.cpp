@@ -94,15 +94,13 @@ protected:
     }
     void MakeWindow()
     {
-        m_pWnd = new CEventWnd;
+        m_pWnd = NewEventWnd();
         m_hWnd = m_pWnd->m_hWnd;
-        m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
-        m_pWnd->m_strPromptText.Format(IDS_PRESS_AGAIN, "Lumora");
-        m_pWnd->m_strStartingText.Format(IDS_STARTING, "Lumora");
-        m_pWnd->m_strFailureText.Format(IDS_LAUNCH_FAILED, "Lumora");
-        m_pWnd->m_bSilent = TRUE;
-        m_pWnd->m_pPromptDlg->SetIcons(m_hIcons[0], m_hIcons[1], m_hIcons[2]);
-        m_hPrompt = m_pWnd->m_pPromptDlg->m_hWnd;
+        m_pWnd->ResolveAppPath(ProgramBeside("Ostrivo.exe").c_str());
+        m_pWnd->ResolveSilent(TRUE);
+        m_pWnd->LoadPresentation();  // the texts name "Lumora"
+        m_pWnd->GetPromptDlg()->SetIcons(m_hIcons[0], m_hIcons[1], m_hIcons[2]);
+        m_hPrompt = m_pWnd->GetPromptDlg()->m_hWnd;
     }
 
     void TearDown() override
@@ -130,14 +128,14 @@ protected:
     // Posts the event and runs the messages it brings; counts the launches it makes.
     void Deliver(UINT message, WPARAM wParam, LPARAM lParam)
     {
-        const BOOL launchingBefore = m_pWnd->m_bLaunching;
+        const BOOL launchingBefore = m_pWnd->IsLaunching();
         ::PostMessageA(m_hWnd, message, wParam, lParam);
         PumpPendingMessages();
-        if (!launchingBefore && m_pWnd->m_bLaunching)
+        if (!launchingBefore && m_pWnd->IsLaunching())
             ++m_launches;
     }
 
-    CPromptDlg& Prompt() { return *m_pWnd->m_pPromptDlg; }
+    CPromptDlg& Prompt() { return *m_pWnd->GetPromptDlg(); }
     bool Shown() const { return ::IsWindowVisible(m_hPrompt) != FALSE; }
     bool Topmost() const { return (::GetWindowLongA(m_hPrompt, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
     std::string Text() const { return WindowText(::GetDlgItem(m_hPrompt, IDC_PROMPT_TEXT)); }
@@ -224,7 +222,7 @@ TEST_F(EventWindow, SecondPressLaunchesTheTargetInTheTemporaryDirectoryAndHidesT
     EXPECT_EQ(g_placings, Placings{ NotTopmost });
     const DWORD launched = ::GetTickCount();
 
-    EXPECT_TRUE(m_pWnd->m_bLaunching);
+    EXPECT_TRUE(m_pWnd->IsLaunching());
     EXPECT_TRUE(Shown());
     EXPECT_EQ(Text(), "Lumora is starting...");
     EXPECT_EQ(Icon(), m_hIcons[2]);
@@ -241,7 +239,7 @@ TEST_F(EventWindow, SecondPressLaunchesTheTargetInTheTemporaryDirectoryAndHidesT
 
     ASSERT_TRUE(PumpUntil([&] { return !Shown(); }, 10000));
     EXPECT_GE(::GetTickCount() - launched, 1900u);
-    EXPECT_FALSE(m_pWnd->m_bLaunching);
+    EXPECT_FALSE(m_pWnd->IsLaunching());
     EXPECT_FALSE(::KillTimer(m_hWnd, IDT_LAUNCH)) << "the launch timer fires once";
 }
 
@@ -286,7 +284,7 @@ TEST_F(EventWindow, FailedLaunchShowsTheFailureTextAndAlternateIconAndCanBeTried
     for (bool shown : { true, false }) {
         Press(shown ? 1 : 3);
         for (const char* path : { "C:\\no such folder\\Ostrivo.exe", tooLong.c_str(), "" }) {
-            m_pWnd->m_strAppPath = path;
+            m_pWnd->ResolveAppPath(path);
             Prompt().SetText("");
             Press(2);
             const std::string situation = (shown ? "shown, path " : "hidden, path ") + std::string(path).substr(0, 40);
@@ -294,23 +292,23 @@ TEST_F(EventWindow, FailedLaunchShowsTheFailureTextAndAlternateIconAndCanBeTried
             EXPECT_TRUE(!shown || Topmost()) << situation;
             EXPECT_EQ(Text(), "Failed to launch Lumora.") << situation;
             EXPECT_EQ(Icon(), m_hIcons[1]) << situation;
-            EXPECT_FALSE(m_pWnd->m_bLaunching) << situation;
+            EXPECT_FALSE(m_pWnd->IsLaunching()) << situation;
         }
     }
 
-    m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
+    m_pWnd->ResolveAppPath(ProgramBeside("Ostrivo.exe").c_str());
     Press(2);
-    EXPECT_TRUE(m_pWnd->m_bLaunching) << "the next Launch tries again";
+    EXPECT_TRUE(m_pWnd->IsLaunching()) << "the next Launch tries again";
 }
 
 TEST_F(EventWindow, UnlessSilentALaunchPlaysItsSoundAndAFailedOneBeeps)
 {
-    m_pWnd->m_strAppPath = "C:\\no such folder\\Ostrivo.exe";
+    m_pWnd->ResolveAppPath("C:\\no such folder\\Ostrivo.exe");
     for (BOOL silent : { TRUE, FALSE }) {
-        m_pWnd->m_bSilent = silent;
+        m_pWnd->ResolveSilent(silent);
         Press(2);
     }
-    m_pWnd->m_strAppPath = ProgramBeside("Ostrivo.exe").c_str();
+    m_pWnd->ResolveAppPath(ProgramBeside("Ostrivo.exe").c_str());
     Press(2);
     EXPECT_EQ(g_sounds, (std::vector<std::string>{ "beep " + std::to_string(MB_ICONEXCLAMATION),
                                                    "sound LAUNCHWAVE from the program "
@@ -331,10 +329,10 @@ TEST_F(EventWindow, JapaneseTargetOfTwoHundredCharactersLaunches)
     const std::string target = ProgramBeside((folder + folder + folder + "..\\..\\..\\Ostrivo.exe").c_str());
     ASSERT_GT(target.size(), size_t(MAX_PATH));
     ASSERT_LT(::MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, NULL, 0), MAX_PATH);
-    m_pWnd->m_strAppPath = target.c_str();
+    m_pWnd->ResolveAppPath(target.c_str());
     Press(1);
     Press(2);
-    EXPECT_TRUE(m_pWnd->m_bLaunching);
+    EXPECT_TRUE(m_pWnd->IsLaunching());
     EXPECT_EQ(WaitForStarts(1).size(), 1u);
 }
 
@@ -351,7 +349,7 @@ TEST_F(EventWindow, WhileTheCaptureApplicationRunsEveryEventOnlyHidesThePrompt)
     Press(1);
     EXPECT_FALSE(Shown());
     Press(2);
-    EXPECT_FALSE(m_pWnd->m_bLaunching) << "nothing is launched";
+    EXPECT_FALSE(m_pWnd->IsLaunching()) << "nothing is launched";
     EXPECT_EQ(WaitForStarts(1).size(), 1u) << "the one start is the test's own";
 }
 
@@ -419,16 +417,18 @@ TEST_F(EventWindow, QuitRequestOfANewerInstanceGivesUpTheMarkAndTheMutexAndEnds)
         if (c.launching) {
             Press(1);
             Press(2);
-            ASSERT_TRUE(m_pWnd->m_bLaunching);
+            ASSERT_TRUE(m_pWnd->IsLaunching());
         }
-        const int releasesBefore = g_instanceMutexReleases;
+        CHeldMutex& instanceMutex = theProgramTestApp.m_instanceMutex;
+        ASSERT_TRUE(instanceMutex.Create(NULL));
         if (c.marked)
             ::SetPropA(m_hWnd, InstanceMutexName, RunningInstanceMark());
         const LRESULT result = ::SendMessageA(m_hWnd, c.message, 0, 0);
         if (c.message == WM_READY_QUIT) {
             EXPECT_EQ(result, 0x12345678);
         }
-        EXPECT_EQ(g_instanceMutexReleases, releasesBefore + c.releases);
+        EXPECT_EQ(instanceMutex.m_hMutex == NULL, c.releases == 1);
+        instanceMutex.Release();
         EXPECT_FALSE(::IsWindow(m_hWnd));
         EXPECT_FALSE(::IsWindow(m_hPrompt)) << "the prompt goes with its owner";
     }

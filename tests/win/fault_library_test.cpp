@@ -147,11 +147,11 @@ TEST(BrokenLibraryBindings, NeitherLoadsAndNeitherKeepsAHandle)
         EXPECT_EQ(capture.m_hModule, (HMODULE)NULL);
         EXPECT_FALSE(capture.Open(reinterpret_cast<HWND>(0x1234)));
 
-        g_hFirmwareLibrary = NULL;
-        EXPECT_FALSE(LoadFirmwareLibrary());
-        EXPECT_EQ(g_hFirmwareLibrary, (HMODULE)NULL);
-        EXPECT_EQ(BeginFirmwareCall(), 0);
-        EXPECT_TRUE(FreeFirmwareLibrary()) << "nothing to free";
+        CFirmwareEvents firmwareEvents;
+        EXPECT_FALSE(firmwareEvents.Load());
+        EXPECT_EQ(firmwareEvents.m_hModule, (HMODULE)NULL);
+        EXPECT_EQ(firmwareEvents.BeginCall(), 0);
+        EXPECT_TRUE(firmwareEvents.Free()) << "nothing to free";
     }
     printf("[ cases    ] %zu\n", sizeof kinds / sizeof kinds[0]);
 }

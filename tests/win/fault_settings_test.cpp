@@ -6,6 +6,8 @@
 #include "devices/firmware_events.h"
 #include "events/event_wnd.h"
 #include "faulty_values.h"
+#include "app/start_up_settings.h"
+#include "program_test_app.h"
 #include "settings/reg_settings.h"
 #include "suite_keys.h"
 
@@ -54,12 +56,12 @@ protected:
 // What to launch and how the prompt names it, as start-up resolves them without a command line.
 std::string LaunchTargetOutcome()
 {
-    CEventWnd* pWnd = new CEventWnd;
+    CEventWnd* pWnd = NewEventWnd();
     pWnd->ResolveAppPath("");
     pWnd->ResolveSilent(FALSE);
     pWnd->LoadPresentation();
-    const std::string outcome = std::string(pWnd->m_strAppPath) + (pWnd->m_bUseShellIcon ? " | shell icon | " : " | | ")
-                                + std::string(pWnd->m_strPromptText);
+    const std::string outcome = std::string(pWnd->GetAppPath()) + (pWnd->UsesShellIcon() ? " | shell icon | " : " | | ")
+                                + std::string(pWnd->GetPromptText());
     pWnd->DestroyWindow();
     return outcome;
 }
@@ -124,9 +126,9 @@ TEST_F(FaultySettings, NumberValues)
     for (const auto& c : numbers) {
         Check("Silent", c.fault, [&] { PutFaultyNumber(HKEY_CURRENT_USER, Ready, "Silent", c.fault); },
               [] {
-                  CEventWnd* pWnd = new CEventWnd;
+                  CEventWnd* pWnd = NewEventWnd();
                   pWnd->ResolveSilent(FALSE);
-                  const std::string outcome = pWnd->m_bSilent ? "silent" : "not silent";
+                  const std::string outcome = pWnd->IsSilent() ? "silent" : "not silent";
                   pWnd->DestroyWindow();
                   return outcome;
               },
@@ -208,10 +210,7 @@ TEST_F(FaultySettings, LibraryPathValues)
                                   latinFolder + "vxbios.dll");
               },
               [] {
-                  const bool loaded = LoadFirmwareLibrary() != FALSE;
-                  if (loaded)
-                      FreeFirmwareLibrary();
-                  g_hFirmwareLibrary = NULL;  // what the program's one load and one free leave
+                  const bool loaded = CFirmwareEvents().Load() != FALSE;
                   return std::string(loaded ? "loaded" : "not loaded");
               },
               loads ? "loaded" : "not loaded");

@@ -83,6 +83,21 @@ TEST_F(Program, KillWithNothingRunningShowsNothingAndWritesNothing)
     EXPECT_FALSE(FootmarkWritten());
 }
 
+TEST_F(Program, StartWithoutItsMainWindowEndsGivesTheMutexBackAndWritesNothing)
+{
+    // The test's own handle keeps the mutex, so that how the start left it can be seen.
+    HANDLE hKeep = ::CreateMutexA(NULL, FALSE, InstanceName);
+    ASSERT_NE(hKeep, (HANDLE)NULL);
+    ChildProcess refused;
+    const bool ended = refused.Start("\"" + ProgramBeside("window_refused.exe") + "\"") && refused.WaitForExit(10000);
+    const DWORD left = ::WaitForSingleObject(hKeep, 0);
+    ::ReleaseMutex(hKeep);
+    ::CloseHandle(hKeep);
+    EXPECT_TRUE(ended) << "a start without its window does not stay";
+    EXPECT_EQ(left, (DWORD)WAIT_OBJECT_0) << "given back, not abandoned";
+    EXPECT_FALSE(FootmarkWritten());
+}
+
 TEST_F(Program, HardKilledInstanceLeavesAnAbandonedMutexAndTheNextStartGoesOnAtOnce)
 {
     ChildProcess& killed = Start();

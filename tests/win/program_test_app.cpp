@@ -1,20 +1,14 @@
-// The one application object of the window tests, with what the program's windows ask of it.
+// The one application object of the window tests.
 #include "program_test_app.h"
 
-#include "events/instance_marker.h"
+#include <gtest/gtest.h>
 
 ProgramTestApp theProgramTestApp;
 
-CUiComponents& AppUiComponents()
+CEventWnd* NewEventWnd()
 {
-    return theProgramTestApp.m_uiComponents;
-}
-
-int g_instanceMutexReleases = 0;
-
-// These tests hold no instance mutex; they count the calls.
-BOOL AppReleaseInstanceMutex()
-{
-    ++g_instanceMutexReleases;
-    return TRUE;
+    CEventWnd* pWnd = new CEventWnd(theProgramTestApp.m_firmware, theProgramTestApp.m_uiComponents,
+                                    theProgramTestApp.m_instanceMutex);
+    EXPECT_TRUE(pWnd->Create());
+    return pWnd;
 }

@@ -1,16 +1,21 @@
 // The application object of the tests that run the program's windows in their own process: it
-// holds the UI component client, as the program's application object does.
+// holds what the program's application object hands to its main window.
 #pragma once
 
+#include "devices/firmware_events.h"
+#include "events/event_wnd.h"
+#include "framework/handles.h"
 #include "framework/win_app.h"
 #include "uicomponents/ui_components.h"
 
 class ProgramTestApp : public CWinApp {
 public:
+    CHeldMutex m_instanceMutex;
+    CFirmwareEvents m_firmware;
     CUiComponents m_uiComponents;
 };
 
 extern ProgramTestApp theProgramTestApp;
 
-// How often the program's windows gave up the instance mutex in this process.
-extern int g_instanceMutexReleases;
+// An event window given the application's parts, with its windows made, as start-up makes it.
+CEventWnd* NewEventWnd();

@@ -27,13 +27,10 @@ class PromptDialog : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // The rhythm's counters belong to the process; each test starts them afresh.
-        g_nBlinkToggles = 0;
-        g_nBlinkWait = 0;
         m_hIcons[0] = MakeSquareIcon(RGB(255, 0, 0));
         m_hIcons[1] = MakeSquareIcon(RGB(0, 255, 0));
         m_hIcons[2] = MakeSquareIcon(RGB(0, 0, 255));
-        m_pDlg = new CPromptDlg(nullptr);
+        m_pDlg = new CPromptDlg(theProgramTestApp.m_uiComponents, nullptr);
         ASSERT_TRUE(m_pDlg->Create(IDD_PROMPT, nullptr));
         m_hDlg = m_pDlg->m_hWnd;
         m_hButton = m_pDlg->m_button.m_hWnd;
@@ -114,7 +111,7 @@ TEST_F(PromptDialog, IconSetAndCurrentIcon)
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL) << "filling the set changes no icon";
     BlinkTimerProc(m_hDlg, WM_TIMER, IDT_BLINK + 1, 0);
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL) << "a tick of another timer changes nothing";
-    EXPECT_EQ(g_nBlinkToggles + g_nBlinkWait, 0u);
+    EXPECT_EQ(m_pDlg->m_nBlinkToggles + m_pDlg->m_nBlinkWait, 0u);
 
     m_pDlg->SetIcon(IconStarting);
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, m_hIcons[2]);
@@ -146,17 +143,17 @@ TEST_F(PromptDialog, BlinkAlternatesTheIdleAndAlternateIconsStartingWithIdleAndG
     m_pDlg->StartBlink();
 
     ASSERT_TRUE(PumpUntil([&] { return m_pDlg->m_hCurrentIcon == m_hIcons[0]; }, 5000));
-    EXPECT_EQ(g_nBlinkToggles, 1u);
+    EXPECT_EQ(m_pDlg->m_nBlinkToggles, 1u);
     ASSERT_TRUE(PumpUntil([&] { return m_pDlg->m_hCurrentIcon == m_hIcons[1]; }, 5000));
-    EXPECT_EQ(g_nBlinkToggles, 2u);
+    EXPECT_EQ(m_pDlg->m_nBlinkToggles, 2u);
     EXPECT_EQ(m_pDlg->m_nBlinkPhase, 2u);
 
-    const std::uint32_t wait = g_nBlinkWait;
+    const std::uint32_t wait = m_pDlg->m_nBlinkWait;
     m_pDlg->StopBlink();
     m_pDlg->StartBlink();
-    EXPECT_EQ(g_nBlinkWait, wait) << "the process's rhythm is not started afresh";
+    EXPECT_EQ(m_pDlg->m_nBlinkWait, wait) << "the rhythm is not started afresh";
     ASSERT_TRUE(PumpUntil([&] { return m_pDlg->m_hCurrentIcon == m_hIcons[0]; }, 5000));
-    EXPECT_EQ(g_nBlinkToggles, 3u);
+    EXPECT_EQ(m_pDlg->m_nBlinkToggles, 3u);
 }
 
 TEST_F(PromptDialog, HeldButtonTogglesAtEveryTickOfARealBlink)
@@ -165,13 +162,13 @@ TEST_F(PromptDialog, HeldButtonTogglesAtEveryTickOfARealBlink)
     m_pDlg->Show(TRUE);
     ::SendMessageA(m_hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     m_pDlg->StartBlink();
-    ASSERT_TRUE(PumpUntil([] { return g_nBlinkToggles == 1; }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return m_pDlg->m_nBlinkToggles == 1; }, 5000));
 
     // Between two toggles of the slow rhythm the wait runs down; held, no tick passes without one.
     bool waited = false;
     ASSERT_TRUE(PumpUntil([&] {
-        waited = waited || g_nBlinkWait < 5;
-        return g_nBlinkToggles >= 4;
+        waited = waited || m_pDlg->m_nBlinkWait < 5;
+        return m_pDlg->m_nBlinkToggles >= 4;
     }, 5000));
     EXPECT_FALSE(waited);
 }

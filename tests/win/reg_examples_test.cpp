@@ -3,6 +3,7 @@
 #include "child_process.h"
 #include "devices/capture_driver.h"
 #include "devices/firmware_events.h"
+#include "app/start_up_settings.h"
 #include "settings/reg_settings.h"
 #include "settings/settings_catalogue.h"
 #include "suite_keys.h"
@@ -103,7 +104,7 @@ TEST_F(RegExamples, LibrariesAreFoundWhereTheBindingsLook)
     CCaptureDriver driver;
     EXPECT_EQ(std::string(driver.GetLibraryPath()), "C:\\Program Files\\Vexa\\Shared\\VexaCap.dll");
     CString firmware;
-    ASSERT_TRUE(GetFirmwareLibraryPath(&firmware)) << "a machine-wide REG_SZ";
+    ASSERT_TRUE(CFirmwareEvents().GetLibraryPath(&firmware)) << "a machine-wide REG_SZ";
     EXPECT_EQ(std::string(firmware), "C:\\Program Files\\Vexa\\Shared\\vxbios.dll");
 }
 

@@ -1,5 +1,6 @@
 // The registry settings store against the real registry: per-user before machine-wide, the
 // name match, the decoding of any stored type, and the key chain that a write makes.
+#include "app/start_up_settings.h"
 #include "settings/reg_settings.h"
 #include "suite_keys.h"
 

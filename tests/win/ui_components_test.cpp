@@ -6,7 +6,7 @@
 #include "message_pump.h"
 #include "prompt/prompt_dlg.h"
 #include "res/resource.h"
-#include "settings/reg_settings.h"
+#include "app/start_up_settings.h"
 #include "stand_in_records.h"
 #include "suite_keys.h"
 #include "test_icons.h"
@@ -24,13 +24,8 @@
 
 namespace {
 
-// The application object: each test hands the prompt a client of its own.
-class UiTestApp : public CWinApp {
-public:
-    CUiComponents* m_pClient = nullptr;
-};
-
-UiTestApp theUiTestApp;
+// The application object, whose thread and module the client introduces to the library.
+CWinApp theUiTestApp;
 
 const COLORREF Blue = RGB(0, 0, 255);
 
@@ -72,7 +67,6 @@ protected:
         for (const char* setting : StandInSettings)
             ::SetEnvironmentVariableA(setting, nullptr);
         m_pClient = std::make_unique<CUiComponents>();
-        theUiTestApp.m_pClient = m_pClient.get();
         m_liveBefore = AllLiveObjects();
     }
     void TearDown() override
@@ -82,7 +76,6 @@ protected:
         if (m_pClient != nullptr)
             m_pClient->Release();
         m_pClient.reset();
-        theUiTestApp.m_pClient = nullptr;
     }
 
     static void Ask(const char* setting, const char* value) { ::SetEnvironmentVariableA(setting, value); }
@@ -107,7 +100,7 @@ protected:
     // prompt's constructor creates the client's objects. Returns the button.
     HWND ShowPrompt()
     {
-        CPromptDlg* pDlg = new CPromptDlg(nullptr);
+        CPromptDlg* pDlg = new CPromptDlg(*m_pClient, nullptr);
         if (!pDlg->Create(IDD_PROMPT, nullptr))
             return NULL;
         m_hPrompt = pDlg->m_hWnd;
@@ -127,11 +120,6 @@ protected:
 RegisteredUiLibrary* UiComponents::s_pLibrary = nullptr;
 
 }  // namespace
-
-CUiComponents& AppUiComponents()
-{
-    return *theUiTestApp.m_pClient;
-}
 
 TEST_F(UiComponents, CreatesEveryObjectInOrderInitialisesOnceAndReleasesEverything)
 {
@@ -230,14 +218,14 @@ TEST_F(UiComponents, RefusedObjectStopsCreationThereAndLeavesTheColourUnused)
     }
 }
 
-TEST_F(UiComponents, DestructionReleasesTheDispatchObjectsInFieldOrder)
+TEST_F(UiComponents, DestructionReleasesWhatIsStillHeldInItsOrder)
 {
     auto client = std::make_unique<CUiComponents>();
     ASSERT_TRUE(client->Create());
     m_record.Clear();
     client.reset();
-    EXPECT_EQ(Destroyed(), (Names{"D1", "D2", "D4", "D3", "D5", "D6", "D7"}));
-    EXPECT_EQ(LiveObjects(), 3) << "the destructor leaves the custom objects alone";
+    EXPECT_EQ(Destroyed(), (Names{"D1", "D2", "D4", "D3", "D5", "D6", "D7", "C1", "C2", "C3"}));
+    EXPECT_EQ(LiveObjects(), 0);
 }
 
 TEST_F(UiComponents, PromptButtonShowsTheLibrarysColourAndReleasesWithThePrompt)
