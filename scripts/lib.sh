@@ -7,7 +7,7 @@ say() { printf '%s\n' "$*"; }
 die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 
 # Debian packages by purpose.
-PACKAGES_BUILD=(cmake ninja-build g++ googletest libgtest-dev nsis
+PACKAGES_BUILD=(cmake ninja-build g++ googletest libgtest-dev nsis wixl msitools libxml2-utils
                 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools)
 PACKAGES_WINE=(wine64 wine xvfb xauth)
 

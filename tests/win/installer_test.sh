@@ -1,113 +1,24 @@
 #!/usr/bin/env bash
-# The installer under Wine, one scenario a run, each in a Wine session and prefix of its own
-# (copied from LUMORA_WINE_TEMPLATE when that names a ready prefix), removed afterwards. Before the
-# install, the suite is there as the program finds it: the capture driver library's stand-in and
-# its registry value, the capture application in the suite's folder and settings of its own.
+# The installer under Wine, one scenario a run, each in a Wine session and prefix of its own (see
+# installer_session.sh). Before the install, the suite is there as the program finds it: the
+# capture driver library's stand-in and its registry value, the capture application in the suite's
+# folder and settings of its own.
 #
 #   installer_test.sh <scenario> <state-dir> <setup.exe> <shipped LumoraReady.exe> <bin-dir> <makensis> <nsis-target>
 #
 # Scenarios: silent-install, start-at-login, upgrade-while-running, upgrade-that-gives-up,
 # every-user-outside-program-files, removal, removal-keeps-settings.
 # bin-dir holds install_probe.exe and the stand-ins; makensis builds an older installer to upgrade,
-# for the nsis-target of the one under test (x86-unicode or amd64-unicode). The 32-bit installer
-# runs in the WoW64 session, where it installs into the 32-bit program folder and writes the
-# machine's 32-bit registry view, as it does on 64-bit Windows; the checks look there too.
+# for the nsis-target of the one under test (x86-unicode or amd64-unicode).
 set -euo pipefail
 [ $# -eq 7 ] || { echo "usage: $0 <scenario> <state-dir> <setup.exe> <program> <bin-dir> <makensis> <nsis-target>" >&2; exit 2; }
 scenario=$1 state=$2 setup=$3 shipped=$4 bin=$5 makensis=$6 nsis_target=$7
-here=$(cd "$(dirname "$0")" && pwd)
-session=$here/../../scripts/wine-session
+bits=64
+[ "$nsis_target" = x86-unicode ] && bits=32
+. "$(dirname "$0")/installer_session.sh"
 version_record=$here/../../src/res/program.rc
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-ok() { echo "ok: $*"; }
-
-if [ "$nsis_target" = x86-unicode ]; then
-    export LUMORA_WINE_WOW64=1
-    program_files='Program Files (x86)'
-    view=/reg:32
-else
-    export LUMORA_WINE_WOW64=0
-    program_files='Program Files'
-    view=/reg:64
-fi
-
-rm -rf "$state"
-mkdir -p "$state"
-cleanup() {
-    "$session" "$state" stop || true
-    rm -rf "$state"
-}
-trap cleanup EXIT
-"$session" "$state" start
-
-# Programs that stay resident inherit the streams of whoever started them: their output goes to a
-# file, so that nobody waits for them.
-run() { "$session" "$state" run "$@" </dev/null; }
-run_logged() { "$session" "$state" run "$@" </dev/null >>"$state/programs.log" 2>&1; }
-
-drive_c=$state/prefix/drive_c
-folder="C:\\$program_files\\Vexa\\Lumora"
-unix_folder="$drive_c/$program_files/Vexa/Lumora"
-program="$folder\\LumoraReady.exe"
 uninstaller="$folder\\LumoraReadyUninstall.exe"
-run_key='Software\Microsoft\Windows\CurrentVersion\Run'
-entry_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\LumoraReady'
-ready_key='Software\Vexa Corporation\Lumora\Ready'
-config_key='Software\Vexa Corporation\Lumora\Config'
-shared_key='HKLM\Software\Vexa Corporation\Shared Info\Shared DLLs'
-capture_key='HKCU\Software\Vexa Corporation\Ostrivo'
-
-# The data of a registry value as reg prints it; nothing when the value or its key is missing.
-value() {
-    { run reg query "$1" /v "$2" "$view" 2>/dev/null || true; } | tr -d '\r' | sed -n "s/^    $2    REG_[A-Z_]*    //p"
-}
-key_exists() { run reg query "$1" "$view" >/dev/null 2>&1; }
-# <key> <value name> <data>, where no data stands for no value.
-expect_value() {
-    local found
-    found=$(value "$1" "$2")
-    if [ "$found" = "${3-}" ]; then ok "$1 $2 = '${3-}'"; else fail "$1 $2 is '$found', expected '${3-}'"; fi
-}
-expect_no_key() { if key_exists "$1"; then fail "$1 is there"; else ok "no $1"; fi; }
-expect_file() { if [ -e "$1" ]; then ok "$1 is there"; else fail "$1 is missing"; fi; }
-expect_no_file() { if [ ! -e "$1" ]; then ok "no $1"; else fail "$1 is still there"; fi; }
-
-# The running instances, one line each: "<pid> <parent pid> <program file>".
-instances() { run "$bin/install_probe.exe" instances | tr -d '\r'; }
-# Waits at most the given seconds for a condition (a command), looking every 100 ms.
-wait_for() {
-    local seconds=$1 i
-    shift
-    for i in $(seq $((seconds * 10))); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-# Exactly one instance runs, of the installed program file; its pid is in $instance, its
-# parent's in $parent.
-one_installed_instance() {
-    local list
-    list=$(instances)
-    [ "$(grep -c . <<<"$list")" -eq 1 ] && [ "${list#* * }" = "$program" ] || return 1
-    read -r instance parent _ <<<"$list"
-}
-expect_one_instance() {
-    if wait_for 15 one_installed_instance; then
-        ok "one instance runs, pid $instance, of $program"
-    else
-        fail "not exactly one instance of $program runs:"
-        instances
-        instance=
-    fi
-}
-# Who started which process, as the host sees Wine's processes: for a failure's report.
-unix_processes() {
-    echo "the session's processes (pid, parent, start):"
-    ps -eo pid=,ppid=,lstart=,args= | grep -iE 'lumora|setup|wineboot|explorer|install_probe' | grep -v grep || true
-}
+entry_key="$uninstall_key\\LumoraReady"
 
 # Runs an installer with its arguments as one line, as they stand (/D= takes the rest of the line
 # unquoted): <expected exit code> <setup.exe> <arguments>.
@@ -133,22 +44,6 @@ expect_started_by_shell() {
         || fail "pid $instance is a child of $parent, not of the shell $shell_pid"
 }
 
-plant_suite() {
-    mkdir -p "$drive_c/Program Files/Vexa/Shared" "$unix_folder"
-    cp "$bin/VexaCap.dll" "$drive_c/Program Files/Vexa/Shared/"
-    cp "$bin/Ostrivo.exe" "$unix_folder/"
-    run reg add "$shared_key" /v VexaCap.dll /d 'C:\Program Files\Vexa\Shared\VexaCap.dll' /f "$view" >/dev/null
-    run reg add "$capture_key" /v LastFolder /d 'C:\Pictures' /f "$view" >/dev/null
-    run reg add "HKCU\\$config_key" /v NoCUIL /t REG_DWORD /d 0 /f "$view" >/dev/null
-}
-
-expect_suite_untouched() {
-    expect_file "$unix_folder/Ostrivo.exe"
-    expect_value "$shared_key" VexaCap.dll 'C:\Program Files\Vexa\Shared\VexaCap.dll'
-    expect_value "$capture_key" LastFolder 'C:\Pictures'
-    expect_value "HKCU\\$config_key" NoCUIL 0x0
-}
-
 silent_install() {
     start_shell
     install 0 "$setup" "/S /NOSOUND"
@@ -172,10 +67,7 @@ silent_install() {
     expect_started_by_shell
 
     # What the shell runs at login replaces the instance that the installer started.
-    local started
-    run "$bin/install_probe.exe" run-at-login HKCU >"$state/started" 2>&1 || true
-    started=$(tr -d '\r' <"$state/started" | sed -n 's/^started //p')
-    [ -n "$started" ] || fail "the Run value's command did not start: $(cat "$state/started")"
+    run_at_login HKCU
     expect_one_instance
     [ "$instance" = "$started" ] && ok "it is the one the Run value started" \
         || { fail "pid $instance runs, the Run value started $started"; unix_processes; }
@@ -193,9 +85,7 @@ start_at_login() {
         [ -z "$(instances)" ] && ok "no instance without a shell" || fail "started without a shell: $(instances)"
     fi
 
-    # A new session of the prefix: the server ends every process, and wineboot runs the Run values.
-    "$session" "$state" stop
-    "$session" "$state" start
+    log_in_again
     expect_one_instance
 }
 
@@ -318,9 +208,4 @@ case $scenario in
     *) echo "unknown scenario: $scenario" >&2; exit 2 ;;
 esac
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures failed in $scenario; what the installers and programs wrote:"
-    cat "$state/programs.log" 2>/dev/null || true
-    exit 1
-fi
-echo "passed: $scenario"
+report "$scenario"

@@ -1,5 +1,6 @@
 // The example .reg files of the documentation, imported with reg.exe as an administrator would and
 // read back through the program's own lookups: a file with a wrong escape, key or type fails here.
+// So are the values of every policy of the Group Policy template, as the build lists them.
 #include "child_process.h"
 #include "devices/capture_driver.h"
 #include "devices/firmware_events.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -26,10 +28,11 @@ std::string ExamplePath(const std::string& name)
 class RegExamples : public ::testing::Test {
 protected:
     // reg.exe refuses a malformed file with a non-zero exit code; regedit would ask or stay silent.
-    static void Import(const std::string& name)
+    static void Import(const std::string& name) { ImportFile(ExamplePath(name)); }
+    static void ImportFile(const std::string& name, const char* view = "")
     {
         ChildProcess reg;
-        ASSERT_TRUE(reg.Start("reg import \"" + ExamplePath(name) + "\"", true));
+        ASSERT_TRUE(reg.Start("reg import \"" + name + "\"" + view, true));
         const std::string output = reg.Output(30000);
         ASSERT_TRUE(reg.WaitForExit(30000)) << name;
         ASSERT_EQ(reg.ExitCode(), 0u) << name << ": " << output;
@@ -114,3 +117,43 @@ TEST_F(RegExamples, NoUiComponentsTurnsTheLibraryOff)
     ASSERT_NO_FATAL_FAILURE(Import("no-ui-components.reg"));
     EXPECT_FALSE(UiComponentsAllowed());
 }
+
+// Group Policy writes the registry's 64-bit view; the templates name the 32-bit view by its path
+// (Software\WOW6432Node), where the 32-bit shipping program reads its machine-wide settings. So
+// only the 32-bit build finds them: the 64-bit one reads the 64-bit view.
+#ifndef _WIN64
+TEST_F(RegExamples, EveryPolicyIsReadWhereTheTemplateWritesIt)
+{
+    // The build writes what each policy, enabled, writes; each policy's values after "; <name>".
+    const std::string values = ProgramBeside("policies\\policies.reg");
+    std::set<std::string> policies;
+    std::ifstream file(values);
+    for (std::string line; std::getline(file, line);)
+        if (line.compare(0, 2, "; ") == 0)
+            policies.insert(line.substr(2));
+    EXPECT_EQ(policies, (std::set<std::string>{ "LaunchTarget", "LaunchTargetWithItsIcon", "Silent", "NoUiComponents",
+                                                "CaptureDriverLibrary", "FirmwareLibrary" }));
+    // Group Policy's client is a 64-bit program: the values go in as it writes them.
+    ASSERT_NO_FATAL_FAILURE(ImportFile(values, " /reg:64"));
+
+    EXPECT_EQ(ReadyString("Path"), "C:\\Policies\\LaunchTarget");
+    EXPECT_EQ(ReadyString("AppPath"), "C:\\Policies\\LaunchTargetWithItsIcon");
+    CRegSettings ready;
+    ready.Set(SettingsCompany, SettingsProduct, ReadyComponent);
+    DWORD silent = 0;
+    EXPECT_TRUE(ready.GetNumber("Silent", silent));
+    EXPECT_EQ(silent, 1u);
+    EXPECT_FALSE(UiComponentsAllowed());
+    CCaptureDriver driver;
+    EXPECT_EQ(std::string(driver.GetLibraryPath()), "C:\\Policies\\CaptureDriverLibrary");
+    CString firmware;
+    ASSERT_TRUE(GetFirmwareLibraryPath(&firmware)) << "a machine-wide REG_SZ";
+    EXPECT_EQ(std::string(firmware), "C:\\Policies\\FirmwareLibrary");
+
+    for (const char* name : { "Path", "AppPath" })
+        EXPECT_EQ(MachineWideType(Ready, name), static_cast<DWORD>(REG_SZ)) << name;
+    EXPECT_EQ(MachineWideType(Ready, "Silent"), static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(MachineWideType(Config, "NoCUIL"), static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(MachineWideType(SharedDlls, "VexaCap.dll"), static_cast<DWORD>(REG_SZ));
+}
+#endif

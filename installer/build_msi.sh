@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the Windows Installer package from lumora_ready.wxs with wixl, then adds with msibuild the
+# two things that wixl (a subset of WiX 3) cannot express:
+# - the condition that leaves the "Silent" setting out of an installation without SILENT=1 (wixl
+#   knows no feature or component conditions), as a row of the Condition table. The feature is
+#   there by default and the condition takes it out, never the other way round: a feature whose
+#   level is 0 at the removal is not removed, and a removal by REMOVE=ALL evaluates no condition
+#   under Wine (it counts as a preselection there), so a condition that put the feature in would
+#   leave "Silent" behind;
+# - the removal of the installed package at the start of a major upgrade, right after
+#   InstallValidate, instead of after InstallFinalize, where wixl puts it: the old package then ends
+#   its running instance and removes its file before the new one installs, so the new file is
+#   installed even when its file version is not higher (Windows keeps an installed file of the
+#   same version; Wine replaces it, so the tests under Wine do not tell the two places apart).
+#
+#   build_msi.sh <wixl> <msibuild> <x86|x64> <version> <program> <icon> <output.msi>
+#
+# wixl finds its sources relative to the working folder only, so it runs in a folder of copies.
+set -euo pipefail
+[ $# -eq 7 ] || { echo "usage: $0 <wixl> <msibuild> <x86|x64> <version> <program> <icon> <output.msi>" >&2; exit 2; }
+wixl=$1 msibuild=$2 arch=$3 version=$4 program=$5 icon=$6 output=$7
+here=$(cd "$(dirname "$0")" && pwd)
+
+work=$(mktemp -d "${output}.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cp "$program" "$work/LumoraReady.exe"
+cp "$icon" "$work/LumoraReady.ico"
+(cd "$work" && "$wixl" -a "$arch" -D Arch="$arch" -D Version="$version" -D Program=LumoraReady.exe \
+    -D Icon=LumoraReady.ico -o package.msi "$here/lumora_ready.wxs")
+
+"$msibuild" "$work/package.msi" -q 'CREATE TABLE `Condition` (`Feature_` CHAR(38) NOT NULL, `Level` SHORT NOT NULL, `Condition` CHAR(255) PRIMARY KEY `Feature_`, `Level`)'
+"$msibuild" "$work/package.msi" -q "INSERT INTO \`Condition\` (\`Feature_\`, \`Level\`, \`Condition\`) VALUES ('SilentSetting', 0, 'NOT (SILENT = 1) AND NOT REMOVE')"
+"$msibuild" "$work/package.msi" -q "UPDATE \`InstallExecuteSequence\` SET \`Sequence\` = 1401 WHERE \`Action\` = 'RemoveExistingProducts'"
+mv "$work/package.msi" "$output"

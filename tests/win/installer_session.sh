@@ -1,0 +1,145 @@
+# The shared part of the installers' scenarios under Wine, sourced by installer_test.sh (the
+# executable installer) and msi_test.sh (the Windows Installer package): a Wine session and prefix
+# of the scenario's own (copied from LUMORA_WINE_TEMPLATE when that names a ready prefix), removed
+# afterwards; the checks of files, registry values and running instances; and the suite as the
+# program finds it before the install. The caller sets before sourcing:
+#   state   the scenario's state folder
+#   bin     the folder of install_probe.exe and the stand-ins
+#   bits    32 or 64: which build's installer is under test. The 32-bit one runs in the WoW64
+#           session, where it installs into the 32-bit program folder and writes the machine's
+#           32-bit registry view, as it does on 64-bit Windows; the checks look there too.
+here=$(cd "$(dirname "$0")" && pwd)
+session=$here/../../scripts/wine-session
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+ok() { echo "ok: $*"; }
+
+if [ "$bits" = 32 ]; then
+    export LUMORA_WINE_WOW64=1
+    program_files='Program Files (x86)'
+    view=/reg:32
+else
+    export LUMORA_WINE_WOW64=0
+    program_files='Program Files'
+    view=/reg:64
+fi
+
+rm -rf "$state"
+mkdir -p "$state"
+cleanup() {
+    "$session" "$state" stop || true
+    rm -rf "$state"
+}
+trap cleanup EXIT
+"$session" "$state" start
+
+# Programs that stay resident inherit the streams of whoever started them: their output goes to a
+# file, so that nobody waits for them.
+run() { "$session" "$state" run "$@" </dev/null; }
+run_logged() { "$session" "$state" run "$@" </dev/null >>"$state/programs.log" 2>&1; }
+
+drive_c=$state/prefix/drive_c
+folder="C:\\$program_files\\Vexa\\Lumora"
+unix_folder="$drive_c/$program_files/Vexa/Lumora"
+program="$folder\\LumoraReady.exe"
+run_key='Software\Microsoft\Windows\CurrentVersion\Run'
+uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
+ready_key='Software\Vexa Corporation\Lumora\Ready'
+config_key='Software\Vexa Corporation\Lumora\Config'
+shared_key='HKLM\Software\Vexa Corporation\Shared Info\Shared DLLs'
+capture_key='HKCU\Software\Vexa Corporation\Ostrivo'
+
+# The data of a registry value as reg prints it; nothing when the value or its key is missing.
+value() {
+    { run reg query "$1" /v "$2" "$view" 2>/dev/null || true; } | tr -d '\r' | sed -n "s/^    $2    REG_[A-Z_]*    //p"
+}
+key_exists() { run reg query "$1" "$view" >/dev/null 2>&1; }
+# <key> <value name> <data>, where no data stands for no value.
+expect_value() {
+    local found
+    found=$(value "$1" "$2")
+    if [ "$found" = "${3-}" ]; then ok "$1 $2 = '${3-}'"; else fail "$1 $2 is '$found', expected '${3-}'"; fi
+}
+expect_no_key() { if key_exists "$1"; then fail "$1 is there"; else ok "no $1"; fi; }
+expect_file() { if [ -e "$1" ]; then ok "$1 is there"; else fail "$1 is missing"; fi; }
+expect_no_file() { if [ ! -e "$1" ]; then ok "no $1"; else fail "$1 is still there"; fi; }
+# <expected file> <installed file>
+expect_same_file() {
+    if cmp -s "$1" "$2"; then ok "$2 is $1"; else fail "$2 is not $1"; fi
+}
+
+# The running instances, one line each: "<pid> <parent pid> <program file>".
+instances() { run "$bin/install_probe.exe" instances | tr -d '\r'; }
+no_instance() { [ -z "$(instances)" ]; }
+# Waits at most the given seconds for a condition (a command), looking every 100 ms.
+wait_for() {
+    local seconds=$1 i
+    shift
+    for i in $(seq $((seconds * 10))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# Exactly one instance runs, of the installed program file; its pid is in $instance, its
+# parent's in $parent.
+one_installed_instance() {
+    local list
+    list=$(instances)
+    [ "$(grep -c . <<<"$list")" -eq 1 ] && [ "${list#* * }" = "$program" ] || return 1
+    read -r instance parent _ <<<"$list"
+}
+expect_one_instance() {
+    if wait_for 15 one_installed_instance; then
+        ok "one instance runs, pid $instance, of $program"
+    else
+        fail "not exactly one instance of $program runs:"
+        instances
+        instance=
+    fi
+}
+# Who started which process, as the host sees Wine's processes: for a failure's report.
+unix_processes() {
+    echo "the session's processes (pid, parent, start):"
+    ps -eo pid=,ppid=,lstart=,args= | grep -iE 'lumora|setup|msiexec|wineboot|explorer|install_probe' | grep -v grep || true
+}
+# Starts the command of the Run value "Lumora Ready" under a root (HKCU or HKLM) as the shell does
+# at login; its pid is in $started.
+run_at_login() {
+    run "$bin/install_probe.exe" run-at-login "$1" >"$state/started" 2>&1 || true
+    started=$(tr -d '\r' <"$state/started" | sed -n 's/^started //p')
+    [ -n "$started" ] || fail "the Run value's command did not start: $(cat "$state/started")"
+}
+# A new session of the prefix, as a login: the server ends every process, and wineboot runs the
+# Run values.
+log_in_again() {
+    "$session" "$state" stop
+    "$session" "$state" start
+}
+
+plant_suite() {
+    mkdir -p "$drive_c/Program Files/Vexa/Shared" "$unix_folder"
+    cp "$bin/VexaCap.dll" "$drive_c/Program Files/Vexa/Shared/"
+    cp "$bin/Ostrivo.exe" "$unix_folder/"
+    run reg add "$shared_key" /v VexaCap.dll /d 'C:\Program Files\Vexa\Shared\VexaCap.dll' /f "$view" >/dev/null
+    run reg add "$capture_key" /v LastFolder /d 'C:\Pictures' /f "$view" >/dev/null
+    run reg add "HKCU\\$config_key" /v NoCUIL /t REG_DWORD /d 0 /f "$view" >/dev/null
+}
+
+expect_suite_untouched() {
+    expect_file "$unix_folder/Ostrivo.exe"
+    expect_value "$shared_key" VexaCap.dll 'C:\Program Files\Vexa\Shared\VexaCap.dll'
+    expect_value "$capture_key" LastFolder 'C:\Pictures'
+    expect_value "HKCU\\$config_key" NoCUIL 0x0
+}
+
+# The scenario's verdict, with what the installers and programs wrote when it failed.
+report() {
+    if [ "$failures" -ne 0 ]; then
+        echo "$failures failed in $1; what the installers and programs wrote:"
+        cat "$state/programs.log" 2>/dev/null || true
+        exit 1
+    fi
+    echo "passed: $1"
+}
