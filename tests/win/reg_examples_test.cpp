@@ -147,7 +147,7 @@ TEST_F(RegExamples, EveryPolicyIsReadWhereTheTemplateWritesIt)
     CCaptureDriver driver;
     EXPECT_EQ(std::string(driver.GetLibraryPath()), "C:\\Policies\\CaptureDriverLibrary");
     CString firmware;
-    ASSERT_TRUE(GetFirmwareLibraryPath(&firmware)) << "a machine-wide REG_SZ";
+    ASSERT_TRUE(CFirmwareEvents().GetLibraryPath(&firmware)) << "a machine-wide REG_SZ";
     EXPECT_EQ(std::string(firmware), "C:\\Policies\\FirmwareLibrary");
 
     for (const char* name : { "Path", "AppPath" })
