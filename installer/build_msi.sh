@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Windows Installer package from lumora_ready.wxs with wixl, then adds with msibuild the
-# two things that wixl (a subset of WiX 3) cannot express:
+# three things that wixl (a subset of WiX 3) cannot express:
 # - the condition that leaves the "Silent" setting out of an installation without SILENT=1 (wixl
 #   knows no feature or component conditions), as a row of the Condition table. The feature is
 #   there by default and the condition takes it out, never the other way round: a feature whose
@@ -11,14 +11,17 @@
 #   InstallValidate, instead of after InstallFinalize, where wixl puts it: the old package then ends
 #   its running instance and removes its file before the new one installs, so the new file is
 #   installed even when its file version is not higher (Windows keeps an installed file of the
-#   same version; Wine replaces it, so the tests under Wine do not tell the two places apart).
+#   same version; Wine replaces it, so the tests under Wine do not tell the two places apart);
+# - the custom action that ends the running instance as a program of the package's own Binary
+#   table, end_instance.exe, which waits until the instance is gone (wixl takes no BinaryKey): the
+#   source declares it as the installed program's "/KILL", which returns before the instance ends.
 #
-#   build_msi.sh <wixl> <msibuild> <x86|x64> <version> <program> <icon> <output.msi>
+#   build_msi.sh <wixl> <msibuild> <x86|x64> <version> <program> <icon> <end_instance.exe> <output.msi>
 #
 # wixl finds its sources relative to the working folder only, so it runs in a folder of copies.
 set -euo pipefail
-[ $# -eq 7 ] || { echo "usage: $0 <wixl> <msibuild> <x86|x64> <version> <program> <icon> <output.msi>" >&2; exit 2; }
-wixl=$1 msibuild=$2 arch=$3 version=$4 program=$5 icon=$6 output=$7
+[ $# -eq 8 ] || { echo "usage: $0 <wixl> <msibuild> <x86|x64> <version> <program> <icon> <end_instance.exe> <output.msi>" >&2; exit 2; }
+wixl=$1 msibuild=$2 arch=$3 version=$4 program=$5 icon=$6 end_instance=$7 output=$8
 here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d "${output}.XXXXXX")
@@ -31,4 +34,10 @@ cp "$icon" "$work/LumoraReady.ico"
 "$msibuild" "$work/package.msi" -q 'CREATE TABLE `Condition` (`Feature_` CHAR(38) NOT NULL, `Level` SHORT NOT NULL, `Condition` CHAR(255) PRIMARY KEY `Feature_`, `Level`)'
 "$msibuild" "$work/package.msi" -q "INSERT INTO \`Condition\` (\`Feature_\`, \`Level\`, \`Condition\`) VALUES ('SilentSetting', 0, 'NOT (SILENT = 1) AND NOT REMOVE')"
 "$msibuild" "$work/package.msi" -q "UPDATE \`InstallExecuteSequence\` SET \`Sequence\` = 1401 WHERE \`Action\` = 'RemoveExistingProducts'"
+# Type 1090: a program from the Binary table (2), deferred (1024), its exit code ignored (64).
+mkdir "$work/Binary"
+cp "$end_instance" "$work/Binary/EndInstance.ibd"
+printf 'Name\tData\ns72\tv0\nBinary\tName\nEndInstance\tEndInstance.ibd\n' >"$work/Binary.idt"
+(cd "$work" && "$msibuild" package.msi -i Binary.idt)
+"$msibuild" "$work/package.msi" -q "UPDATE \`CustomAction\` SET \`Type\` = 1090, \`Source\` = 'EndInstance', \`Target\` = '\"[#LumoraReady.exe]\"' WHERE \`Action\` = 'EndRunningInstance'"
 mv "$work/package.msi" "$output"

@@ -3,7 +3,7 @@
 
 void CHandle::Close()
 {
-    if (m_h == NULL)
+    if (m_h == NULL || m_h == INVALID_HANDLE_VALUE)
         return;
     ::CloseHandle(m_h);
     m_h = NULL;

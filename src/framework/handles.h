@@ -1,5 +1,5 @@
 // Owners of kernel and registry handles: each closes what it holds when it goes.
-//   CHandle      a kernel object handle, closed by its destructor
+//   CHandle      a kernel object handle, closed by its destructor (unless null or invalid)
 //   CHeldMutex   a named mutex that this thread may hold: created held, given up once and closed
 //   CRegKey      an open registry key, closed by its destructor
 #pragma once

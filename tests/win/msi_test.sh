@@ -5,7 +5,7 @@
 #   msi_test.sh <scenario> <state-dir> <package.msi> <shipped LumoraReady.exe> <bin-dir> <msi-arch> <version>
 #
 # Scenarios: silent-install, upgrade-while-running, refused-downgrade, removal.
-# bin-dir holds install_probe.exe and the stand-ins; msi-arch (x86 or x64) and version are the
+# bin-dir holds install_probe.exe, end_instance.exe and the stand-ins; msi-arch (x86 or x64) and version are the
 # package's. An older package to upgrade from is built with installer/build_msi.sh, which finds
 # wixl and msibuild on the PATH.
 set -euo pipefail
@@ -41,7 +41,7 @@ make_older_package() {
     cp "$shipped" "$old_program"
     printf 'an older build' >>"$old_program"
     "$here/../../installer/build_msi.sh" wixl msibuild "$arch" 0.9.0 "$old_program" \
-        "$here/../../src/res/icons/lumora_ready.ico" "$old_package"
+        "$here/../../src/res/icons/lumora_ready.ico" "$bin/end_instance.exe" "$old_package"
 }
 
 # The package starts nothing: the program starts at the next login, from the machine's Run value.
