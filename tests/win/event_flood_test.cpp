@@ -114,9 +114,6 @@ protected:
         ASSERT_FALSE(MutexExists(CaptureAppMutexName)) << "a capture application is running already";
         ASSERT_FALSE(MutexExists(BusyMutexName)) << "something holds the busy mutex already";
         RegisterStandInLibraries();
-        m_recordPath = TempPath("ostrivo-starts-" + std::to_string(::GetCurrentProcessId()) + ".txt");
-        ::DeleteFileA(m_recordPath.c_str());
-        ::SetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", m_recordPath.c_str());
 
         // The program's own start-up steps, with both libraries and the capture application stand-in.
         ASSERT_TRUE(LoadFirmwareLibrary());
@@ -139,7 +136,6 @@ protected:
         if (::IsWindow(m_hWnd))
             m_pWnd->DestroyWindow();
         FreeFirmwareLibrary();
-        ::DeleteFileA(m_recordPath.c_str());
     }
 
     // Presses through a stand-in and handles the one event it delivers, and nothing else: no timer
@@ -206,7 +202,7 @@ protected:
     // that has ended may since name another process), and waits until their mutex is gone.
     void EndNewCaptureApps()
     {
-        std::vector<CaptureAppStart> starts = ReadCaptureAppStarts(m_recordPath);
+        std::vector<CaptureAppStart> starts = ReadCaptureAppStarts(m_record.Path());
         const size_t recorded = starts.size();
         const size_t ended = std::min(m_endedCaptureApps, recorded);
         starts.erase(starts.begin(), starts.begin() + static_cast<std::ptrdiff_t>(ended));
@@ -222,7 +218,7 @@ protected:
     HWND m_hPrompt = NULL;
     HWND m_hDriverPress = NULL;
     HWND m_hFirmwarePress = NULL;
-    std::string m_recordPath;
+    const StandInRecord m_record{ "OSTRIVO_STANDIN_RECORD", "ostrivo-starts" };
     size_t m_endedCaptureApps = 0;
 };
 
@@ -273,7 +269,7 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
     ASSERT_NO_FATAL_FAILURE(Deliver(false, 1));
     ASSERT_NO_FATAL_FAILURE(Deliver(true, 0x400));
     ASSERT_TRUE(m_pWnd->m_bLaunching);
-    ASSERT_EQ(WaitForCaptureAppStarts(m_recordPath, 1).size(), 1u);
+    ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), 1).size(), 1u);
     EndNewCaptureApps();
     ASSERT_TRUE(PumpUntil([&] { return !m_pWnd->m_bLaunching; }, 10000));
     Deliver(true, 0x1000);
@@ -315,7 +311,7 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
                 ASSERT_TRUE(captureApp->Start("\"" + ProgramBeside("Ostrivo.exe") + "\""));
                 // It runs once it has recorded its start, which it does after taking its mutex.
                 ++starts;
-                ASSERT_EQ(WaitForCaptureAppStarts(m_recordPath, starts).size(), starts);
+                ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), starts).size(), starts);
             }
             stretchLeft = 200 + static_cast<int>(random() % 1600);
         }
@@ -328,7 +324,7 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
         if (row->effect == EventEffect::LaunchTarget) {
             // The capture application runs once it has recorded its start; from then on it is there.
             ++starts;
-            ASSERT_EQ(WaitForCaptureAppStarts(m_recordPath, starts).size(), starts);
+            ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), starts).size(), starts);
             captureAppRunning = true;
         }
         ASSERT_EQ(State().Describe(), After(row->effect, before).Describe())
@@ -351,7 +347,7 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
 
     PumpPendingMessages();
 
-    EXPECT_EQ(ReadCaptureAppStarts(m_recordPath).size(), starts);
+    EXPECT_EQ(ReadCaptureAppStarts(m_record.Path()).size(), starts);
     EXPECT_EQ(HandlesHeld(), handlesBefore) << "kernel handles";
     EXPECT_EQ(GdiRoom(), gdiRoomBefore) << "room for GDI objects";
     EXPECT_EQ(UserRoom(), userRoomBefore) << "room for USER objects";
