@@ -13,7 +13,7 @@
 
 using namespace program_fixture;
 
-TEST_F(Program, RunsResidentWithAMarkedHiddenToolWindowAndEndsOnClose)
+TEST_F(Program, RunsResidentWithAMarkedHiddenToolWindowLeavesItsPathAsTheFootmarkAndEndsOnClose)
 {
     ChildProcess& program = Start();
     const HWND hMain = WaitForMarkedWindow(program);
@@ -21,21 +21,16 @@ TEST_F(Program, RunsResidentWithAMarkedHiddenToolWindowAndEndsOnClose)
 
     EXPECT_FALSE(::IsWindowVisible(hMain));
     EXPECT_TRUE(::GetWindowLongA(hMain, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-
-    ::PostMessageA(hMain, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(program.WaitForExit(10000));
-    EXPECT_EQ(program.ExitCode(), 0u);
-}
-
-TEST_F(Program, StartLeavesItsPathAsTheFootmark)
-{
-    ASSERT_NE(WaitForMarkedWindow(Start()), (HWND)NULL);
     DWORD type = 0;
     std::vector<BYTE> data;
     ASSERT_TRUE(ReadValue(HKEY_CURRENT_USER, Ready, "Footmark", &type, &data));
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(::lstrcmpiA(reinterpret_cast<const char*>(data.data()), ProgramBeside("LumoraReady.exe").c_str()), 0)
         << reinterpret_cast<const char*>(data.data());
+
+    ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit(10000));
+    EXPECT_EQ(program.ExitCode(), 0u);
 }
 
 TEST_F(Program, SecondStartReplacesTheFirstAndReadsItsOwnSettings)
@@ -162,27 +157,18 @@ protected:
     {
         Program::SetUp();
         ASSERT_TRUE(m_library.Registered()) << m_library.Failure();
-        const std::string id = std::to_string(::GetCurrentProcessId());
-        m_libraryRecord = TempPath("cuil-calls-" + id + ".txt");
-        m_appRecord = TempPath("ostrivo-starts-" + id + ".txt");
-        ::DeleteFileA(m_libraryRecord.c_str());
-        ::DeleteFileA(m_appRecord.c_str());
-        ::SetEnvironmentVariableA("CUIL_STANDIN_RECORD", m_libraryRecord.c_str());
-        ::SetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", m_appRecord.c_str());
     }
     void TearDown() override
     {
-        EndCaptureApps(ReadCaptureAppStarts(m_appRecord));
+        EndCaptureApps(ReadCaptureAppStarts(m_appRecord.Path()));
         Program::TearDown();
-        ::DeleteFileA(m_libraryRecord.c_str());
-        ::DeleteFileA(m_appRecord.c_str());
     }
 
     // Every "thread N" that the library recorded, in order.
     std::vector<std::string> RecordedThreads() const
     {
         std::vector<std::string> threads;
-        for (const std::string& line : RecordLines(m_libraryRecord)) {
+        for (const std::string& line : m_libraryRecord.Lines()) {
             const size_t at = line.find(" thread ");
             if (at != std::string::npos)
                 threads.push_back(line.substr(at + 8, line.find(' ', at + 8) - (at + 8)));
@@ -191,12 +177,12 @@ protected:
     }
     size_t RecordedLines(const std::string& start) const
     {
-        return CountLinesStartingWith(RecordLines(m_libraryRecord), start);
+        return CountLinesStartingWith(m_libraryRecord.Lines(), start);
     }
 
     RegisteredUiLibrary m_library;
-    std::string m_libraryRecord;
-    std::string m_appRecord;
+    const StandInRecord m_libraryRecord{ "CUIL_STANDIN_RECORD", "cuil-calls" };
+    const StandInRecord m_appRecord{ "OSTRIVO_STANDIN_RECORD", "ostrivo-starts" };
 };
 
 }  // namespace
@@ -211,7 +197,7 @@ TEST_F(ProgramWithUiLibrary, LibraryLivesOnTheUiThreadFromThePromptToTheQuit)
     ASSERT_NE(WaitForShownPrompt(program), (HWND)NULL);
     EXPECT_TRUE(WaitUntil([&] { return RecordedLines("colour index 15 ") >= 2; }, 10000)) << "the blink repaints";
     ASSERT_TRUE(Press("launch"));
-    EXPECT_EQ(WaitForCaptureAppStarts(m_appRecord, 1).size(), 1u) << "the capture application was launched";
+    EXPECT_EQ(WaitForCaptureAppStarts(m_appRecord.Path(), 1).size(), 1u) << "the capture application was launched";
 
     ChildProcess& kill = Start("/KILL");
     ASSERT_TRUE(kill.WaitForExit(10000));
@@ -219,7 +205,7 @@ TEST_F(ProgramWithUiLibrary, LibraryLivesOnTheUiThreadFromThePromptToTheQuit)
     EXPECT_EQ(program.ExitCode(), 0u);
 
     EXPECT_EQ(RecordedLines("destroy "), 10u) << "every object was released";
-    const std::vector<std::string> lines = RecordLines(m_libraryRecord);
+    const std::vector<std::string> lines = m_libraryRecord.Lines();
     ASSERT_GE(lines.size(), 2u);
     const std::string initialise = lines[1];
     ASSERT_EQ(initialise.rfind("initialise ", 0), 0u) << initialise;
@@ -241,5 +227,5 @@ TEST_F(ProgramWithUiLibrary, NoCuilKeepsTheLibraryOut)
     ChildProcess& kill = Start("/KILL");
     ASSERT_TRUE(kill.WaitForExit(10000));
     ASSERT_TRUE(program.WaitForExit(10000));
-    EXPECT_TRUE(RecordLines(m_libraryRecord).empty());
+    EXPECT_TRUE(m_libraryRecord.Lines().empty());
 }
