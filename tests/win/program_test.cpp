@@ -133,20 +133,6 @@ TEST_F(Program, NeitherLibraryShowsTheMissingComponentsBoxAndEnds)
     EXPECT_FALSE(FootmarkWritten()) << "a failed start writes nothing";
 }
 
-TEST_F(Program, OneLibraryAloneIsEnough)
-{
-    for (const char* only : { "vxbios.dll", "VexaCap.dll" }) {
-        SCOPED_TRACE(only);
-        RemoveSuiteKeys();
-        PutString(HKEY_LOCAL_MACHINE, SharedDlls, only, ProgramBeside(only));
-        ChildProcess& program = Start();
-        const HWND hMain = WaitForMarkedWindow(program);
-        ASSERT_NE(hMain, (HWND)NULL);
-        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(program.WaitForExit(10000));
-    }
-}
-
 namespace {
 
 // The program with the UI component library stand-in registered; it and the capture application
