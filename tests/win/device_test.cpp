@@ -132,19 +132,6 @@ TEST_F(Devices, FirmwarePathIsAMachineWideRegSzOfAtMost260Bytes)
     EXPECT_FALSE(GetFirmwareLibraryPath(&path)) << "REG_EXPAND_SZ";
 }
 
-TEST_F(Devices, FirmwareLibraryLoadsAndIsFreedOnce)
-{
-    EXPECT_TRUE(FreeFirmwareLibrary()) << "nothing loaded: nothing to do";
-    EXPECT_FALSE(LoadFirmwareLibrary());
-    EXPECT_EQ(BeginFirmwareCall(), 0) << "no library: no call";
-
-    RegisterFirmware(ProgramBeside("vxbios.dll"));
-    ASSERT_TRUE(LoadFirmwareLibrary());
-    EXPECT_NE(::GetModuleHandleA("vxbios.dll"), (HMODULE)NULL);
-    EXPECT_TRUE(FreeFirmwareLibrary());
-    EXPECT_EQ(::GetModuleHandleA("vxbios.dll"), (HMODULE)NULL);
-}
-
 // Once the search is restricted, no load of the process looks where any program of the user can
 // write: not in the working directory, not on PATH, also after the suite's libraries have loaded
 // and COM has loaded what it needed. (The whole program meets planted libraries in the fault
