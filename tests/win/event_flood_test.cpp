@@ -43,53 +43,6 @@ const int EventsPerPart = 25000;
 // The capture applications that launches start come from the shell: they end with this process.
 const EndChildrenWithThisProcess endStandIns;
 
-// The suite's busy mutex held by another thread of this process for as long as the object lives.
-class BusyHoldingThread {
-public:
-    BusyHoldingThread()
-        : m_hLetGo(::CreateEventA(NULL, TRUE, FALSE, NULL)), m_hHeld(::CreateEventA(NULL, TRUE, FALSE, NULL)),
-          m_hThread(::CreateThread(NULL, 0, Hold, this, 0, NULL))
-    {
-    }
-    ~BusyHoldingThread()
-    {
-        ::SetEvent(m_hLetGo);
-        ::WaitForSingleObject(m_hThread, 10000);
-        for (HANDLE handle : { m_hThread, m_hHeld, m_hLetGo })
-            ::CloseHandle(handle);
-    }
-    BusyHoldingThread(const BusyHoldingThread&) = delete;
-    BusyHoldingThread& operator=(const BusyHoldingThread&) = delete;
-
-    bool Holds() const { return ::WaitForSingleObject(m_hHeld, 10000) == WAIT_OBJECT_0; }
-
-private:
-    static DWORD WINAPI Hold(void* pThis)
-    {
-        const BusyHoldingThread& self = *static_cast<BusyHoldingThread*>(pThis);
-        HANDLE hMutex = ::OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, BusyMutexName);
-        const DWORD taken = ::WaitForSingleObject(hMutex, 10000);
-        if (taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED)
-            ::SetEvent(self.m_hHeld);
-        ::WaitForSingleObject(self.m_hLetGo, INFINITE);
-        ::ReleaseMutex(hMutex);
-        ::CloseHandle(hMutex);
-        return 0;
-    }
-
-    HANDLE m_hLetGo;
-    HANDLE m_hHeld;
-    HANDLE m_hThread;
-};
-
-// What the suite does while a stretch of events arrives.
-enum class SuiteState {
-    Free,
-    BusyByThread,      // another thread of this process holds the busy mutex
-    BusyByProcess,     // the busy holder stand-in holds it
-    CaptureAppRunning, // a capture application stand-in that the test started runs
-};
-
 // The prompt as the window shows it, and whether a launch is in progress.
 struct PromptState {
     bool shown;
@@ -281,28 +234,21 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
     size_t starts = 1;  // the capture applications started: the warm-up's, the flood's and the test's own
     bool busy = false;
     bool captureAppRunning = false;
-    std::unique_ptr<BusyHoldingThread> busyThread;
     std::unique_ptr<ChildProcess> holder;
     std::unique_ptr<ChildProcess> captureApp;
     for (int sent = 1, stretchLeft = 0; sent <= EventsPerPart; ++sent, --stretchLeft) {
         if (stretchLeft == 0) {
             // The suite changes between stretches: what held the busy mutex lets it go, the capture
             // applications end, and the next state comes about.
-            busyThread.reset();
             holder.reset();
             captureApp.reset();
             EndNewCaptureApps();
+            // Free for 30 in 100 stretches, busy (the busy holder stand-in holds the mutex) for 55, and
+            // for 15 a capture application stand-in that the test started runs.
             const unsigned pick = random() % 100;
-            const SuiteState state = pick < 30 ? SuiteState::Free
-                                   : pick < 70 ? SuiteState::BusyByThread
-                                   : pick < 85 ? SuiteState::BusyByProcess
-                                               : SuiteState::CaptureAppRunning;
-            busy = state == SuiteState::BusyByThread || state == SuiteState::BusyByProcess;
-            captureAppRunning = state == SuiteState::CaptureAppRunning;
-            if (state == SuiteState::BusyByThread) {
-                busyThread = std::make_unique<BusyHoldingThread>();
-                ASSERT_TRUE(busyThread->Holds());
-            } else if (state == SuiteState::BusyByProcess) {
+            busy = pick >= 30 && pick < 85;
+            captureAppRunning = pick >= 85;
+            if (busy) {
                 holder = std::make_unique<ChildProcess>();
                 ASSERT_TRUE(holder->Start("\"" + ProgramBeside("busy_holder.exe") + "\" 600000", true));
                 ASSERT_TRUE(WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
@@ -339,7 +285,6 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
         }
     }
 
-    busyThread.reset();
     holder.reset();
     captureApp.reset();
     EndNewCaptureApps();
