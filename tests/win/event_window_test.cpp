@@ -333,28 +333,6 @@ TEST_F(EventWindow, WhileTheCaptureApplicationRunsEveryEventOnlyHidesThePrompt)
     EXPECT_EQ(WaitForStarts(1).size(), 1u) << "the one start is the test's own";
 }
 
-TEST_F(EventWindow, FreeOrAbandonedBusyMutexIsNotBusyAndIsNotKept)
-{
-    const HANDLE hBusy = ::CreateMutexA(NULL, FALSE, BusyMutexName);
-    Press(1);
-    EXPECT_TRUE(Shown()) << "a free busy mutex";
-    Press(3);
-
-    ChildProcess abandoning;
-    ASSERT_TRUE(abandoning.Start("\"" + ProgramBeside("busy_holder.exe") + "\" --abandon"));
-    ASSERT_TRUE(abandoning.WaitForExit(10000));
-    ASSERT_EQ(abandoning.ExitCode(), 0u);
-    Press(1);
-    EXPECT_TRUE(Shown()) << "an abandoned busy mutex";
-
-    // The probe released what it took: another process can take the mutex at once.
-    ChildProcess taker;
-    ASSERT_TRUE(taker.Start("\"" + ProgramBeside("busy_holder.exe") + "\" --abandon"));
-    ASSERT_TRUE(taker.WaitForExit(10000));
-    EXPECT_EQ(taker.ExitCode(), 0u);
-    ::CloseHandle(hBusy);
-}
-
 // Wine: while a window of this process is in the foreground, GetAsyncKeyState does not report keys
 // that this process sent, so another process holds them, as the user's keyboard would.
 TEST_F(EventWindow, FirstPressWithCtrlAndAltHeldShowsTheAboutText)
