@@ -1,11 +1,10 @@
 // The program as users start it, in processes of its own: resident with a marked hidden window,
-// one instance at a time (a newer one replaces the running one, "KILL" only ends it), the failure
-// box when no library is there, the end by a close request, and the UI component library from
-// start-up to the end.
+// one instance at a time (a newer one replaces the running one, "KILL" only ends it), the end by a
+// close request, and the UI component library from start-up to the end. (The failure box when no
+// library loads is met by the broken-library starts.)
 #include "debugged_process.h"
 #include "program_fixture.h"
 #include "stand_in_records.h"
-#include "test_icons.h"
 #include "ui_library_registration.h"
 
 #include <string>
@@ -106,30 +105,6 @@ TEST_F(Program, MutexHeldWithoutAMarkedWindowMakesANewStartWaitAndEnd)
     EXPECT_GE(::GetTickCount() - started, 1900u) << "it waited for the mutex";
     EXPECT_TRUE(MarkedWindows().empty());
     EXPECT_FALSE(holder.WaitForExit(0)) << "the holder is not affected";
-}
-
-TEST_F(Program, NeitherLibraryShowsTheMissingComponentsBoxAndEnds)
-{
-    RemoveSuiteKeys();
-    ChildProcess& program = Start();
-    const HWND hBox = WaitForStartupBox(program);
-    ASSERT_NE(hBox, (HWND)NULL);
-    EXPECT_EQ(MessageBoxText(hBox), "Some required components may be busy or missing.");
-    // The box's icon is its one static control of the icon style.
-    HWND hIcon = NULL;
-    while ((hIcon = ::FindWindowExA(hBox, hIcon, "Static", NULL)) != NULL
-           && (::GetWindowLongA(hIcon, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
-    }
-    ASSERT_NE(hIcon, (HWND)NULL);
-    // Once it is painted, the stop icon and no other.
-    EXPECT_TRUE(WaitUntil([&] { return ShowsIcon(hIcon, ::LoadIconA(NULL, IDI_HAND)); }, 10000));
-    EXPECT_FALSE(ShowsIcon(hIcon, ::LoadIconA(NULL, IDI_EXCLAMATION)));
-    EXPECT_TRUE(MarkedWindows(program.Id()).empty());
-
-    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(program.WaitForExit(10000));
-    EXPECT_TRUE(MarkedWindows().empty());
-    EXPECT_FALSE(FootmarkWritten()) << "a failed start writes nothing";
 }
 
 namespace {
