@@ -1,5 +1,6 @@
 // The event window as the event sources drive it: real posted messages, the real prompt, real
-// launches of the capture application stand-in, and real mutexes held by other processes.
+// launches of the capture application stand-in, and keys held by another process. (Events that meet
+// a busy suite or a running capture application are met by the flood.)
 #include "child_process.h"
 #include "events/event_wnd.h"
 #include "events/instance_marker.h"
@@ -314,23 +315,6 @@ TEST_F(EventWindow, JapaneseTargetOfTwoHundredCharactersLaunches)
     Press(2);
     EXPECT_TRUE(m_pWnd->m_bLaunching);
     EXPECT_EQ(WaitForStarts(1).size(), 1u);
-}
-
-TEST_F(EventWindow, WhileTheCaptureApplicationRunsEveryEventOnlyHidesThePrompt)
-{
-    Press(1);
-    ChildProcess app;
-    ASSERT_TRUE(app.Start("\"" + ProgramBeside("Ostrivo.exe") + "\""));
-    ASSERT_TRUE(WaitUntil([] { return MutexExists(CaptureAppMutexName); }, 10000));
-
-    Press(0);
-    EXPECT_FALSE(Shown()) << "even a code of no action hides the prompt";
-    EXPECT_FALSE(Prompt().m_bBlinkActive);
-    Press(1);
-    EXPECT_FALSE(Shown());
-    Press(2);
-    EXPECT_FALSE(m_pWnd->m_bLaunching) << "nothing is launched";
-    EXPECT_EQ(WaitForStarts(1).size(), 1u) << "the one start is the test's own";
 }
 
 // Wine: while a window of this process is in the foreground, GetAsyncKeyState does not report keys
