@@ -133,7 +133,7 @@ CUiComponents& AppUiComponents()
     return *theUiTestApp.m_pClient;
 }
 
-TEST_F(UiComponents, CreatesEveryObjectInOrderInitialisesOnceAndReleasesEverything)
+TEST_F(UiComponents, CreatesEveryObjectInOrderInitialisesOnceAndReleasesEverythingAndDestructionTheDispatchObjects)
 {
     ASSERT_TRUE(m_pClient->Create());
     EXPECT_EQ(Made(), AllObjects);
@@ -158,6 +158,14 @@ TEST_F(UiComponents, CreatesEveryObjectInOrderInitialisesOnceAndReleasesEverythi
     EXPECT_EQ(LiveObjects(), 0);
     EXPECT_TRUE(m_pClient->Release()) << "a second Release";
     EXPECT_EQ(Destroyed().size(), 10u) << "releases nothing twice";
+
+    // Destruction without a Release releases the dispatch objects in field order.
+    auto client = std::make_unique<CUiComponents>();
+    ASSERT_TRUE(client->Create());
+    m_record.Clear();
+    client.reset();
+    EXPECT_EQ(Destroyed(), (Names{"D1", "D2", "D4", "D3", "D5", "D6", "D7"}));
+    EXPECT_EQ(LiveObjects(), 3) << "the destructor leaves the custom objects alone";
 }
 
 TEST_F(UiComponents, ColourComesFromTheLibraryOrElseFromTheSystem)
@@ -228,16 +236,6 @@ TEST_F(UiComponents, RefusedObjectStopsCreationThereAndLeavesTheColourUnused)
         EXPECT_EQ(Destroyed(), made);
         EXPECT_EQ(LiveObjects(), 0);
     }
-}
-
-TEST_F(UiComponents, DestructionReleasesTheDispatchObjectsInFieldOrder)
-{
-    auto client = std::make_unique<CUiComponents>();
-    ASSERT_TRUE(client->Create());
-    m_record.Clear();
-    client.reset();
-    EXPECT_EQ(Destroyed(), (Names{"D1", "D2", "D4", "D3", "D5", "D6", "D7"}));
-    EXPECT_EQ(LiveObjects(), 3) << "the destructor leaves the custom objects alone";
 }
 
 TEST_F(UiComponents, PromptButtonShowsTheLibrarysColourAndReleasesWithThePrompt)
