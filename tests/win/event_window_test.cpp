@@ -164,7 +164,6 @@ TEST_F(EventWindow, HiddenToolWindowWhosePromptAFirstPressShowsAndCancelHidesEac
     EXPECT_FALSE(::IsWindowVisible(m_hWnd));
     EXPECT_EQ(::GetWindow(m_hPrompt, GW_OWNER), m_hWnd);
     EXPECT_FALSE(Shown());
-    EXPECT_EQ(WM_CAPEVENT, ::RegisterWindowMessageA("VexaCapEvent"));
 
     const std::vector<EXECUTION_STATE> raisedAndWithdrawn = { ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED,
                                                                ES_CONTINUOUS };
