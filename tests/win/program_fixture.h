@@ -25,21 +25,14 @@ inline std::vector<HWND> MarkedWindows(DWORD processId = 0)
     return ::MarkedWindows(InstanceName, processId);
 }
 
-inline BOOL CALLBACK CountTitled(HWND hWnd, LPARAM lParam)
-{
-    char title[32] = {};
-    ::GetWindowTextA(hWnd, title, sizeof title);
-    if (std::string(title) == "Lumora Ready")
-        ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
 // How many top-level windows of any process are titled as the program's.
 inline int WindowsTitledLumoraReady()
 {
-    int count = 0;
-    ::EnumWindows(CountTitled, reinterpret_cast<LPARAM>(&count));
-    return count;
+    return static_cast<int>(TopLevelWindows(0, [](HWND hWnd) {
+                                char title[32] = {};
+                                ::GetWindowTextA(hWnd, title, sizeof title);
+                                return std::string(title) == "Lumora Ready";
+                            }).size());
 }
 
 // The text of the prompt dialog's text control.
