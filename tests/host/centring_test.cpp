@@ -10,24 +10,22 @@ const ScreenRect WorkArea = { 0, 0, 1024, 728 };  // a 40-pixel taskbar at the b
 
 }  // namespace
 
-TEST(Centring, OnTheWholeScreenWhenTheTaskbarLeavesRoom)
-{
-    const ScreenPoint at = CentredPosition(240, 85, Screen, WorkArea);
-    EXPECT_EQ(at.x, 392);
-    EXPECT_EQ(at.y, 341) << "centred on the screen, not on the work area";
-}
-
-TEST(Centring, KeptWithinTheWorkArea)
+TEST(Centring, OnTheRectangleKeptWithinTheWorkArea)
 {
     const ScreenRect lowWindow = { 600, 650, 1000, 760 };
-    const ScreenPoint at = CentredPosition(300, 100, lowWindow, WorkArea);
-    EXPECT_EQ(at.x, 650);
-    EXPECT_EQ(at.y, 628) << "moved up to end at the work area's bottom";
-}
-
-TEST(Centring, WindowLargerThanTheAreaKeepsItsTopLeftCornerInside)
-{
-    const ScreenPoint at = CentredPosition(1200, 900, Screen, WorkArea);
-    EXPECT_EQ(at.x, 0);
-    EXPECT_EQ(at.y, 0);
+    const struct {
+        const char* situation;
+        int width, height;
+        ScreenRect on;
+        int x, y;
+    } rows[] = {
+        { "centred on the whole screen, not on the work area, when the taskbar leaves room", 240, 85, Screen, 392, 341 },
+        { "moved up to end at the work area's bottom", 300, 100, lowWindow, 650, 628 },
+        { "larger than the area: its top left corner kept inside", 1200, 900, Screen, 0, 0 },
+    };
+    for (const auto& row : rows) {
+        const ScreenPoint at = CentredPosition(row.width, row.height, row.on, WorkArea);
+        EXPECT_EQ(at.x, row.x) << row.situation;
+        EXPECT_EQ(at.y, row.y) << row.situation;
+    }
 }

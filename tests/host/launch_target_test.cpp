@@ -1,6 +1,6 @@
-// Which program a second press launches, and the name the prompt gives it.
+// Which program a second press launches. (The name the prompt gives it is checked by the fuzz
+// target of the file-name part on its corpus.)
 #include "events/launch_target_choice.h"
-#include "framework/file_name_part.h"
 
 #include <gtest/gtest.h>
 
@@ -23,16 +23,6 @@ auto Reader(const Source& source, char letter, std::string& asked)
             out = source.value;
         return source.found;
     };
-}
-
-bool ShiftJisLeadByte(unsigned char byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-bool NoLeadBytes(unsigned char)
-{
-    return false;
 }
 
 }  // namespace
@@ -63,24 +53,4 @@ TEST(LaunchTarget, FirstSourceWithANonEmptyPathWinsAndLaterOnesAreNotAsked)
         EXPECT_EQ(choice.source, row.source) << row.expectedPath;
         EXPECT_EQ(asked, row.asked) << row.expectedPath;
     }
-}
-
-TEST(FileNamePart, TheTextAfterTheLastSeparator)
-{
-    EXPECT_EQ(FileNamePart("C:\\Program Files\\Vexa\\Lumora\\Ostrivo.exe", NoLeadBytes), "Ostrivo.exe");
-    EXPECT_EQ(FileNamePart("dir/sub/app.exe", NoLeadBytes), "app.exe");
-    EXPECT_EQ(FileNamePart("C:app.exe", NoLeadBytes), "app.exe");
-    EXPECT_EQ(FileNamePart("app.exe", NoLeadBytes), "app.exe");
-    EXPECT_EQ(FileNamePart("C:\\Apps\\", NoLeadBytes), "") << "a trailing separator";
-    EXPECT_EQ(FileNamePart("", NoLeadBytes), "");
-}
-
-TEST(FileNamePart, DoubleByteCharactersWithABackslashTrailByteStayWhole)
-{
-    // "表示.exe" and "ソフト.exe" in Shift-JIS: 表 is 0x95 0x5C, ソ is 0x83 0x5C.
-    const std::string display = "\x95\x5C\x8E\xA6.exe";
-    const std::string software = "\x83\x5C\x83\x74\x83\x67.exe";
-    EXPECT_EQ(FileNamePart(("C:\\Apps\\" + display).c_str(), ShiftJisLeadByte), display);
-    EXPECT_EQ(FileNamePart(("C:\\" + software + "\\" + software).c_str(), ShiftJisLeadByte), software);
-    EXPECT_EQ(FileNamePart("C:\\Apps\\\x95", ShiftJisLeadByte), "\x95") << "a lead byte at the very end";
 }

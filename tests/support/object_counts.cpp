@@ -60,30 +60,28 @@ int HandlesHeld()
     return HandlesListedBySystem();
 }
 
+namespace {
+
+// How many more objects create makes before it fails, up to a million; all are destroyed again.
+template <class Handle, class Create, class Destroy>
+int Room(Create create, Destroy destroy)
+{
+    std::vector<Handle> made;
+    for (Handle handle; made.size() < 1000000 && (handle = create()) != NULL;)
+        made.push_back(handle);
+    for (Handle handle : made)
+        destroy(handle);
+    return static_cast<int>(made.size());
+}
+
+}  // namespace
+
 int GdiRoom()
 {
-    std::vector<HBRUSH> brushes;
-    for (;;) {
-        HBRUSH hBrush = ::CreateSolidBrush(RGB(1, 2, 3));
-        if (hBrush == NULL || brushes.size() >= 1000000)
-            break;
-        brushes.push_back(hBrush);
-    }
-    for (HBRUSH hBrush : brushes)
-        ::DeleteObject(hBrush);
-    return static_cast<int>(brushes.size());
+    return Room<HBRUSH>([] { return ::CreateSolidBrush(RGB(1, 2, 3)); }, ::DeleteObject);
 }
 
 int UserRoom()
 {
-    std::vector<HMENU> menus;
-    for (;;) {
-        HMENU hMenu = ::CreateMenu();
-        if (hMenu == NULL || menus.size() >= 1000000)
-            break;
-        menus.push_back(hMenu);
-    }
-    for (HMENU hMenu : menus)
-        ::DestroyMenu(hMenu);
-    return static_cast<int>(menus.size());
+    return Room<HMENU>(::CreateMenu, ::DestroyMenu);
 }

@@ -9,8 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <set>
-#include <stdio.h>
 #include <string>
 #include <vector>
 
@@ -18,16 +19,8 @@ namespace {
 
 std::vector<char> Bytes(const std::string& path)
 {
-    std::vector<char> bytes;
-    FILE* file = fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return bytes;
-    char chunk[65536];
-    size_t got = 0;
-    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    fclose(file);
-    return bytes;
+    std::ifstream file(path, std::ios::binary);
+    return std::vector<char>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 // A file of the test's own, removed with the object.
@@ -36,11 +29,7 @@ public:
     TempFile(const std::vector<char>& bytes, size_t size)
         : m_path(TempPath("bench-support-test-" + std::to_string(::GetCurrentProcessId()) + ".bin"))
     {
-        FILE* file = fopen(m_path.c_str(), "wb");
-        if (file != nullptr) {
-            fwrite(bytes.data(), 1, size, file);
-            fclose(file);
-        }
+        std::ofstream(m_path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
     }
     ~TempFile() { ::DeleteFileA(m_path.c_str()); }
     const std::string& Path() const { return m_path; }

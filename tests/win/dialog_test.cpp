@@ -32,7 +32,7 @@ protected:
 
 }  // namespace
 
-TEST(Dialog, OnInitDialogRunsInsideCreateWithTheControlsInPlace)
+TEST(Dialog, OnInitDialogRunsInsideCreateWithTheControlsInPlaceAndEnterAndEscapeReachOnOkAndOnCancel)
 {
     SwallowingDialog dialog;
 
@@ -41,20 +41,14 @@ TEST(Dialog, OnInitDialogRunsInsideCreateWithTheControlsInPlace)
     EXPECT_TRUE(dialog.textExistedAtInit);
     EXPECT_TRUE(dialog.boundAtInit);
     EXPECT_FALSE(::IsWindowVisible(dialog.m_hWnd));
-}
 
-TEST(Dialog, EnterAndEscapeReachOnOkAndOnCancelAndCloseNothing)
-{
-    SwallowingDialog dialog;
-    ASSERT_TRUE(dialog.Create(IDD_TEST_DIALOG));
     dialog.ShowWindow(SW_SHOW);
-
     PressKey(dialog.m_hWnd, VK_RETURN);
     PressKey(dialog.m_hWnd, VK_ESCAPE);
 
     EXPECT_EQ(dialog.okCalls, 1);
     EXPECT_EQ(dialog.cancelCalls, 1);
-    EXPECT_TRUE(::IsWindowVisible(dialog.m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(dialog.m_hWnd)) << "neither closes anything";
 }
 
 TEST(Dialog, EscapeHidesADialogThatKeepsTheDefaultOnCancel)

@@ -43,53 +43,6 @@ const int EventsPerPart = 25000;
 // The capture applications that launches start come from the shell: they end with this process.
 const EndChildrenWithThisProcess endStandIns;
 
-// The suite's busy mutex held by another thread of this process for as long as the object lives.
-class BusyHoldingThread {
-public:
-    BusyHoldingThread()
-        : m_hLetGo(::CreateEventA(NULL, TRUE, FALSE, NULL)), m_hHeld(::CreateEventA(NULL, TRUE, FALSE, NULL)),
-          m_hThread(::CreateThread(NULL, 0, Hold, this, 0, NULL))
-    {
-    }
-    ~BusyHoldingThread()
-    {
-        ::SetEvent(m_hLetGo);
-        ::WaitForSingleObject(m_hThread, 10000);
-        for (HANDLE handle : { m_hThread, m_hHeld, m_hLetGo })
-            ::CloseHandle(handle);
-    }
-    BusyHoldingThread(const BusyHoldingThread&) = delete;
-    BusyHoldingThread& operator=(const BusyHoldingThread&) = delete;
-
-    bool Holds() const { return ::WaitForSingleObject(m_hHeld, 10000) == WAIT_OBJECT_0; }
-
-private:
-    static DWORD WINAPI Hold(void* pThis)
-    {
-        const BusyHoldingThread& self = *static_cast<BusyHoldingThread*>(pThis);
-        HANDLE hMutex = ::OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, BusyMutexName);
-        const DWORD taken = ::WaitForSingleObject(hMutex, 10000);
-        if (taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED)
-            ::SetEvent(self.m_hHeld);
-        ::WaitForSingleObject(self.m_hLetGo, INFINITE);
-        ::ReleaseMutex(hMutex);
-        ::CloseHandle(hMutex);
-        return 0;
-    }
-
-    HANDLE m_hLetGo;
-    HANDLE m_hHeld;
-    HANDLE m_hThread;
-};
-
-// What the suite does while a stretch of events arrives.
-enum class SuiteState {
-    Free,
-    BusyByThread,      // another thread of this process holds the busy mutex
-    BusyByProcess,     // the busy holder stand-in holds it
-    CaptureAppRunning, // a capture application stand-in that the test started runs
-};
-
 // The prompt as the window shows it, and whether a launch is in progress.
 struct PromptState {
     bool shown;
@@ -114,9 +67,6 @@ protected:
         ASSERT_FALSE(MutexExists(CaptureAppMutexName)) << "a capture application is running already";
         ASSERT_FALSE(MutexExists(BusyMutexName)) << "something holds the busy mutex already";
         RegisterStandInLibraries();
-        m_recordPath = TempPath("ostrivo-starts-" + std::to_string(::GetCurrentProcessId()) + ".txt");
-        ::DeleteFileA(m_recordPath.c_str());
-        ::SetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", m_recordPath.c_str());
 
         // The program's own start-up steps, with both libraries and the capture application stand-in.
         ASSERT_TRUE(theProgramTestApp.m_firmware.Load());
@@ -139,7 +89,6 @@ protected:
         if (::IsWindow(m_hWnd))
             m_pWnd->DestroyWindow();
         theProgramTestApp.m_firmware.Free();
-        ::DeleteFileA(m_recordPath.c_str());
     }
 
     // Presses through a stand-in and handles the one event it delivers, and nothing else: no timer
@@ -206,7 +155,7 @@ protected:
     // that has ended may since name another process), and waits until their mutex is gone.
     void EndNewCaptureApps()
     {
-        std::vector<CaptureAppStart> starts = ReadCaptureAppStarts(m_recordPath);
+        std::vector<CaptureAppStart> starts = ReadCaptureAppStarts(m_record.Path());
         const size_t recorded = starts.size();
         const size_t ended = std::min(m_endedCaptureApps, recorded);
         starts.erase(starts.begin(), starts.begin() + static_cast<std::ptrdiff_t>(ended));
@@ -222,7 +171,7 @@ protected:
     HWND m_hPrompt = NULL;
     HWND m_hDriverPress = NULL;
     HWND m_hFirmwarePress = NULL;
-    std::string m_recordPath;
+    const StandInRecord m_record{ "OSTRIVO_STANDIN_RECORD", "ostrivo-starts" };
     size_t m_endedCaptureApps = 0;
 };
 
@@ -273,7 +222,7 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
     ASSERT_NO_FATAL_FAILURE(Deliver(false, 1));
     ASSERT_NO_FATAL_FAILURE(Deliver(true, 0x400));
     ASSERT_TRUE(m_pWnd->IsLaunching());
-    ASSERT_EQ(WaitForCaptureAppStarts(m_recordPath, 1).size(), 1u);
+    ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), 1).size(), 1u);
     EndNewCaptureApps();
     ASSERT_TRUE(PumpUntil([&] { return !m_pWnd->IsLaunching(); }, 10000));
     Deliver(true, 0x1000);
@@ -285,28 +234,21 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
     size_t starts = 1;  // the capture applications started: the warm-up's, the flood's and the test's own
     bool busy = false;
     bool captureAppRunning = false;
-    std::unique_ptr<BusyHoldingThread> busyThread;
     std::unique_ptr<ChildProcess> holder;
     std::unique_ptr<ChildProcess> captureApp;
     for (int sent = 1, stretchLeft = 0; sent <= EventsPerPart; ++sent, --stretchLeft) {
         if (stretchLeft == 0) {
             // The suite changes between stretches: what held the busy mutex lets it go, the capture
             // applications end, and the next state comes about.
-            busyThread.reset();
             holder.reset();
             captureApp.reset();
             EndNewCaptureApps();
+            // Free for 30 in 100 stretches, busy (the busy holder stand-in holds the mutex) for 55, and
+            // for 15 a capture application stand-in that the test started runs.
             const unsigned pick = random() % 100;
-            const SuiteState state = pick < 30 ? SuiteState::Free
-                                   : pick < 70 ? SuiteState::BusyByThread
-                                   : pick < 85 ? SuiteState::BusyByProcess
-                                               : SuiteState::CaptureAppRunning;
-            busy = state == SuiteState::BusyByThread || state == SuiteState::BusyByProcess;
-            captureAppRunning = state == SuiteState::CaptureAppRunning;
-            if (state == SuiteState::BusyByThread) {
-                busyThread = std::make_unique<BusyHoldingThread>();
-                ASSERT_TRUE(busyThread->Holds());
-            } else if (state == SuiteState::BusyByProcess) {
+            busy = pick >= 30 && pick < 85;
+            captureAppRunning = pick >= 85;
+            if (busy) {
                 holder = std::make_unique<ChildProcess>();
                 ASSERT_TRUE(holder->Start("\"" + ProgramBeside("busy_holder.exe") + "\" 600000", true));
                 ASSERT_TRUE(WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
@@ -315,7 +257,7 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
                 ASSERT_TRUE(captureApp->Start("\"" + ProgramBeside("Ostrivo.exe") + "\""));
                 // It runs once it has recorded its start, which it does after taking its mutex.
                 ++starts;
-                ASSERT_EQ(WaitForCaptureAppStarts(m_recordPath, starts).size(), starts);
+                ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), starts).size(), starts);
             }
             stretchLeft = 200 + static_cast<int>(random() % 1600);
         }
@@ -328,7 +270,7 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
         if (row->effect == EventEffect::LaunchTarget) {
             // The capture application runs once it has recorded its start; from then on it is there.
             ++starts;
-            ASSERT_EQ(WaitForCaptureAppStarts(m_recordPath, starts).size(), starts);
+            ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), starts).size(), starts);
             captureAppRunning = true;
         }
         ASSERT_EQ(State().Describe(), After(row->effect, before).Describe())
@@ -343,7 +285,6 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
         }
     }
 
-    busyThread.reset();
     holder.reset();
     captureApp.reset();
     EndNewCaptureApps();
@@ -351,7 +292,7 @@ TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNo
 
     PumpPendingMessages();
 
-    EXPECT_EQ(ReadCaptureAppStarts(m_recordPath).size(), starts);
+    EXPECT_EQ(ReadCaptureAppStarts(m_record.Path()).size(), starts);
     EXPECT_EQ(HandlesHeld(), handlesBefore) << "kernel handles";
     EXPECT_EQ(GdiRoom(), gdiRoomBefore) << "room for GDI objects";
     EXPECT_EQ(UserRoom(), userRoomBefore) << "room for USER objects";

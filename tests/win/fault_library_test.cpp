@@ -1,11 +1,13 @@
 // The suite's two libraries when they cannot serve: a library that refuses to load, one whose
 // dependency is missing, one built for another processor, a file that is no library at all, and
 // libraries without the entry this program needs. Each is met by the bindings in this process and
-// by the whole program: the other library still serves, or the start-up box shows when none loads.
+// by the whole program: the other library still serves, or the start-up box with the stop icon shows
+// when none loads.
 #include "devices/capture_driver.h"
 #include "devices/firmware_events.h"
 #include "press_link.h"
 #include "program_fixture.h"
+#include "test_icons.h"
 
 #include <gtest/gtest.h>
 
@@ -188,6 +190,14 @@ protected:
             const HWND hBox = WaitForStartupBox(program);
             ASSERT_NE(hBox, (HWND)NULL) << "the start-up box";
             EXPECT_EQ(MessageBoxText(hBox), "Some required components may be busy or missing.");
+            // The box's icon is its one static control of the icon style: once painted, the stop icon.
+            HWND hIcon = NULL;
+            while ((hIcon = ::FindWindowExA(hBox, hIcon, "Static", NULL)) != NULL
+                   && (::GetWindowLongA(hIcon, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
+            }
+            ASSERT_NE(hIcon, (HWND)NULL);
+            EXPECT_TRUE(WaitUntil([&] { return ShowsIcon(hIcon, ::LoadIconA(NULL, IDI_HAND)); }, 10000));
+            EXPECT_FALSE(ShowsIcon(hIcon, ::LoadIconA(NULL, IDI_EXCLAMATION)));
             EXPECT_TRUE(MarkedWindows(program.Id()).empty());
             ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
             ASSERT_TRUE(program.WaitForExit(10000));

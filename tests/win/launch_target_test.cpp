@@ -11,7 +11,6 @@
 
 namespace {
 
-
 std::wstring ToWide(const char* ansi)
 {
     wchar_t wide[512] = {};
@@ -88,19 +87,16 @@ TEST_F(LaunchTarget, AppPathGivesTheProgramsOwnIconAndNameInEveryText)
     EXPECT_EQ(m_pWnd->GetPromptDlg()->m_hCurrentIcon, (HICON)NULL) << "no icon is made current";
 }
 
-TEST_F(LaunchTarget, AppPathWithoutAShellIconKeepsTheBuiltInIconsAndTheFilesName)
+TEST_F(LaunchTarget, AppPathWithoutAShellIconKeepsTheBuiltInIconsAndTheFilesNameEvenAnEmptyOne)
 {
     PutString(HKEY_CURRENT_USER, Ready, "AppPath", "C:\\nowhere\\Missing.exe");
     Resolve();
     EXPECT_TRUE(BuiltInIcons());
     EXPECT_EQ(Prompt(), "Press down to start Missing.exe!!");
-}
 
-TEST_F(LaunchTarget, AppPathEndingInASeparatorGivesAnEmptyName)
-{
     PutString(HKEY_CURRENT_USER, Ready, "AppPath", "C:\\nowhere\\");
     Resolve();
-    EXPECT_EQ(Prompt(), "Press down to start !!");
+    EXPECT_EQ(Prompt(), "Press down to start !!") << "a path ending in a separator";
 }
 
 TEST_F(LaunchTarget, SilentFromTheCommandLineOrThePerUserValueFirst)

@@ -70,14 +70,10 @@ LRESULT Ask()
 
 }  // namespace
 
-TEST(MessageMap, UnhandledMessageReachesTheMapTheClassChainsTo)
+TEST(MessageMap, UnhandledMessageReachesTheMapTheClassChainsToAndAtTheChainsEndTheDefaultProcessing)
 {
     EXPECT_EQ(Ask<ChainsToBase>(), FromBase);
-}
-
-TEST(MessageMap, ClassThatChainsPastItsBaseGetsTheDefaultProcessing)
-{
-    EXPECT_EQ(Ask<SkipsBase>(), 0);
+    EXPECT_EQ(Ask<SkipsBase>(), 0) << "a class that chains past its base";
 }
 
 TEST(MessageMap, DefaultRunsTheWindowsOwnProcessingOfTheCurrentMessage)
@@ -92,26 +88,20 @@ TEST(MessageMap, DefaultRunsTheWindowsOwnProcessingOfTheCurrentMessage)
     pWnd->DestroyWindow();
 }
 
-TEST(MessageMap, SubclassedButtonPassesUnhandledMessagesToTheStandardButton)
+// The subclassed button to the standard button, and the dialog to the dialog manager.
+TEST(MessageMap, SubclassedButtonAndDialogPassUnhandledMessagesToTheirStandardProcessing)
 {
     CFrameWnd* pParent = new Base;
     CButton button;
     const RECT rect = { 0, 0, 20, 20 };
     ASSERT_TRUE(button.Create("check", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, rect, pParent, 42));
     EXPECT_EQ(CWnd::FromHandle(button.m_hWnd), &button);
-
     button.SendMessage(BM_SETCHECK, BST_CHECKED);
-
     EXPECT_EQ(button.SendMessage(BM_GETCHECK), BST_CHECKED);
     pParent->DestroyWindow();
-}
 
-TEST(MessageMap, DialogPassesUnhandledMessagesToTheDialogManager)
-{
     CDialog dialog(IDD_TEST_DIALOG);
     ASSERT_TRUE(dialog.Create(IDD_TEST_DIALOG));
-
     dialog.SendMessage(DM_SETDEFID, 1234);
-
     EXPECT_EQ(LOWORD(dialog.SendMessage(DM_GETDEFID)), 1234);
 }

@@ -25,21 +25,14 @@ inline std::vector<HWND> MarkedWindows(DWORD processId = 0)
     return ::MarkedWindows(InstanceName, processId);
 }
 
-inline BOOL CALLBACK CountTitled(HWND hWnd, LPARAM lParam)
-{
-    char title[32] = {};
-    ::GetWindowTextA(hWnd, title, sizeof title);
-    if (std::string(title) == "Lumora Ready")
-        ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
 // How many top-level windows of any process are titled as the program's.
 inline int WindowsTitledLumoraReady()
 {
-    int count = 0;
-    ::EnumWindows(CountTitled, reinterpret_cast<LPARAM>(&count));
-    return count;
+    return static_cast<int>(TopLevelWindows(0, [](HWND hWnd) {
+                                char title[32] = {};
+                                ::GetWindowTextA(hWnd, title, sizeof title);
+                                return std::string(title) == "Lumora Ready";
+                            }).size());
 }
 
 // The text of the prompt dialog's text control.
@@ -81,26 +74,24 @@ protected:
         return press.Start("\"" + ProgramBeside("press.exe") + "\" " + arguments) && press.WaitForExit(10000)
                && press.ExitCode() == 0;
     }
-    static HWND WaitForShownPrompt(const ChildProcess& process)
+    // The process's dialog of that title once it shows; NULL when it did not show within 10 s. Of a
+    // child or of a debuggee.
+    template <class Process>
+    static HWND WaitForShownDialog(const Process& process, const char* title)
     {
-        HWND hPrompt = NULL;
+        HWND hDialog = NULL;
         WaitUntil([&] {
-            hPrompt = FindTopLevelWindow(process.Id(), "Lumora Ready", WindowKind::Dialog);
-            return hPrompt != NULL && ::IsWindowVisible(hPrompt);
+            hDialog = FindTopLevelWindow(process.Id(), title, WindowKind::Dialog);
+            return hDialog != NULL && ::IsWindowVisible(hDialog);
         }, 10000);
-        return hPrompt;
+        return hDialog;
     }
-    // The start-up's message box, captioned with the program's name, once it shows; NULL when it
-    // did not show within 10 s. Of a child or of a debuggee.
+    static HWND WaitForShownPrompt(const ChildProcess& process) { return WaitForShownDialog(process, "Lumora Ready"); }
+    // The start-up's message box, captioned with the program's file name.
     template <class Process>
     static HWND WaitForStartupBox(const Process& process)
     {
-        HWND hBox = NULL;
-        WaitUntil([&] {
-            hBox = FindTopLevelWindow(process.Id(), "LumoraReady", WindowKind::Dialog);
-            return hBox != NULL && ::IsWindowVisible(hBox);
-        }, 10000);
-        return hBox;
+        return WaitForShownDialog(process, "LumoraReady");
     }
     static std::string MessageBoxText(HWND hBox)
     {

@@ -1,11 +1,10 @@
 // The program as users start it, in processes of its own: resident with a marked hidden window,
-// one instance at a time (a newer one replaces the running one, "KILL" only ends it), the failure
-// box when no library is there, the end by a close request, and the UI component library from
-// start-up to the end.
+// one instance at a time (a newer one replaces the running one, "KILL" only ends it), the end by a
+// close request, and the UI component library from start-up to the end. (The failure box when no
+// library loads is met by the broken-library starts.)
 #include "debugged_process.h"
 #include "program_fixture.h"
 #include "stand_in_records.h"
-#include "test_icons.h"
 #include "ui_library_registration.h"
 
 #include <string>
@@ -13,7 +12,7 @@
 
 using namespace program_fixture;
 
-TEST_F(Program, RunsResidentWithAMarkedHiddenToolWindowAndEndsOnClose)
+TEST_F(Program, RunsResidentWithAMarkedHiddenToolWindowLeavesItsPathAsTheFootmarkAndEndsOnClose)
 {
     ChildProcess& program = Start();
     const HWND hMain = WaitForMarkedWindow(program);
@@ -21,21 +20,16 @@ TEST_F(Program, RunsResidentWithAMarkedHiddenToolWindowAndEndsOnClose)
 
     EXPECT_FALSE(::IsWindowVisible(hMain));
     EXPECT_TRUE(::GetWindowLongA(hMain, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-
-    ::PostMessageA(hMain, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(program.WaitForExit(10000));
-    EXPECT_EQ(program.ExitCode(), 0u);
-}
-
-TEST_F(Program, StartLeavesItsPathAsTheFootmark)
-{
-    ASSERT_NE(WaitForMarkedWindow(Start()), (HWND)NULL);
     DWORD type = 0;
     std::vector<BYTE> data;
     ASSERT_TRUE(ReadValue(HKEY_CURRENT_USER, Ready, "Footmark", &type, &data));
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(::lstrcmpiA(reinterpret_cast<const char*>(data.data()), ProgramBeside("LumoraReady.exe").c_str()), 0)
         << reinterpret_cast<const char*>(data.data());
+
+    ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit(10000));
+    EXPECT_EQ(program.ExitCode(), 0u);
 }
 
 TEST_F(Program, SecondStartReplacesTheFirstAndReadsItsOwnSettings)
@@ -58,7 +52,7 @@ TEST_F(Program, SecondStartReplacesTheFirstAndReadsItsOwnSettings)
     EXPECT_EQ(DialogText(hPrompt), "Press down to start Foo.exe!!") << "the second read the settings afresh";
 }
 
-TEST_F(Program, KillEndsTheRunningInstanceAndItself)
+TEST_F(Program, KillEndsTheRunningInstanceAndItselfAndWithNothingRunningWritesNothing)
 {
     ChildProcess& running = Start();
     ASSERT_NE(WaitForMarkedWindow(running), (HWND)NULL);
@@ -73,14 +67,13 @@ TEST_F(Program, KillEndsTheRunningInstanceAndItself)
     EXPECT_EQ(kill.Lines().back(), "LumoraReady: asked the running instance to quit") << "it ends once it has asked";
     EXPECT_TRUE(MarkedWindows().empty());
     EXPECT_TRUE(WaitUntil([] { return !MutexExists(InstanceName); }, 10000)) << "no instance runs afterwards";
-}
 
-TEST_F(Program, KillWithNothingRunningShowsNothingAndWritesNothing)
-{
-    ChildProcess& kill = Start("-kill");
-    ASSERT_TRUE(kill.WaitForExit(10000));
-    EXPECT_EQ(kill.ExitCode(), 0u);
-    EXPECT_FALSE(FootmarkWritten());
+    RemoveSuiteKeys();
+    RegisterStandInLibraries();
+    ChildProcess& idle = Start("-kill");
+    ASSERT_TRUE(idle.WaitForExit(10000)) << "with nothing running";
+    EXPECT_EQ(idle.ExitCode(), 0u);
+    EXPECT_FALSE(FootmarkWritten()) << "with nothing running, nothing is written";
 }
 
 TEST_F(Program, StartWithoutItsMainWindowEndsGivesTheMutexBackAndWritesNothing)
@@ -129,44 +122,6 @@ TEST_F(Program, MutexHeldWithoutAMarkedWindowMakesANewStartWaitAndEnd)
     EXPECT_FALSE(holder.WaitForExit(0)) << "the holder is not affected";
 }
 
-TEST_F(Program, NeitherLibraryShowsTheMissingComponentsBoxAndEnds)
-{
-    RemoveSuiteKeys();
-    ChildProcess& program = Start();
-    const HWND hBox = WaitForStartupBox(program);
-    ASSERT_NE(hBox, (HWND)NULL);
-    EXPECT_EQ(MessageBoxText(hBox), "Some required components may be busy or missing.");
-    // The box's icon is its one static control of the icon style.
-    HWND hIcon = NULL;
-    while ((hIcon = ::FindWindowExA(hBox, hIcon, "Static", NULL)) != NULL
-           && (::GetWindowLongA(hIcon, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
-    }
-    ASSERT_NE(hIcon, (HWND)NULL);
-    // Once it is painted, the stop icon and no other.
-    EXPECT_TRUE(WaitUntil([&] { return ShowsIcon(hIcon, ::LoadIconA(NULL, IDI_HAND)); }, 10000));
-    EXPECT_FALSE(ShowsIcon(hIcon, ::LoadIconA(NULL, IDI_EXCLAMATION)));
-    EXPECT_TRUE(MarkedWindows(program.Id()).empty());
-
-    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(program.WaitForExit(10000));
-    EXPECT_TRUE(MarkedWindows().empty());
-    EXPECT_FALSE(FootmarkWritten()) << "a failed start writes nothing";
-}
-
-TEST_F(Program, OneLibraryAloneIsEnough)
-{
-    for (const char* only : { "vxbios.dll", "VexaCap.dll" }) {
-        SCOPED_TRACE(only);
-        RemoveSuiteKeys();
-        PutString(HKEY_LOCAL_MACHINE, SharedDlls, only, ProgramBeside(only));
-        ChildProcess& program = Start();
-        const HWND hMain = WaitForMarkedWindow(program);
-        ASSERT_NE(hMain, (HWND)NULL);
-        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(program.WaitForExit(10000));
-    }
-}
-
 namespace {
 
 // The program with the UI component library stand-in registered; it and the capture application
@@ -177,27 +132,18 @@ protected:
     {
         Program::SetUp();
         ASSERT_TRUE(m_library.Registered()) << m_library.Failure();
-        const std::string id = std::to_string(::GetCurrentProcessId());
-        m_libraryRecord = TempPath("cuil-calls-" + id + ".txt");
-        m_appRecord = TempPath("ostrivo-starts-" + id + ".txt");
-        ::DeleteFileA(m_libraryRecord.c_str());
-        ::DeleteFileA(m_appRecord.c_str());
-        ::SetEnvironmentVariableA("CUIL_STANDIN_RECORD", m_libraryRecord.c_str());
-        ::SetEnvironmentVariableA("OSTRIVO_STANDIN_RECORD", m_appRecord.c_str());
     }
     void TearDown() override
     {
-        EndCaptureApps(ReadCaptureAppStarts(m_appRecord));
+        EndCaptureApps(ReadCaptureAppStarts(m_appRecord.Path()));
         Program::TearDown();
-        ::DeleteFileA(m_libraryRecord.c_str());
-        ::DeleteFileA(m_appRecord.c_str());
     }
 
     // Every "thread N" that the library recorded, in order.
     std::vector<std::string> RecordedThreads() const
     {
         std::vector<std::string> threads;
-        for (const std::string& line : RecordLines(m_libraryRecord)) {
+        for (const std::string& line : m_libraryRecord.Lines()) {
             const size_t at = line.find(" thread ");
             if (at != std::string::npos)
                 threads.push_back(line.substr(at + 8, line.find(' ', at + 8) - (at + 8)));
@@ -206,12 +152,12 @@ protected:
     }
     size_t RecordedLines(const std::string& start) const
     {
-        return CountLinesStartingWith(RecordLines(m_libraryRecord), start);
+        return CountLinesStartingWith(m_libraryRecord.Lines(), start);
     }
 
     RegisteredUiLibrary m_library;
-    std::string m_libraryRecord;
-    std::string m_appRecord;
+    const StandInRecord m_libraryRecord{ "CUIL_STANDIN_RECORD", "cuil-calls" };
+    const StandInRecord m_appRecord{ "OSTRIVO_STANDIN_RECORD", "ostrivo-starts" };
 };
 
 }  // namespace
@@ -226,7 +172,7 @@ TEST_F(ProgramWithUiLibrary, LibraryLivesOnTheUiThreadFromThePromptToTheQuit)
     ASSERT_NE(WaitForShownPrompt(program), (HWND)NULL);
     EXPECT_TRUE(WaitUntil([&] { return RecordedLines("colour index 15 ") >= 2; }, 10000)) << "the blink repaints";
     ASSERT_TRUE(Press("launch"));
-    EXPECT_EQ(WaitForCaptureAppStarts(m_appRecord, 1).size(), 1u) << "the capture application was launched";
+    EXPECT_EQ(WaitForCaptureAppStarts(m_appRecord.Path(), 1).size(), 1u) << "the capture application was launched";
 
     ChildProcess& kill = Start("/KILL");
     ASSERT_TRUE(kill.WaitForExit(10000));
@@ -234,7 +180,7 @@ TEST_F(ProgramWithUiLibrary, LibraryLivesOnTheUiThreadFromThePromptToTheQuit)
     EXPECT_EQ(program.ExitCode(), 0u);
 
     EXPECT_EQ(RecordedLines("destroy "), 10u) << "every object was released";
-    const std::vector<std::string> lines = RecordLines(m_libraryRecord);
+    const std::vector<std::string> lines = m_libraryRecord.Lines();
     ASSERT_GE(lines.size(), 2u);
     const std::string initialise = lines[1];
     ASSERT_EQ(initialise.rfind("initialise ", 0), 0u) << initialise;
@@ -256,5 +202,5 @@ TEST_F(ProgramWithUiLibrary, NoCuilKeepsTheLibraryOut)
     ChildProcess& kill = Start("/KILL");
     ASSERT_TRUE(kill.WaitForExit(10000));
     ASSERT_TRUE(program.WaitForExit(10000));
-    EXPECT_TRUE(RecordLines(m_libraryRecord).empty());
+    EXPECT_TRUE(m_libraryRecord.Lines().empty());
 }

@@ -53,7 +53,7 @@ protected:
 
 }  // namespace
 
-TEST_F(PromptDialog, StartsHiddenAndEnabledWithAButtonAndNoIcon)
+TEST_F(PromptDialog, StartsHiddenAndEnabledWithAButtonAndNoIconAndFillingTheSetChangesNoIcon)
 {
     EXPECT_FALSE(::IsWindowVisible(m_hDlg));
     EXPECT_TRUE(::IsWindowEnabled(m_hDlg));
@@ -68,6 +68,18 @@ TEST_F(PromptDialog, StartsHiddenAndEnabledWithAButtonAndNoIcon)
     EXPECT_EQ(button.bottom - button.top, 32);
     EXPECT_EQ(::GetWindowLongA(m_hButton, GWL_STYLE) & 0x5002000F, 0x5002000B);
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL);
+
+    FillIcons();
+    EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL) << "filling the set changes no icon";
+    BlinkTimerProc(m_hDlg, WM_TIMER, IDT_BLINK + 1, 0);
+    EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL) << "a tick of another timer changes nothing";
+    EXPECT_EQ(m_pDlg->m_nBlinkToggles + m_pDlg->m_nBlinkWait, 0u);
+
+    m_pDlg->SetIcon(IconStarting);
+    EXPECT_EQ(m_pDlg->m_hCurrentIcon, m_hIcons[2]);
+    m_pDlg->SetIcon(3);
+    m_pDlg->SetIcon(1000);
+    EXPECT_EQ(m_pDlg->m_hCurrentIcon, m_hIcons[2]) << "slots past 2 are ignored";
 }
 
 TEST_F(PromptDialog, ShowingMakesItTopmostCentredEnabledAndFocusedAndHidingUndoesIt)
@@ -105,42 +117,17 @@ TEST_F(PromptDialog, ShowingMakesItTopmostCentredEnabledAndFocusedAndHidingUndoe
     EXPECT_FALSE(::KillTimer(m_hDlg, IDT_BLINK)) << "the blink timer still runs";
 }
 
-TEST_F(PromptDialog, IconSetAndCurrentIcon)
-{
-    FillIcons();
-    EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL) << "filling the set changes no icon";
-    BlinkTimerProc(m_hDlg, WM_TIMER, IDT_BLINK + 1, 0);
-    EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL) << "a tick of another timer changes nothing";
-    EXPECT_EQ(m_pDlg->m_nBlinkToggles + m_pDlg->m_nBlinkWait, 0u);
-
-    m_pDlg->SetIcon(IconStarting);
-    EXPECT_EQ(m_pDlg->m_hCurrentIcon, m_hIcons[2]);
-    m_pDlg->SetIcon(3);
-    m_pDlg->SetIcon(1000);
-    EXPECT_EQ(m_pDlg->m_hCurrentIcon, m_hIcons[2]) << "slots past 2 are ignored";
-}
-
-TEST_F(PromptDialog, BlinkTicksEveryHundredMillisecondsStartsOnceAndStopsOnce)
+TEST_F(PromptDialog, BlinkTicksEvery100MsAlternatesFromIdleStartsAndStopsOnceAndGoesOnAfterARestart)
 {
     const ImportHook<decltype(::SetTimer)> timerHook("USER32.dll", "SetTimer", RecordTimer);
     ASSERT_TRUE(timerHook.Installed());
     g_setTimer = timerHook.Original();
+    FillIcons();
+    m_pDlg->Show(TRUE);
     m_pDlg->StartBlink();
     m_pDlg->StartBlink();
     EXPECT_TRUE(m_pDlg->m_bBlinkActive);
     EXPECT_EQ(g_blinkTickMs, 100u);
-    m_pDlg->StopBlink();
-    EXPECT_FALSE(m_pDlg->m_bBlinkActive);
-    EXPECT_FALSE(::KillTimer(m_hDlg, IDT_BLINK)) << "a second blink timer runs";
-    m_pDlg->StopBlink();
-    EXPECT_FALSE(m_pDlg->m_bBlinkActive);
-}
-
-TEST_F(PromptDialog, BlinkAlternatesTheIdleAndAlternateIconsStartingWithIdleAndGoesOnAfterARestart)
-{
-    FillIcons();
-    m_pDlg->Show(TRUE);
-    m_pDlg->StartBlink();
 
     ASSERT_TRUE(PumpUntil([&] { return m_pDlg->m_hCurrentIcon == m_hIcons[0]; }, 5000));
     EXPECT_EQ(m_pDlg->m_nBlinkToggles, 1u);
@@ -150,6 +137,10 @@ TEST_F(PromptDialog, BlinkAlternatesTheIdleAndAlternateIconsStartingWithIdleAndG
 
     const std::uint32_t wait = m_pDlg->m_nBlinkWait;
     m_pDlg->StopBlink();
+    EXPECT_FALSE(m_pDlg->m_bBlinkActive);
+    EXPECT_FALSE(::KillTimer(m_hDlg, IDT_BLINK)) << "a second blink timer runs";
+    m_pDlg->StopBlink();
+    EXPECT_FALSE(m_pDlg->m_bBlinkActive);
     m_pDlg->StartBlink();
     EXPECT_EQ(m_pDlg->m_nBlinkWait, wait) << "the rhythm is not started afresh";
     ASSERT_TRUE(PumpUntil([&] { return m_pDlg->m_hCurrentIcon == m_hIcons[0]; }, 5000));

@@ -1,10 +1,10 @@
 // The example .reg files of the documentation, imported with reg.exe as an administrator would and
 // read back through the program's own lookups: a file with a wrong escape, key or type fails here.
 // So are the values of every policy of the Group Policy template, as the build lists them.
+#include "app/start_up_settings.h"
 #include "child_process.h"
 #include "devices/capture_driver.h"
 #include "devices/firmware_events.h"
-#include "app/start_up_settings.h"
 #include "settings/reg_settings.h"
 #include "settings/settings_catalogue.h"
 #include "suite_keys.h"
@@ -12,8 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -57,14 +59,43 @@ protected:
     SetAsideSuiteKeys m_suiteKeys;
 };
 
-const char* const Examples[] = {
-    "launch-target.reg", "launch-target-with-its-icon.reg", "silent.reg", "libraries.reg", "no-ui-components.reg",
-};
-
 }  // namespace
 
-TEST_F(RegExamples, EveryExampleInTheFolderIsCheckedHere)
+// Each example imported alone: a launch target, machine-wide with its spaces; one with its icon,
+// which sets AppPath only; Silent, a non-zero number; the libraries, found where the bindings look;
+// and NoCUIL, which turns the library off. Every example in the folder is one of them.
+TEST_F(RegExamples, EachExampleReadsBackThroughTheProgramsLookups)
 {
+    const std::pair<const char*, std::function<void()>> examples[] = {
+        { "launch-target.reg",
+          [] {
+              EXPECT_EQ(ReadyString("Path"), "D:\\Camera Apps\\Ostrivo.exe");
+              EXPECT_EQ(MachineWideType(Ready, "Path"), static_cast<DWORD>(REG_SZ));
+          } },
+        { "launch-target-with-its-icon.reg",
+          [] {
+              EXPECT_EQ(ReadyString("AppPath"), "C:\\Program Files\\Vexa\\Lumora\\Ostrivo.exe");
+              EXPECT_EQ(ReadyString("Path"), "(not found)");
+          } },
+        { "silent.reg",
+          [] {
+              CRegSettings ready;
+              ready.Set(SettingsCompany, SettingsProduct, ReadyComponent);
+              DWORD silent = 0;
+              EXPECT_TRUE(ready.GetNumber("Silent", silent));
+              EXPECT_EQ(silent, 1u);
+              EXPECT_EQ(MachineWideType(Ready, "Silent"), static_cast<DWORD>(REG_DWORD));
+          } },
+        { "libraries.reg",
+          [] {
+              CCaptureDriver driver;
+              EXPECT_EQ(std::string(driver.GetLibraryPath()), "C:\\Program Files\\Vexa\\Shared\\VexaCap.dll");
+              CString firmware;
+              ASSERT_TRUE(CFirmwareEvents().GetLibraryPath(&firmware)) << "a machine-wide REG_SZ";
+              EXPECT_EQ(std::string(firmware), "C:\\Program Files\\Vexa\\Shared\\vxbios.dll");
+          } },
+        { "no-ui-components.reg", [] { EXPECT_FALSE(UiComponentsAllowed()); } },
+    };
     std::set<std::string> found;
     WIN32_FIND_DATAA entry;
     const HANDLE hFind = ::FindFirstFileA(ExamplePath("*.reg").c_str(), &entry);
@@ -73,49 +104,15 @@ TEST_F(RegExamples, EveryExampleInTheFolderIsCheckedHere)
         found.insert(entry.cFileName);
     } while (::FindNextFileA(hFind, &entry));
     ::FindClose(hFind);
-    EXPECT_EQ(found, std::set<std::string>(std::begin(Examples), std::end(Examples)));
-}
-
-TEST_F(RegExamples, LaunchTargetIsAMachineWidePathWithItsSpaces)
-{
-    ASSERT_NO_FATAL_FAILURE(Import("launch-target.reg"));
-    EXPECT_EQ(ReadyString("Path"), "D:\\Camera Apps\\Ostrivo.exe");
-    EXPECT_EQ(MachineWideType(Ready, "Path"), static_cast<DWORD>(REG_SZ));
-}
-
-TEST_F(RegExamples, LaunchTargetWithItsIconSetsAppPathOnly)
-{
-    ASSERT_NO_FATAL_FAILURE(Import("launch-target-with-its-icon.reg"));
-    EXPECT_EQ(ReadyString("AppPath"), "C:\\Program Files\\Vexa\\Lumora\\Ostrivo.exe");
-    EXPECT_EQ(ReadyString("Path"), "(not found)");
-}
-
-TEST_F(RegExamples, SilentIsANonZeroNumber)
-{
-    ASSERT_NO_FATAL_FAILURE(Import("silent.reg"));
-    CRegSettings ready;
-    ready.Set(SettingsCompany, SettingsProduct, ReadyComponent);
-    DWORD silent = 0;
-    EXPECT_TRUE(ready.GetNumber("Silent", silent));
-    EXPECT_EQ(silent, 1u);
-    EXPECT_EQ(MachineWideType(Ready, "Silent"), static_cast<DWORD>(REG_DWORD));
-}
-
-TEST_F(RegExamples, LibrariesAreFoundWhereTheBindingsLook)
-{
-    ASSERT_NO_FATAL_FAILURE(Import("libraries.reg"));
-    CCaptureDriver driver;
-    EXPECT_EQ(std::string(driver.GetLibraryPath()), "C:\\Program Files\\Vexa\\Shared\\VexaCap.dll");
-    CString firmware;
-    ASSERT_TRUE(CFirmwareEvents().GetLibraryPath(&firmware)) << "a machine-wide REG_SZ";
-    EXPECT_EQ(std::string(firmware), "C:\\Program Files\\Vexa\\Shared\\vxbios.dll");
-}
-
-TEST_F(RegExamples, NoUiComponentsTurnsTheLibraryOff)
-{
-    EXPECT_TRUE(UiComponentsAllowed());
-    ASSERT_NO_FATAL_FAILURE(Import("no-ui-components.reg"));
-    EXPECT_FALSE(UiComponentsAllowed());
+    for (const auto& example : examples) {
+        SCOPED_TRACE(example.first);
+        EXPECT_EQ(found.erase(example.first), 1u) << "not in the folder";
+        RemoveSuiteKeys();
+        EXPECT_TRUE(UiComponentsAllowed());
+        ASSERT_NO_FATAL_FAILURE(Import(example.first));
+        example.second();
+    }
+    EXPECT_EQ(found, std::set<std::string>{}) << "examples that no case checks";
 }
 
 // Group Policy writes the registry's 64-bit view; the templates name the 32-bit view by its path

@@ -121,7 +121,7 @@ RegisteredUiLibrary* UiComponents::s_pLibrary = nullptr;
 
 }  // namespace
 
-TEST_F(UiComponents, CreatesEveryObjectInOrderInitialisesOnceAndReleasesEverything)
+TEST_F(UiComponents, CreatesEveryObjectInOrderInitialisesOnceAndReleasesEverythingAndDestructionTheDispatchObjects)
 {
     ASSERT_TRUE(m_pClient->Create());
     EXPECT_EQ(Made(), AllObjects);
@@ -146,6 +146,14 @@ TEST_F(UiComponents, CreatesEveryObjectInOrderInitialisesOnceAndReleasesEverythi
     EXPECT_EQ(LiveObjects(), 0);
     EXPECT_TRUE(m_pClient->Release()) << "a second Release";
     EXPECT_EQ(Destroyed().size(), 10u) << "releases nothing twice";
+
+    // Destruction without a Release releases what is still held, in the destructor's order.
+    auto client = std::make_unique<CUiComponents>();
+    ASSERT_TRUE(client->Create());
+    m_record.Clear();
+    client.reset();
+    EXPECT_EQ(Destroyed(), (Names{"D1", "D2", "D4", "D3", "D5", "D6", "D7", "C1", "C2", "C3"}));
+    EXPECT_EQ(LiveObjects(), 0);
 }
 
 TEST_F(UiComponents, ColourComesFromTheLibraryOrElseFromTheSystem)
@@ -173,59 +181,41 @@ TEST_F(UiComponents, ColourComesFromTheLibraryOrElseFromTheSystem)
     EXPECT_EQ(colour, ::GetSysColor(COLOR_WINDOW)) << "a rejected call counts as a non-zero answer";
 }
 
-TEST_F(UiComponents, FailedInitialisationKeepsOnlyTheInitialisingObjectUntilRelease)
+// A failed initialisation (the library answers 1, or rejects the call itself: DISP_E_MEMBERNOTFOUND)
+// keeps the initialising object alone; a refused object (the initialising class itself, a dispatch
+// object after it, or a custom object once the colour object exists) stops creation there. Either
+// way the colour is left unused, and what was made lives until Release.
+TEST_F(UiComponents, FailedInitialisationOrARefusedObjectStopsCreationThereAndLeavesTheColourUnused)
 {
-    // The library answers 1, or rejects the call itself (DISP_E_MEMBERNOTFOUND).
-    const char* const failures[][2] = {{"CUIL_STANDIN_INIT_RESULT", "1"}, {"CUIL_STANDIN_INVOKE_RESULT", "0x80020003"}};
+    const Names beforeD5 = { "D1", "D2", "D3", "D4" };
+    const Names beforeC2 = { "D1", "D2", "D3", "D4", "D5", "D6", "D7", "C1" };
+    const struct {
+        const char* setting;
+        const char* value;
+        Names made;
+    } failures[] = {
+        { "CUIL_STANDIN_INIT_RESULT", "1", { "D1" } },  { "CUIL_STANDIN_INVOKE_RESULT", "0x80020003", { "D1" } },
+        { "CUIL_STANDIN_REFUSE", "D1", {} },            { "CUIL_STANDIN_REFUSE", "D5", beforeD5 },
+        { "CUIL_STANDIN_REFUSE", "C2", beforeC2 },
+    };
     for (const auto& failure : failures) {
-        const char* const setting = failure[0];
-        SCOPED_TRACE(setting);
-        Ask(setting, failure[1]);
+        SCOPED_TRACE(std::string(failure.setting) + "=" + failure.value);
+        m_record.Clear();
+        Ask(failure.setting, failure.value);
         CUiComponents client;
         EXPECT_FALSE(client.Create());
-        EXPECT_EQ(LiveObjects(), 1);
+        EXPECT_EQ(Made(), failure.made) << "nothing after the failure is attempted";
+        const bool refused = std::string(failure.setting) == "CUIL_STANDIN_REFUSE";
+        EXPECT_EQ(ObjectsRecordedAs(Record(), "refuse"), refused ? Names{ failure.value } : Names{});
+        EXPECT_EQ(LiveObjects(), static_cast<LONG>(failure.made.size()));
         COLORREF colour = RGB(1, 2, 3);
         EXPECT_EQ(client.GetColour(COLOR_BTNFACE, &colour), -1);
         EXPECT_EQ(colour, RGB(1, 2, 3));
         EXPECT_TRUE(client.Release());
+        EXPECT_EQ(Destroyed(), failure.made);
         EXPECT_EQ(LiveObjects(), 0);
-        Ask(setting, nullptr);
+        Ask(failure.setting, nullptr);
     }
-    EXPECT_EQ(Made(), (Names{"D1", "D1"}));
-    EXPECT_EQ(Destroyed(), (Names{"D1", "D1"}));
-}
-
-TEST_F(UiComponents, RefusedObjectStopsCreationThereAndLeavesTheColourUnused)
-{
-    // The initialising class itself, a dispatch object after it, or a custom object once the colour
-    // object exists.
-    const Names beforeD5 = { "D1", "D2", "D3", "D4" };
-    const Names beforeC2 = { "D1", "D2", "D3", "D4", "D5", "D6", "D7", "C1" };
-    for (const Names& made : { Names{}, beforeD5, beforeC2 }) {
-        const std::string refused = made.empty() ? "D1" : made.size() == 4 ? "D5" : "C2";
-        SCOPED_TRACE("refused " + refused);
-        m_record.Clear();
-        Ask("CUIL_STANDIN_REFUSE", refused.c_str());
-        CUiComponents client;
-        EXPECT_FALSE(client.Create());
-        EXPECT_EQ(Made(), made) << "nothing after the refused object is attempted";
-        EXPECT_EQ(ObjectsRecordedAs(Record(), "refuse"), Names{ refused });
-        COLORREF colour = RGB(1, 2, 3);
-        EXPECT_EQ(client.GetColour(COLOR_BTNFACE, &colour), -1);
-        client.Release();
-        EXPECT_EQ(Destroyed(), made);
-        EXPECT_EQ(LiveObjects(), 0);
-    }
-}
-
-TEST_F(UiComponents, DestructionReleasesWhatIsStillHeldInItsOrder)
-{
-    auto client = std::make_unique<CUiComponents>();
-    ASSERT_TRUE(client->Create());
-    m_record.Clear();
-    client.reset();
-    EXPECT_EQ(Destroyed(), (Names{"D1", "D2", "D4", "D3", "D5", "D6", "D7", "C1", "C2", "C3"}));
-    EXPECT_EQ(LiveObjects(), 0);
 }
 
 TEST_F(UiComponents, PromptButtonShowsTheLibrarysColourAndReleasesWithThePrompt)

@@ -35,7 +35,7 @@ protected:
         if (message == WM_TEST_DESTROY_SELF) {
             const size_t deletedBefore = g_deleted.size();
             DestroyWindow();
-            g_deletedWithinHandler = g_deleted.size() != deletedBefore;
+            g_deletedWithinHandler |= g_deleted.size() != deletedBefore;
             *pResult = 7;
             return TRUE;
         }
@@ -61,7 +61,7 @@ protected:
     {
         const size_t deletedBefore = g_deleted.size();
         DestroyWindow();
-        g_deletedWithinHandler = g_deleted.size() != deletedBefore;
+        g_deletedWithinHandler |= g_deleted.size() != deletedBefore;
     }
     void PostNcDestroy() override { delete this; }
 };
@@ -71,7 +71,7 @@ void CALLBACK DestroyOnTimer(HWND hWnd, UINT, UINT_PTR, DWORD)
     ::KillTimer(hWnd, IDT_TEST_DESTROY);
     const size_t deletedBefore = g_deleted.size();
     CWnd::FromHandle(hWnd)->DestroyWindow();
-    g_deletedWithinHandler = g_deleted.size() != deletedBefore;
+    g_deletedWithinHandler |= g_deleted.size() != deletedBefore;
 }
 
 class WindowLifetime : public ::testing::Test {
@@ -87,7 +87,7 @@ protected:
 
 }  // namespace
 
-TEST_F(WindowLifetime, ObjectIsDeletedOnceAfterItsWindowIsDestroyed)
+TEST_F(WindowLifetime, ObjectIsDeletedOnceAfterItsWindowIsDestroyedAndAnOwnedPopupWithItsOwnerAndBeforeIt)
 {
     Recorded* pWnd = new Recorded("solo");
     HWND hWnd = pWnd->m_hWnd;
@@ -100,79 +100,52 @@ TEST_F(WindowLifetime, ObjectIsDeletedOnceAfterItsWindowIsDestroyed)
     EXPECT_EQ(g_deleted, std::vector<std::string>{ "solo" });
     EXPECT_FALSE(::IsWindow(hWnd));
     EXPECT_EQ(CWnd::FromHandle(hWnd), nullptr);
-}
 
-TEST_F(WindowLifetime, OwnedPopupIsDeletedWithItsOwnerAndBeforeIt)
-{
     Recorded* pOwner = new Recorded("owner");
     HWND hPopup = (new Recorded("popup", pOwner->m_hWnd, WS_POPUP))->m_hWnd;
     ASSERT_EQ(::GetWindow(hPopup, GW_OWNER), pOwner->m_hWnd);
 
     pOwner->DestroyWindow();
 
-    EXPECT_EQ(g_deleted, (std::vector<std::string>{ "popup", "owner" }));
+    EXPECT_EQ(g_deleted, (std::vector<std::string>{ "solo", "popup", "owner" }));
     EXPECT_FALSE(::IsWindow(hPopup));
 }
 
+// A message handler, a timer callback and a dialog's Enter each destroy their own window.
 TEST_F(WindowLifetime, HandlerThatDestroysItsOwnWindowReturnsBeforeTheObjectGoes)
 {
     HWND hWnd = (new Recorded("self-destroying"))->m_hWnd;
-
     EXPECT_EQ(::SendMessageA(hWnd, WM_TEST_DESTROY_SELF, 0, 0), 7);
 
-    EXPECT_FALSE(g_deletedWithinHandler);
-    EXPECT_EQ(g_deleted, std::vector<std::string>{ "self-destroying" });
-}
+    Recorded* pTimed = new Recorded("timed");
+    ::SetTimer(pTimed->m_hWnd, IDT_TEST_DESTROY, 1, DestroyOnTimer);
+    ASSERT_TRUE(PumpUntil([] { return g_deleted.size() == 2; }, 10000));
 
-TEST_F(WindowLifetime, TimerCallbackThatDestroysItsWindowReturnsBeforeTheObjectGoes)
-{
-    Recorded* pWnd = new Recorded("timed");
-    ::SetTimer(pWnd->m_hWnd, IDT_TEST_DESTROY, 1, DestroyOnTimer);
-
-    ASSERT_TRUE(PumpUntil([] { return !g_deleted.empty(); }, 10000));
-
-    EXPECT_FALSE(g_deletedWithinHandler);
-    EXPECT_EQ(g_deleted, std::vector<std::string>{ "timed" });
-}
-
-TEST_F(WindowLifetime, DialogThatDestroysItselfOnEnterGoesAfterItsHandlerReturns)
-{
     HWND hDialog = (new RecordedDialog(nullptr))->m_hWnd;
     ASSERT_NE(hDialog, (HWND)NULL);
-
     ::PostMessageA(hDialog, WM_KEYDOWN, VK_RETURN, 1);
     PumpPendingMessages();
 
     EXPECT_FALSE(g_deletedWithinHandler);
-    EXPECT_EQ(g_deleted, std::vector<std::string>{ "dialog" });
+    EXPECT_EQ(g_deleted, (std::vector<std::string>{ "self-destroying", "timed", "dialog" }));
     EXPECT_FALSE(::IsWindow(hDialog));
 }
 
-TEST_F(WindowLifetime, OwnedHeapDialogGoesWithTheMainWindowWhenAHandlerDestroysIt)
-{
-    Recorded* pMain = new Recorded("main");
-    theTestApp.m_pMainWnd = pMain;
-    new RecordedDialog(pMain);
-    pMain->PostMessage(WM_TEST_DESTROY_SELF);
-
-    EXPECT_EQ(theTestApp.Run(), 0);
-
-    EXPECT_FALSE(g_deletedWithinHandler);
-    EXPECT_EQ(g_deleted, (std::vector<std::string>{ "dialog", "main" }));
-}
-
+// An owned heap dialog goes with the main window when a handler destroys it.
 TEST_F(WindowLifetime, DestroyingTheMainWindowEndsTheMessageLoopAndOtherWindowsDoNot)
 {
     Recorded* pMain = new Recorded("main");
     theTestApp.m_pMainWnd = pMain;
+    new RecordedDialog(pMain);
     (new Recorded("other"))->PostMessage(WM_TEST_DESTROY_SELF);
     pMain->PostMessage(WM_TEST_DESTROY_SELF);
 
     EXPECT_EQ(theTestApp.Run(), 0);
 
+    EXPECT_FALSE(g_deletedWithinHandler);
     EXPECT_EQ(theTestApp.m_pMainWnd, nullptr);
     EXPECT_EQ(theTestApp.exitInstanceCalls, 1);
-    EXPECT_EQ(g_deleted, (std::vector<std::string>{ "other", "main" }));
+    EXPECT_EQ(g_deleted, (std::vector<std::string>{ "other", "dialog", "main" }));
 }
 
 TEST_F(WindowLifetime, ObjectGoingBeforeItsWindowDestroysTheWindowQuietly)
