@@ -14,17 +14,9 @@ using namespace program_fixture;
 
 namespace {
 
-bool HasPressWindow(const char* className)
-{
-    return ::FindWindowExA(HWND_MESSAGE, NULL, className, NULL) != NULL;
-}
-
-struct Case {
-    Fault fault;
-    bool libraryPathsToo;  // the two library paths have the fault as well; otherwise they name the stand-ins
-    bool runs;             // otherwise the start-up box
-    bool driverReports;
-};
+// A fault, whether the two library paths have it as well (otherwise they name the stand-ins), whether
+// the program runs (otherwise the start-up box shows) and whether the driver reports.
+struct Case { Fault fault; bool libraryPathsToo, runs, driverReports; };
 
 class FaultySettingsProgram : public Program {
 protected:
@@ -42,25 +34,23 @@ protected:
         PutFaultyString(HKEY_CURRENT_USER, ClassRegistration + "\\LocalServer32", "", c.fault, "C:\\Faulty\\Server.exe",
                         "C:\\" + Latin + ".exe");
 
-        if (c.libraryPathsToo)
-            PutFaultyString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", c.fault, ProgramBeside("vxbios.dll"),
-                            "C:\\" + Latin + "\\vxbios.dll");
-        else
-            PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", ProgramBeside("vxbios.dll"));
+        // A library's path, faulty or naming its stand-in.
+        const auto putLibrary = [&](const std::string& key, const char* name, const char* library) {
+            if (c.libraryPathsToo)
+                PutFaultyString(HKEY_LOCAL_MACHINE, key, name, c.fault, ProgramBeside(library),
+                                "C:\\" + Latin + "\\" + library);
+            else
+                PutString(HKEY_LOCAL_MACHINE, key, name, ProgramBeside(library));
+        };
+        putLibrary(SharedDlls, "vxbios.dll", "vxbios.dll");
 
         // The driver's path is kept where the faulty Config values point, when they name a place: a
         // level of 64 KiB names none, and an empty level leaves an empty segment in the key's path,
         // which the registry itself interprets (Wine takes it as no level at all).
-        if (c.fault == Fault::Huge || c.fault == Fault::Empty)
-            return;
-        const std::string driverKey = Suite + "\\" + ReadAs(c.fault, "Other Info", Latin + " Info") + "\\"
-                                      + ReadAs(c.fault, "Other DLLs", Latin + " DLLs");
-        const std::string driverValue = ReadAs(c.fault, "Cap2", Latin + " Cap");
-        if (c.libraryPathsToo)
-            PutFaultyString(HKEY_LOCAL_MACHINE, driverKey, driverValue.c_str(), c.fault, ProgramBeside("VexaCap.dll"),
-                            "C:\\" + Latin + "\\VexaCap.dll");
-        else
-            PutString(HKEY_LOCAL_MACHINE, driverKey, driverValue.c_str(), ProgramBeside("VexaCap.dll"));
+        if (c.fault != Fault::Huge && c.fault != Fault::Empty)
+            putLibrary(Suite + "\\" + ReadAs(c.fault, "Other Info", Latin + " Info") + "\\"
+                           + ReadAs(c.fault, "Other DLLs", Latin + " DLLs"),
+                       ReadAs(c.fault, "Cap2", Latin + " Cap").c_str(), "VexaCap.dll");
     }
 
     void Run(const Case& c)
@@ -86,7 +76,7 @@ protected:
         ASSERT_NE(hPrompt, (HWND)NULL) << "a press through the firmware service";
         EXPECT_EQ(DialogText(hPrompt), "Press down to start Lumora!!") << "the target is from \"Path\"";
         // The prompt came from the message loop: start-up, the driver's opening included, is over.
-        EXPECT_EQ(HasPressWindow(CaptureDriverPressClass), c.driverReports);
+        EXPECT_EQ(::FindWindowExA(HWND_MESSAGE, NULL, CaptureDriverPressClass, NULL) != NULL, c.driverReports);
         if (c.driverReports) {
             ASSERT_TRUE(Press("cancel"));
             EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(hPrompt); }, 10000)) << "a cancel through the driver";
@@ -99,41 +89,27 @@ protected:
         ASSERT_EQ(differences.size(), 1u) << "only the footmark is written";
         EXPECT_EQ(differences[0].rfind("0: Lumora\\Ready > Footmark: (absent) -> type 1,", 0), 0u) << differences[0];
     }
-
-    void RunEach(const std::vector<Case>& cases)
-    {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(FaultName(c.fault));
-            Run(c);
-            m_processes.clear();
-        }
-        printf("[ starts   ] %zu\n", cases.size());
-    }
 };
 
 }  // namespace
 
-// Only data that still reads as a library's path lets that library load. (The non-ASCII paths name
-// no file: the tests' Wine runs in a locale whose file names hold no bytes outside ASCII.)
-TEST_F(FaultySettingsProgram, EveryValueFaultyLibraryPathsIncluded)
+// Only data that still reads as a library's path lets that library load (the non-ASCII paths name
+// no file: the tests' Wine runs in a locale whose file names hold no bytes outside ASCII). With the
+// libraries' paths intact the program always runs; the driver reports only when the faulty Config
+// values still name a place where its path can be kept.
+TEST_F(FaultySettingsProgram, EveryValueFaultyWithAndWithoutTheLibraryPaths)
 {
-    RunEach({
-        { Fault::WrongType, true, false, false },
-        { Fault::Empty, true, false, false },
-        { Fault::Unterminated, true, true, true },
-        { Fault::Huge, true, false, false },
-        { Fault::NonAscii, true, false, false },
-    });
-}
-
-// With the libraries' paths intact the program always runs; the driver reports only when the faulty
-// Config values still name a place where its path can be kept.
-TEST_F(FaultySettingsProgram, EveryValueFaultyButTheLibraryPaths)
-{
-    RunEach({
-        { Fault::WrongType, false, true, true },
-        { Fault::Empty, false, true, false },
-        { Fault::Huge, false, true, false },
+    const Case cases[] = {
+        { Fault::WrongType, true, false, false },  { Fault::Empty, true, false, false },
+        { Fault::Unterminated, true, true, true }, { Fault::Huge, true, false, false },
+        { Fault::NonAscii, true, false, false },   { Fault::WrongType, false, true, true },
+        { Fault::Empty, false, true, false },      { Fault::Huge, false, true, false },
         { Fault::NonAscii, false, true, true },
-    });
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(FaultName(c.fault)) + (c.libraryPathsToo ? ", library paths too" : ""));
+        Run(c);
+        m_processes.clear();
+    }
+    printf("[ starts   ] %zu\n", sizeof cases / sizeof cases[0]);
 }

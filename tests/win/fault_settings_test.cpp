@@ -53,15 +53,16 @@ protected:
     int m_cases = 0;
 };
 
-// What to launch and how the prompt names it, as start-up resolves them without a command line.
-std::string LaunchTargetOutcome()
+// What to launch, how the prompt names it and whether the launch is silent, as start-up resolves
+// them without a command line.
+std::string StartUpOutcome()
 {
     CEventWnd* pWnd = NewEventWnd();
     pWnd->ResolveAppPath("");
     pWnd->ResolveSilent(FALSE);
     pWnd->LoadPresentation();
     const std::string outcome = std::string(pWnd->GetAppPath()) + (pWnd->UsesShellIcon() ? " | shell icon | " : " | | ")
-                                + std::string(pWnd->GetPromptText());
+                                + std::string(pWnd->GetPromptText()) + (pWnd->IsSilent() ? " | silent" : "");
     pWnd->DestroyWindow();
     return outcome;
 }
@@ -82,20 +83,16 @@ TEST_F(FaultySettings, LaunchTargetValues)
     for (Fault fault : AllFaults) {
         const std::string read = ReadAs(fault, pathSample, pathLatin);
         const std::string expected = Target(read.empty() ? DefaultTarget : read);
-        Check("Path", fault, [&] { PutFaultyString(HKEY_CURRENT_USER, Ready, "Path", fault, pathSample, pathLatin); },
-              LaunchTargetOutcome, expected);
-        Check("class registration", fault,
-              [&] { PutFaultyString(HKEY_CURRENT_USER, ClassServer, "", fault, pathSample, pathLatin); },
-              LaunchTargetOutcome, expected);
+        for (const auto& value : { std::make_pair(Ready, "Path"), std::make_pair(ClassServer, "") })
+            Check(value.first + " > " + value.second, fault,
+                  [&] { PutFaultyString(HKEY_CURRENT_USER, value.first, value.second, fault, pathSample, pathLatin); },
+                  StartUpOutcome, expected);
     }
 
     // The prompt names an "AppPath" target by its file name, the text after the last separator.
     const std::string appSample = "C:\\Unterminated\\App.exe";
     const std::string appLatin = "C:\\Folder\\" + Latin + ".exe";
-    const struct {
-        Fault fault;
-        std::string expected;
-    } appPaths[] = {
+    const struct { Fault fault; std::string expected; } appPaths[] = {
         { Fault::WrongType, Target("\x01", true, "\x01") },
         { Fault::Empty, Target(DefaultTarget) },
         { Fault::Unterminated, Target(appSample, true, "App.exe") },
@@ -105,7 +102,7 @@ TEST_F(FaultySettings, LaunchTargetValues)
     for (const auto& c : appPaths)
         Check("AppPath", c.fault,
               [&] { PutFaultyString(HKEY_CURRENT_USER, Ready, "AppPath", c.fault, appSample, appLatin); },
-              LaunchTargetOutcome, c.expected);
+              StartUpOutcome, c.expected);
     printf("[ cases    ] %d\n", m_cases);
 }
 
@@ -113,10 +110,7 @@ TEST_F(FaultySettings, LaunchTargetValues)
 // low-order ones.
 TEST_F(FaultySettings, NumberValues)
 {
-    const struct {
-        Fault fault;
-        bool nonZero;
-    } numbers[] = {
+    const struct { Fault fault; bool nonZero; } numbers[] = {
         { Fault::WrongType, true },      // the text "0" is 0x30
         { Fault::Empty, false },
         { Fault::Unterminated, true },   // three bytes of 1
@@ -124,15 +118,8 @@ TEST_F(FaultySettings, NumberValues)
         { Fault::NonAscii, true },
     };
     for (const auto& c : numbers) {
-        Check("Silent", c.fault, [&] { PutFaultyNumber(HKEY_CURRENT_USER, Ready, "Silent", c.fault); },
-              [] {
-                  CEventWnd* pWnd = NewEventWnd();
-                  pWnd->ResolveSilent(FALSE);
-                  const std::string outcome = pWnd->IsSilent() ? "silent" : "not silent";
-                  pWnd->DestroyWindow();
-                  return outcome;
-              },
-              c.nonZero ? "silent" : "not silent");
+        Check("Silent", c.fault, [&] { PutFaultyNumber(HKEY_CURRENT_USER, Ready, "Silent", c.fault); }, StartUpOutcome,
+              Target(DefaultTarget) + (c.nonZero ? " | silent" : ""));
         Check("NoCUIL", c.fault, [&] { PutFaultyNumber(HKEY_CURRENT_USER, Config, "NoCUIL", c.fault); },
               [] { return std::string(UiComponentsAllowed() ? "allowed" : "not allowed"); },
               c.nonZero ? "not allowed" : "allowed");
@@ -142,43 +129,34 @@ TEST_F(FaultySettings, NumberValues)
 
 // The three Config values that say where the driver's path is kept replace their defaults with
 // whatever they read as; the path is found where that names an existing key or value. A level of
-// 64 KiB names no key, and an empty level none that exists.
+// 64 KiB names no key, and an empty level none that exists; an empty value name is the key's
+// default value, and 64 KiB is longer than any value name.
 TEST_F(FaultySettings, DriverLocationValues)
 {
     const std::string found = "C:\\found\\VexaCap.dll";
-    const auto driverPath = [] { return std::string(CCaptureDriver().GetLibraryPath()); };
+    // The key and the value name that each value makes, "*" standing for what it reads as.
+    const struct { const char* name; std::string sample, latin, key, valueName; } values[] = {
+        { "SharedInfo", "Other Info", Latin + " Info", Suite + "\\*\\Shared DLLs", "VexaCap.dll" },
+        { "SharedDLLs", "Other DLLs", Latin + " DLLs", Suite + "\\Shared Info\\*", "VexaCap.dll" },
+        { "VexaCapDll", "Cap2", Latin + " Cap", SharedDlls, "*" },
+    };
     for (Fault fault : AllFaults) {
-        const std::string info = ReadAs(fault, "Other Info", Latin + " Info");
-        const bool nameable = fault != Fault::Huge && fault != Fault::Empty;
-        Check("SharedInfo", fault,
-              [&] {
-                  PutFaultyString(HKEY_CURRENT_USER, Config, "SharedInfo", fault, "Other Info", Latin + " Info");
-                  PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", "C:\\default\\VexaCap.dll");
-                  if (nameable)
-                      PutString(HKEY_LOCAL_MACHINE, Suite + "\\" + info + "\\Shared DLLs", "VexaCap.dll", found);
-              },
-              driverPath, nameable ? found : "");
-
-        const std::string dlls = ReadAs(fault, "Other DLLs", Latin + " DLLs");
-        Check("SharedDLLs", fault,
-              [&] {
-                  PutFaultyString(HKEY_CURRENT_USER, Config, "SharedDLLs", fault, "Other DLLs", Latin + " DLLs");
-                  PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", "C:\\default\\VexaCap.dll");
-                  if (nameable)
-                      PutString(HKEY_LOCAL_MACHINE, Suite + "\\Shared Info\\" + dlls, "VexaCap.dll", found);
-              },
-              driverPath, nameable ? found : "");
-
-        // An empty value name is the key's default value; 64 KiB is longer than any value name.
-        const std::string valueName = ReadAs(fault, "Cap2", Latin + " Cap");
-        Check("VexaCapDll", fault,
-              [&] {
-                  PutFaultyString(HKEY_CURRENT_USER, Config, "VexaCapDll", fault, "Cap2", Latin + " Cap");
-                  PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", "C:\\default\\VexaCap.dll");
-                  if (fault != Fault::Huge)
-                      PutString(HKEY_LOCAL_MACHINE, SharedDlls, valueName.c_str(), found);
-              },
-              driverPath, fault != Fault::Huge ? found : "");
+        for (const auto& v : values) {
+            const std::string read = ReadAs(fault, v.sample, v.latin);
+            const auto named = [&](std::string text) {
+                const size_t at = text.find('*');
+                return at == std::string::npos ? text : text.replace(at, 1, read);
+            };
+            const bool nameable = fault != Fault::Huge && (fault != Fault::Empty || v.valueName == "*");
+            Check(v.name, fault,
+                  [&] {
+                      PutFaultyString(HKEY_CURRENT_USER, Config, v.name, fault, v.sample, v.latin);
+                      PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", "C:\\default\\VexaCap.dll");
+                      if (nameable)
+                          PutString(HKEY_LOCAL_MACHINE, named(v.key), named(v.valueName).c_str(), found);
+                  },
+                  [] { return std::string(CCaptureDriver().GetLibraryPath()); }, nameable ? found : "");
+        }
     }
     printf("[ cases    ] %d\n", m_cases);
 }
@@ -189,33 +167,21 @@ TEST_F(FaultySettings, DriverLocationValues)
 // whose file names hold no bytes outside ASCII.)
 TEST_F(FaultySettings, LibraryPathValues)
 {
-    const std::string driver = ProgramBeside("VexaCap.dll");
-    const std::string firmware = ProgramBeside("vxbios.dll");
-    const std::string latinFolder = "C:\\" + Latin + "\\";
+    const struct { const char* library; HKEY root; BOOL (*load)(); } libraries[] = {
+        { "VexaCap.dll", HKEY_CURRENT_USER, [] { return CCaptureDriver().Load(); } },
+        { "vxbios.dll", HKEY_LOCAL_MACHINE, [] { return CFirmwareEvents().Load(); } },
+    };
     for (Fault fault : AllFaults) {
-        const bool loads = fault == Fault::Unterminated;
-        Check("VexaCap.dll", fault,
-              [&] {
-                  PutFaultyString(HKEY_CURRENT_USER, SharedDlls, "VexaCap.dll", fault, driver,
-                                  latinFolder + "VexaCap.dll");
-              },
-              [] {
-                  CCaptureDriver capture;
-                  return std::string(capture.Load() ? "loaded" : "not loaded");
-              },
-              loads ? "loaded" : "not loaded");
-        Check("vxbios.dll", fault,
-              [&] {
-                  PutFaultyString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", fault, firmware,
-                                  latinFolder + "vxbios.dll");
-              },
-              [] {
-                  const bool loaded = CFirmwareEvents().Load() != FALSE;
-                  return std::string(loaded ? "loaded" : "not loaded");
-              },
-              loads ? "loaded" : "not loaded");
+        for (const auto& l : libraries)
+            Check(l.library, fault,
+                  [&] {
+                      PutFaultyString(l.root, SharedDlls, l.library, fault, ProgramBeside(l.library),
+                                      "C:\\" + Latin + "\\" + l.library);
+                  },
+                  [&] { return std::string(l.load() ? "loaded" : "not loaded"); },
+                  fault == Fault::Unterminated ? "loaded" : "not loaded");
     }
-    EXPECT_EQ(::GetModuleHandleA("VexaCap.dll"), (HMODULE)NULL) << "each load was freed";
-    EXPECT_EQ(::GetModuleHandleA("vxbios.dll"), (HMODULE)NULL) << "each load was freed";
+    for (const auto& l : libraries)
+        EXPECT_EQ(::GetModuleHandleA(l.library), (HMODULE)NULL) << "each load was freed";
     printf("[ cases    ] %d\n", m_cases);
 }

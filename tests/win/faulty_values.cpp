@@ -10,14 +10,8 @@ const std::string Latin = "\xC4\xD6\xDC\xE9\xFF\x80\x81";
 
 const char* FaultName(Fault fault)
 {
-    switch (fault) {
-    case Fault::WrongType: return "wrong type";
-    case Fault::Empty: return "empty";
-    case Fault::Unterminated: return "unterminated";
-    case Fault::Huge: return "64 KiB";
-    case Fault::NonAscii: return "non-ASCII";
-    }
-    return "?";
+    static const char* const names[] = { "wrong type", "empty", "unterminated", "64 KiB", "non-ASCII" };
+    return names[static_cast<int>(fault)];
 }
 
 void PutFaultyString(HKEY root, const std::string& key, const char* name, Fault fault, const std::string& sample,
@@ -50,12 +44,6 @@ void PutFaultyNumber(HKEY root, const std::string& key, const char* name, Fault 
 
 std::string ReadAs(Fault fault, const std::string& sample, const std::string& latin)
 {
-    switch (fault) {
-    case Fault::WrongType: return "\x01";
-    case Fault::Empty: return "";
-    case Fault::Unterminated: return sample;
-    case Fault::Huge: return HugeText;
-    case Fault::NonAscii: return latin;
-    }
-    return "";
+    const std::string read[] = { "\x01", "", sample, HugeText, latin };
+    return read[static_cast<int>(fault)];
 }
