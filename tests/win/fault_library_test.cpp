@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -31,17 +30,15 @@ const char* Name(Broken kind)
     return names[static_cast<int>(kind)];
 }
 
-std::vector<char> FileBytes(const std::string& path)
+std::string FileBytes(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
-    return std::vector<char>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-bool WriteFileBytes(const std::string& path, const std::vector<char>& bytes)
+bool WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file.good();
+    return static_cast<bool>(std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes);
 }
 
 // Files that stand where a library should, in a folder of this test process's own, each under the
@@ -51,10 +48,9 @@ public:
     BrokenLibraries() : m_root(TempPath("lumora-broken-" + std::to_string(::GetCurrentProcessId()))) {}
     ~BrokenLibraries()
     {
-        for (auto file = m_files.rbegin(); file != m_files.rend(); ++file) {
+        for (auto file = m_files.rbegin(); file != m_files.rend(); ++file)
             if (!::DeleteFileA(file->c_str()))
                 ::RemoveDirectoryA(file->c_str());
-        }
     }
     BrokenLibraries(const BrokenLibraries&) = delete;
     BrokenLibraries& operator=(const BrokenLibraries&) = delete;
@@ -74,8 +70,8 @@ public:
             break;
         case Broken::MissingDependency: made = Patched(library, path, &RenameUser32); break;
         case Broken::OtherProcessor: made = Patched(library, path, &MarkForOtherProcessor); break;
-        case Broken::NotALibrary: made = WriteFileBytes(path, Text("This is not a library.\r\n")); break;
-        case Broken::EmptyFile: made = WriteFileBytes(path, {}); break;
+        case Broken::NotALibrary: made = WriteFileBytes(path, "This is not a library.\r\n"); break;
+        case Broken::EmptyFile: made = WriteFileBytes(path, ""); break;
         case Broken::Folder: made = ::CreateDirectoryA(path.c_str(), NULL) != FALSE; break;
         case Broken::Planted: made = ::CopyFileA(ProgramBeside("vxbios.dll").c_str(), path.c_str(), FALSE) != FALSE; break;
         }
@@ -85,32 +81,26 @@ public:
     }
 
 private:
-    static std::vector<char> Text(const std::string& text) { return std::vector<char>(text.begin(), text.end()); }
-
     // A copy of the stand-in of that name with one change made to it.
-    static bool Patched(const char* library, const std::string& path, bool (*change)(std::vector<char>&))
+    static bool Patched(const char* library, const std::string& path, bool (*change)(std::string&))
     {
-        std::vector<char> bytes = FileBytes(ProgramBeside(library));
+        std::string bytes = FileBytes(ProgramBeside(library));
         return change(bytes) && WriteFileBytes(path, bytes);
     }
     // The import of USER32.dll renamed to a library that does not exist, the name's length kept.
-    static bool RenameUser32(std::vector<char>& bytes)
+    static bool RenameUser32(std::string& bytes)
     {
-        const std::string name = "USER32.dll";
-        const auto at = std::search(bytes.begin(), bytes.end(), name.begin(), name.end());
-        if (at == bytes.end())
-            return false;
-        std::copy_n("USERQQ.dll", name.size(), at);
-        return true;
+        const size_t at = bytes.find("USER32.dll");
+        if (at != std::string::npos)
+            bytes.replace(at, 10, "USERQQ.dll");
+        return at != std::string::npos;
     }
     // The file header's machine field names the other x86 processor: i386 (0x14C) where it said
     // x86-64 (0x8664), and the reverse.
-    static bool MarkForOtherProcessor(std::vector<char>& bytes)
+    static bool MarkForOtherProcessor(std::string& bytes)
     {
-        if (bytes.size() < 0x40)
-            return false;
-        const DWORD peHeader = *reinterpret_cast<const DWORD*>(&bytes[0x3C]);
-        if (peHeader + 6 > bytes.size() || std::string(&bytes[peHeader], 4) != std::string("PE\0\0", 4))
+        const DWORD peHeader = bytes.size() < 0x40 ? 0 : *reinterpret_cast<const DWORD*>(&bytes[0x3C]);
+        if (peHeader == 0 || peHeader + 6 > bytes.size() || bytes.compare(peHeader, 4, std::string("PE\0\0", 4)) != 0)
             return false;
         WORD* machine = reinterpret_cast<WORD*>(&bytes[peHeader + 4]);
         switch (*machine) {
@@ -137,12 +127,11 @@ TEST(BrokenLibraryBindings, NeitherLoadsAndNeitherKeepsAHandle)
                              Broken::Folder };
     for (Broken kind : kinds) {
         SCOPED_TRACE(Name(kind));
-        const std::string driver = broken.Make(kind, "VexaCap.dll");
-        const std::string firmware = broken.Make(kind, "vxbios.dll");
-        ASSERT_FALSE(driver.empty());
-        ASSERT_FALSE(firmware.empty());
-        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", driver);
-        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", firmware);
+        for (const char* library : { "VexaCap.dll", "vxbios.dll" }) {
+            const std::string path = broken.Make(kind, library);
+            ASSERT_FALSE(path.empty()) << library;
+            PutString(HKEY_LOCAL_MACHINE, SharedDlls, library, path);
+        }
 
         CCaptureDriver capture;
         EXPECT_FALSE(capture.Load());
@@ -160,29 +149,22 @@ TEST(BrokenLibraryBindings, NeitherLoadsAndNeitherKeepsAHandle)
 
 namespace {
 
-// Where each library is found for a start: the stand-in, a broken file, a stand-in without an
-// entry, or nothing registered.
-struct Placement {
-    std::string driver;
-    std::string firmware;
-};
-
-struct Outcome {
-    bool runs;  // otherwise the start-up box
-    bool driverReports;
-    bool firmwareReports;
-};
+// Whether the program runs (otherwise the start-up box shows) and which library reports.
+struct Outcome { bool runs, driverReports, firmwareReports; };
 
 class BrokenLibraryProgram : public Program {
 protected:
-    void Run(const std::string& label, const Placement& placement, const Outcome& expected)
+    // A start with each library found where the path says: the stand-in, a broken file, a stand-in
+    // without an entry, or, when empty, nothing registered.
+    void Run(const std::string& label, const std::string& driver, const std::string& firmware, const Outcome& expected)
     {
         SCOPED_TRACE(label);
+        m_processes.clear();
         RemoveSuiteKeys();
-        if (!placement.driver.empty())
-            PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", placement.driver);
-        if (!placement.firmware.empty())
-            PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", placement.firmware);
+        if (!driver.empty())
+            PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", driver);
+        if (!firmware.empty())
+            PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", firmware);
         ChildProcess& program = Start();
         ++m_starts;
 
@@ -202,13 +184,17 @@ protected:
             ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
             ASSERT_TRUE(program.WaitForExit(10000));
             EXPECT_FALSE(FootmarkWritten());
-            m_processes.clear();
             return;
         }
 
         const HWND hMain = WaitForMarkedWindow(program);
         ASSERT_NE(hMain, (HWND)NULL);
-        ASSERT_TRUE(WaitForStartUpToEnd(program));
+        // The program waits for its messages: start-up, which opens the driver last, is over.
+        HANDLE hProcess = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, program.Id());
+        ASSERT_NE(hProcess, (HANDLE)NULL);
+        const DWORD idle = ::WaitForInputIdle(hProcess, 10000);
+        ::CloseHandle(hProcess);
+        ASSERT_EQ(idle, 0u);
         EXPECT_EQ(::FindWindowExA(HWND_MESSAGE, NULL, CaptureDriverPressClass, NULL) != NULL, expected.driverReports);
         EXPECT_EQ(::FindWindowExA(HWND_MESSAGE, NULL, FirmwarePressClass, NULL) != NULL, expected.firmwareReports);
         if (expected.driverReports || expected.firmwareReports) {
@@ -219,18 +205,6 @@ protected:
         ::PostMessageA(hMain, WM_CLOSE, 0, 0);
         ASSERT_TRUE(program.WaitForExit(10000));
         EXPECT_EQ(program.ExitCode(), 0u);
-        m_processes.clear();
-    }
-
-    // The program waits for its messages: start-up, which opens the driver last, is over.
-    static bool WaitForStartUpToEnd(const ChildProcess& program)
-    {
-        HANDLE hProcess = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, program.Id());
-        if (hProcess == NULL)
-            return false;
-        const bool idle = ::WaitForInputIdle(hProcess, 10000) == 0;
-        ::CloseHandle(hProcess);
-        return idle;
     }
 
     // One broken kind in place of the driver, of the service, and of both.
@@ -241,9 +215,9 @@ protected:
         ASSERT_FALSE(driver.empty());
         ASSERT_FALSE(firmware.empty());
         const std::string name = Name(kind);
-        Run(name + " as the driver", { driver, ProgramBeside("vxbios.dll") }, { true, false, true });
-        Run(name + " as the service", { ProgramBeside("VexaCap.dll"), firmware }, { true, true, false });
-        Run(name + " as both", { driver, firmware }, { false, false, false });
+        Run(name + " as the driver", driver, ProgramBeside("vxbios.dll"), { true, false, true });
+        Run(name + " as the service", ProgramBeside("VexaCap.dll"), firmware, { true, true, false });
+        Run(name + " as both", driver, firmware, { false, false, false });
         printf("[ starts   ] %d\n", m_starts);
     }
 
@@ -265,12 +239,12 @@ TEST_F(BrokenLibraryProgram, MissingEntries)
 {
     const std::string noOpen = ProgramBeside("VexaCapNoOpen.dll");
     const std::string noRequest = ProgramBeside("vxbios_norequest.dll");
-    Run("driver without VC_Open", { noOpen, ProgramBeside("vxbios.dll") }, { true, false, true });
-    Run("service without its request", { ProgramBeside("VexaCap.dll"), noRequest }, { true, true, false });
-    Run("both without", { noOpen, noRequest }, { true, false, false });
-    Run("driver without VC_Open alone", { noOpen, "" }, { true, false, false });
-    Run("service without its request alone", { "", noRequest }, { true, false, false });
-    Run("the service's file as the driver", { ProgramBeside("vxbios.dll"), "" }, { true, false, false });
+    Run("driver without VC_Open", noOpen, ProgramBeside("vxbios.dll"), { true, false, true });
+    Run("service without its request", ProgramBeside("VexaCap.dll"), noRequest, { true, true, false });
+    Run("both without", noOpen, noRequest, { true, false, false });
+    Run("driver without VC_Open alone", noOpen, "", { true, false, false });
+    Run("service without its request alone", "", noRequest, { true, false, false });
+    Run("the service's file as the driver", ProgramBeside("vxbios.dll"), "", { true, false, false });
     printf("[ starts   ] %d\n", m_starts);
 }
 
@@ -286,6 +260,6 @@ TEST_F(BrokenLibraryProgram, PlantedWhereTheUserWrites)
     ::GetCurrentDirectoryA(MAX_PATH, before);
     ::SetCurrentDirectoryA(folder.c_str());
     ::SetEnvironmentVariableA("PATH", folder.c_str());  // the program started here needs no other
-    Run("planted", { "VexaCapPlanted.dll", "vxbiosPlanted.dll" }, { false, false, false });
+    Run("planted", "VexaCapPlanted.dll", "vxbiosPlanted.dll", { false, false, false });
     ::SetCurrentDirectoryA(before);
 }
