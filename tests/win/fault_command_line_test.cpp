@@ -15,25 +15,17 @@ namespace {
 
 const size_t LongLine = 30000;
 
-// Switches that are none of the program's, each beginning with '/' or '-', until the arguments
-// hold length characters.
-std::string UnknownSwitches(size_t length, size_t* count)
-{
-    static const char* const switches[] = { "/q", "-Z", "/KIL", "-KILLS", "/SILENTLY", "/PAT", "/", "-", "/-KILL",
-                                            "--KILL", "/KILL:1", "-PATHS" };
-    std::string arguments;
-    *count = 0;
-    for (size_t i = 0; arguments.size() < length; ++i, ++*count)
-        arguments += std::string(switches[i % (sizeof switches / sizeof switches[0])]) + " ";
-    return arguments;
-}
+// Switches that are none of the program's, each beginning with '/' or '-'.
+const std::vector<std::string> UnknownSwitches = { "/q ", "-Z ", "/KIL ", "-KILLS ", "/SILENTLY ", "/PAT ", "/ ",
+                                                   "- ", "/-KILL ", "--KILL ", "/KILL:1 ", "-PATHS " };
 
-std::string Repeated(const std::string& argument, size_t length)
+// The arguments, one after the other and over again, until they hold length characters.
+std::string Repeated(const std::vector<std::string>& arguments, size_t length)
 {
-    std::string arguments;
-    while (arguments.size() < length)
-        arguments += argument;
-    return arguments;
+    std::string line;
+    for (size_t i = 0; line.size() < length; ++i)
+        line += arguments[i % arguments.size()];
+    return line;
 }
 
 enum class Outcome { Replaces, Kills };
@@ -76,8 +68,7 @@ protected:
         if (!Press("prompt"))
             return false;
         const HWND hPrompt = WaitForShownPrompt(program);
-        return hPrompt != NULL && Press("launch")
-               && WaitUntil([&] { return DialogText(hPrompt) == text; }, 10000);
+        return hPrompt != NULL && Press("launch") && WaitUntil([&] { return DialogText(hPrompt) == text; }, 10000);
     }
 
     int m_starts = 0;
@@ -86,37 +77,31 @@ protected:
 
 }  // namespace
 
-TEST_F(LongCommandLine, ThousandsOfSwitches)
+TEST_F(LongCommandLine, ThousandsOfSwitchesAndQuotesThatGroupOrVanish)
 {
-    size_t count = 0;
-    const std::string unknown = UnknownSwitches(LongLine, &count);
+    const std::string unknown = Repeated(UnknownSwitches, LongLine);
     StartBeside("unknown switches", unknown, Outcome::Replaces);
     StartBeside("unknown switches, then KILL", unknown + "/KILL", Outcome::Kills);
     StartBeside("KILL, then unknown switches", "/KILL " + unknown, Outcome::Kills);
     const size_t middle = unknown.find(' ', LongLine / 2) + 1;
     StartBeside("-kIlL among unknown switches", unknown.substr(0, middle) + "-kIlL " + unknown.substr(middle),
                 Outcome::Kills);
-    StartBeside("KILL without its '/', thousands of times", Repeated("KILL ", LongLine), Outcome::Replaces);
+    StartBeside("KILL without its '/', thousands of times", Repeated({ "KILL " }, LongLine), Outcome::Replaces);
     StartBeside("one unknown switch of 30,000 characters", "/" + std::string(LongLine, 'K'), Outcome::Replaces);
-    printf("[ starts   ] %d, of up to %zu switches\n", m_starts, count + 1);
-}
 
-TEST_F(LongCommandLine, QuotesThatGroupOrVanish)
-{
     // An opening quote without its closing one groups everything after it into one argument, so
     // the "KILL" inside is no switch.
-    StartBeside("unclosed quote around /KILL", "/SILENT \"" + Repeated("a /KILL ", LongLine), Outcome::Replaces);
+    StartBeside("unclosed quote around /KILL", "/SILENT \"" + Repeated({ "a /KILL " }, LongLine), Outcome::Replaces);
     // Quotes are taken away before the arguments are looked at, and each "" is an empty argument.
-    StartBeside("quoted /KILL among empty arguments", Repeated("\"\" ", LongLine) + "\"/KILL\"", Outcome::Kills);
+    StartBeside("quoted /KILL among empty arguments", Repeated({ "\"\" " }, LongLine) + "\"/KILL\"", Outcome::Kills);
     printf("[ starts   ] %d\n", m_starts);
 }
 
 TEST_F(LongCommandLine, TheFirstFileAfterPathIsTheTarget)
 {
     const std::string target = ProgramBeside("Ostrivo.exe");
-    size_t count = 0;
-    const std::string others = Repeated("/PATH C:\\other.exe -path \"C:\\Another One.exe\" ", LongLine / 2)
-                               + UnknownSwitches(LongLine / 2, &count);
+    const std::string others = Repeated({ "/PATH C:\\other.exe -path \"C:\\Another One.exe\" " }, LongLine / 2)
+                               + Repeated(UnknownSwitches, LongLine / 2);
     ChildProcess* program = StartBeside("PATH, then thousands of other paths", "/PATH \"" + target + "\" " + others,
                                         Outcome::Replaces);
     ASSERT_NE(program, nullptr);
