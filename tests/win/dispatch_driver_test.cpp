@@ -13,8 +13,8 @@
 
 namespace {
 
-// Remembers what each call brought; answers with m_result and m_hrAnswer, and writes 77 through
-// an argument passed by reference.
+// Remembers what each call brought, each argument as its type and value; answers with m_result and
+// m_hrAnswer, and writes 77 through an argument passed by reference.
 class RecordingObject : public IDispatch {
 public:
     RecordingObject() { ::VariantInit(&m_result); }
@@ -22,45 +22,35 @@ public:
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
     {
-        if (riid == IID_IUnknown || (riid == IID_IDispatch && m_bDispatch)) {
-            *ppv = static_cast<IDispatch*>(this);
+        const bool known = riid == IID_IUnknown || (riid == IID_IDispatch && m_bDispatch);
+        *ppv = known ? static_cast<IDispatch*>(this) : nullptr;
+        if (known)
             AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
+        return known ? S_OK : E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++m_references); }
     ULONG STDMETHODCALLTYPE Release() override { return static_cast<ULONG>(--m_references); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pCount) override
-    {
-        *pCount = 0;
-        return S_OK;
-    }
+    // The driver calls members by number only: no type information, no names.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override
-    {
-        return DISP_E_UNKNOWNNAME;
-    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* pParams, VARIANT* pResult,
                                      EXCEPINFO* pException, UINT*) override
     {
         ++m_calls;
         m_member = member;
         m_flags = flags;
-        m_types.clear();
-        m_texts.clear();
+        m_arguments.clear();
         for (UINT i = pParams->cArgs; i-- > 0;) {
             VARIANT& argument = pParams->rgvarg[i];
-            m_types.push_back(V_VT(&argument));
-            if (V_VT(&argument) == VT_I4)
-                m_numbers.push_back(V_I4(&argument));
-            else if (V_VT(&argument) == (VT_I4 | VT_BYREF))
-                *V_I4REF(&argument) = 77;
-            else if (V_VT(&argument) == VT_BSTR)
-                m_texts.push_back(V_BSTR(&argument) != nullptr
-                                      ? std::wstring(V_BSTR(&argument), ::SysStringLen(V_BSTR(&argument)))
-                                      : std::wstring());
+            switch (V_VT(&argument)) {
+            case VT_I4: m_arguments.push_back(L"long " + std::to_wstring(V_I4(&argument))); break;
+            case VT_I4 | VT_BYREF: m_arguments.push_back(L"long*"); *V_I4REF(&argument) = 77; break;
+            case VT_BSTR:
+                m_arguments.push_back(L"BSTR " + std::wstring(V_BSTR(&argument), ::SysStringLen(V_BSTR(&argument))));
+                break;
+            default: m_arguments.push_back(L"type " + std::to_wstring(V_VT(&argument)));
+            }
         }
         m_bResultWanted = pResult != nullptr;
         if (m_hrAnswer == DISP_E_EXCEPTION) {
@@ -77,9 +67,7 @@ public:
     int m_calls = 0;
     DISPID m_member = 0;
     WORD m_flags = 0;
-    std::vector<VARTYPE> m_types;
-    std::vector<long> m_numbers;
-    std::vector<std::wstring> m_texts;
+    std::vector<std::wstring> m_arguments;
     bool m_bResultWanted = false;
     HRESULT m_hrAnswer = S_OK;
     VARIANT m_result;
@@ -92,12 +80,8 @@ public:
     explicit OneObjectFactory(RecordingObject* pObject) : m_pObject(pObject) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
     {
-        if (riid == IID_IUnknown || riid == IID_IClassFactory) {
-            *ppv = static_cast<IClassFactory*>(this);
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
+        *ppv = riid == IID_IUnknown || riid == IID_IClassFactory ? static_cast<IClassFactory*>(this) : nullptr;
+        return *ppv != nullptr ? S_OK : E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
@@ -145,14 +129,13 @@ TEST_F(DispatchDriver, PassesEachTypeAsTheObjectExpectsItLastFirst)
 
     EXPECT_EQ(m_object.m_member, 1);
     EXPECT_EQ(m_object.m_flags, DISPATCH_METHOD);
-    EXPECT_EQ(m_object.m_types, (std::vector<VARTYPE>{VT_I4, VT_I4 | VT_BYREF, VT_BSTR}));
-    EXPECT_EQ(m_object.m_numbers, std::vector<long>{12});
+    EXPECT_EQ(m_object.m_arguments, (std::vector<std::wstring>{L"long 12", L"long*", L"BSTR Lumora \u00E9"}))
+        << "the ANSI text as a BSTR";
     EXPECT_EQ(written, 77) << "written through the reference";
-    EXPECT_EQ(m_object.m_texts, std::vector<std::wstring>{L"Lumora \u00E9"}) << "the ANSI text as a BSTR";
     EXPECT_EQ(result, 3);
 }
 
-TEST_F(DispatchDriver, ConvertsTheResultOrLeavesItAloneOnFailure)
+TEST_F(DispatchDriver, ConvertsTheResultOrLeavesItAloneOnFailureAndRefusesWhatItCannotPass)
 {
     long result = -1;
     V_VT(&m_object.m_result) = VT_BSTR;
@@ -160,9 +143,7 @@ TEST_F(DispatchDriver, ConvertsTheResultOrLeavesItAloneOnFailure)
     EXPECT_EQ(m_driver.InvokeHelper(1, DISPATCH_METHOD, VT_I4, &result, nullptr), S_OK);
     EXPECT_EQ(result, 42) << "another type is converted";
 
-    ::VariantClear(&m_object.m_result);
-    V_VT(&m_object.m_result) = VT_BSTR;
-    V_BSTR(&m_object.m_result) = ::SysAllocString(L"not a number");
+    ::SysReAllocString(&V_BSTR(&m_object.m_result), L"not a number");
     result = -1;
     EXPECT_EQ(m_driver.InvokeHelper(1, DISPATCH_METHOD, VT_I4, &result, nullptr), DISP_E_TYPEMISMATCH);
     EXPECT_EQ(result, -1);
@@ -174,11 +155,9 @@ TEST_F(DispatchDriver, ConvertsTheResultOrLeavesItAloneOnFailure)
     m_object.m_hrAnswer = S_OK;
     EXPECT_EQ(m_driver.InvokeHelper(2, DISPATCH_METHOD, VT_EMPTY, nullptr, nullptr), S_OK);
     EXPECT_FALSE(m_object.m_bResultWanted) << "no result asked for";
-}
 
-TEST_F(DispatchDriver, RefusesWhatItCannotPassWithoutCalling)
-{
-    long result = -1;
+    // What it cannot pass it refuses without calling.
+    m_object.m_calls = 0;
     static const BYTE unknown[] = VTS_I4 "\x09";  // an IDispatch pointer: not a type of this driver
     EXPECT_EQ(m_driver.InvokeHelper(1, DISPATCH_METHOD, VT_I4, &result, unknown, 1L, nullptr), DISP_E_BADVARTYPE);
     EXPECT_EQ(m_driver.InvokeHelper(1, DISPATCH_METHOD, VT_BSTR, &result, nullptr), DISP_E_BADVARTYPE);
