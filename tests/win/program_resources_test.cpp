@@ -41,37 +41,24 @@ protected:
     // A string by explicit language: under an English UI the platform's lookup gives English only.
     static std::wstring String(UINT id, WORD language)
     {
-        const std::vector<BYTE> block = Resource(MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(id / 16 + 1), language);
-        size_t offset = 0;
-        for (UINT index = 0; offset + 2 <= block.size(); ++index) {
-            WORD length;
-            std::memcpy(&length, &block[offset], 2);
-            offset += 2;
-            if (index == id % 16)
-                return std::wstring(reinterpret_cast<const wchar_t*>(&block[offset]), length);
-            offset += 2 * length;
-        }
-        return L"(missing)";
+        // A block of 16 strings, each its length in characters and then its characters.
+        const std::vector<BYTE> bytes = Resource(MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(id / 16 + 1), language);
+        const std::wstring block(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
+        size_t at = 0;
+        for (UINT index = 0; index < id % 16 && at < block.size(); ++index)
+            at += 1 + block[at];
+        return at < block.size() ? block.substr(at + 1, block[at]) : L"(missing)";
     }
 
-    // The colour pixels of an icon as the system loads it at size x size.
+    // The colour bits of an icon as the system loads it at size x size.
     static std::vector<DWORD> IconPixels(WORD group, int size)
     {
         HICON hIcon = static_cast<HICON>(::LoadImageA(s_hModule, MAKEINTRESOURCEA(group), IMAGE_ICON, size, size, 0));
-        if (hIcon == NULL)
-            return {};
         ICONINFO info = {};
-        ::GetIconInfo(hIcon, &info);
-        BITMAPINFO format = {};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = size;
-        format.bmiHeader.biHeight = -size;  // top row first
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
+        if (hIcon == NULL || !::GetIconInfo(hIcon, &info))
+            return {};
         std::vector<DWORD> pixels(size * size);
-        HDC hdc = ::GetDC(NULL);
-        ::GetDIBits(hdc, info.hbmColor, 0, size, pixels.data(), &format, DIB_RGB_COLORS);
-        ::ReleaseDC(NULL, hdc);
+        ::GetBitmapBits(info.hbmColor, static_cast<LONG>(pixels.size() * sizeof(DWORD)), pixels.data());
         ::DeleteObject(info.hbmColor);
         ::DeleteObject(info.hbmMask);
         ::DestroyIcon(hIcon);
@@ -91,11 +78,7 @@ TEST_F(ProgramFile, AboutAndFailureTextsInEnglishAndJapanese)
 {
     ASSERT_NE(s_hModule, (HMODULE)NULL);
     const std::wstring about = L"Lumora Ready - 3.0.00\nCopyright (C) 2026 Vexa Corporation. All rights reserved.";
-    const struct {
-        UINT id;
-        const wchar_t* english;
-        const wchar_t* japanese;
-    } strings[] = {
+    const struct { UINT id; const wchar_t* english; const wchar_t* japanese; } strings[] = {
         { 104, about.c_str(), about.c_str() },
         { 105, L"Some required components may be busy or missing.", L"必要な DLL が見つかりません。" },
         { 108, L"Failed to initialize OLE. Check that the version of the OLE library is correct.",
@@ -158,19 +141,17 @@ TEST_F(ProgramFile, EveryIconShowsAPictureOfItsOwn)
         pictures.push_back(IconPixels(group, 32));
         EXPECT_FALSE(pictures.back().empty()) << "icon " << group;
     }
-    for (size_t i = 0; i < pictures.size(); ++i) {
+    for (size_t i = 0; i < pictures.size(); ++i)
         for (size_t j = i + 1; j < pictures.size(); ++j)
             EXPECT_NE(pictures[i], pictures[j]) << "icons " << i << " and " << j;
-    }
     const std::vector<BYTE> group = Resource(MAKEINTRESOURCEW(14), MAKEINTRESOURCEW(128), English);
     ASSERT_FALSE(group.empty());
     for (int size : { 16, 32, 48 }) {
         const int image = ::LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group.data()), TRUE, size, size, 0);
         const std::vector<BYTE> bitmap = Resource(MAKEINTRESOURCEW(3), MAKEINTRESOURCEW(image), English);
         ASSERT_GE(bitmap.size(), sizeof(BITMAPINFOHEADER)) << size;
-        BITMAPINFOHEADER header;
-        std::memcpy(&header, bitmap.data(), sizeof header);
-        EXPECT_EQ(header.biWidth, size) << "an image drawn for " << size << " pixels";
+        EXPECT_EQ(reinterpret_cast<const BITMAPINFOHEADER*>(bitmap.data())->biWidth, size)
+            << "an image drawn for " << size << " pixels";
     }
 }
 
