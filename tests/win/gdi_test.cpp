@@ -5,23 +5,14 @@
 
 namespace {
 
-// A 4 by 4 pixel drawing surface in memory.
+// A 4 by 4 pixel drawing surface in memory, white.
 class MemoryCanvas {
 public:
     MemoryCanvas()
-        : m_hDC(::CreateCompatibleDC(NULL))
+        : m_hDC(::CreateCompatibleDC(NULL)), m_hBitmap(::CreateBitmap(4, 4, 1, 32, NULL)),
+          m_hOld(::SelectObject(m_hDC, m_hBitmap))
     {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = 4;
-        info.bmiHeader.biHeight = 4;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        m_hBitmap = ::CreateDIBSection(m_hDC, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-        m_hOld = ::SelectObject(m_hDC, m_hBitmap);
-        const RECT all = { 0, 0, 4, 4 };
-        ::FillRect(m_hDC, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        ::PatBlt(m_hDC, 0, 0, 4, 4, WHITENESS);
     }
     ~MemoryCanvas()
     {
@@ -39,23 +30,20 @@ private:
 
 }  // namespace
 
-TEST(Gdi, FillSolidRectPaintsTheRectangleOnlyAndKeepsTheBackgroundColour)
+TEST(Gdi, FillSolidRectPaintsTheRectangleOnlyAndKeepsTheBackgroundColourAndABrushIsDeletedByItsOwner)
 {
     MemoryCanvas canvas;
     ::SetBkColor(canvas.Dc(), RGB(1, 2, 3));
     const RECT inner = { 1, 1, 3, 3 };
+    const COLORREF fill = RGB(0x56, 0x34, 0x12);
 
-    CDC(canvas.Dc()).FillSolidRect(&inner, RGB(0x56, 0x34, 0x12));
+    CDC(canvas.Dc()).FillSolidRect(&inner, fill);
 
-    EXPECT_EQ(::GetPixel(canvas.Dc(), 1, 1), RGB(0x56, 0x34, 0x12));
-    EXPECT_EQ(::GetPixel(canvas.Dc(), 2, 2), RGB(0x56, 0x34, 0x12));
-    EXPECT_EQ(::GetPixel(canvas.Dc(), 0, 0), RGB(255, 255, 255));
-    EXPECT_EQ(::GetPixel(canvas.Dc(), 3, 3), RGB(255, 255, 255));
+    for (int at = 0; at < 4; ++at)
+        EXPECT_EQ(::GetPixel(canvas.Dc(), at, at), at == 1 || at == 2 ? fill : RGB(255, 255, 255)) << at;
     EXPECT_EQ(::GetBkColor(canvas.Dc()), RGB(1, 2, 3));
-}
 
-TEST(Gdi, BrushIsDeletedByItsOwnerOnceAndOnReplacement)
-{
+    // Once, and on replacement.
     HBRUSH hFirst = ::CreateSolidBrush(RGB(1, 1, 1));
     HBRUSH hSecond = ::CreateSolidBrush(RGB(2, 2, 2));
     {

@@ -5,7 +5,6 @@
 #include "framework/dialog.h"
 #include "framework/frame_wnd.h"
 #include "framework_test_ids.h"
-#include "message_pump.h"
 
 #include <gtest/gtest.h>
 
@@ -59,25 +58,18 @@ protected:
     }
 };
 
-template <class Window>
-LRESULT Ask()
-{
-    Window* pWnd = new Window;
-    const LRESULT result = pWnd->SendMessage(WM_TEST_ASK);
-    pWnd->DestroyWindow();
-    return result;
-}
-
 }  // namespace
 
 TEST(MessageMap, UnhandledMessageReachesTheMapTheClassChainsToAndAtTheChainsEndTheDefaultProcessing)
 {
-    EXPECT_EQ(Ask<ChainsToBase>(), FromBase);
-    EXPECT_EQ(Ask<SkipsBase>(), 0) << "a class that chains past its base";
-}
+    Base* pChains = new ChainsToBase;
+    EXPECT_EQ(pChains->SendMessage(WM_TEST_ASK), FromBase);
+    pChains->DestroyWindow();
+    Base* pSkips = new SkipsBase;
+    EXPECT_EQ(pSkips->SendMessage(WM_TEST_ASK), 0) << "a class that chains past its base";
+    pSkips->DestroyWindow();
 
-TEST(MessageMap, DefaultRunsTheWindowsOwnProcessingOfTheCurrentMessage)
-{
+    // Default runs the window's own processing of the current message.
     AsksDefaultFirst* pWnd = new AsksDefaultFirst;
     EXPECT_EQ(pWnd->SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("renamed")), FromDerived);
 
