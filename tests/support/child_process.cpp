@@ -1,14 +1,14 @@
 // Child processes of tests and tools.
 #include "child_process.h"
 
+#include <string.h>
 #include <vector>
 
 std::string ProgramBeside(const char* name)
 {
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(NULL, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1) + name;
+    return std::string(path, strrchr(path, '\\') + 1) + name;
 }
 
 namespace {
@@ -39,14 +39,10 @@ std::string TempPath(const std::string& name)
 ChildProcess::~ChildProcess()
 {
     Terminate();
-    if (m_hOutput != NULL)
-        ::CloseHandle(m_hOutput);
-    if (m_info.hThread != NULL)
-        ::CloseHandle(m_info.hThread);
-    if (m_info.hProcess != NULL)
-        ::CloseHandle(m_info.hProcess);
-    if (m_hJob != NULL)
-        ::CloseHandle(m_hJob);
+    for (HANDLE h : { m_hOutput, m_info.hThread, m_info.hProcess, m_hJob }) {
+        if (h != NULL)
+            ::CloseHandle(h);
+    }
 }
 
 bool ChildProcess::Start(const std::string& commandLine, bool captureOutput)
@@ -63,16 +59,14 @@ bool ChildProcess::Start(const std::string& commandLine, bool captureOutput)
         ::SetHandleInformation(m_hOutput, HANDLE_FLAG_INHERIT, 0);
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
-        startup.hStdOutput = hWrite;
-        startup.hStdError = hWrite;
+        startup.hStdOutput = startup.hStdError = hWrite;
     }
     // A test that crashes or is killed must not leave its child running.
     m_hJob = KillOnCloseJob();
 
-    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back('\0');
-    const BOOL started = ::CreateProcessA(NULL, mutableLine.data(), NULL, NULL, captureOutput, CREATE_SUSPENDED,
-                                          NULL, NULL, &startup, &m_info);
+    std::string mutableLine = commandLine;
+    const BOOL started = ::CreateProcessA(NULL, &mutableLine[0], NULL, NULL, captureOutput, CREATE_SUSPENDED, NULL,
+                                          NULL, &startup, &m_info);
     // The child holds its own copy of the write end; the pipe ends when the child does.
     if (hWrite != NULL)
         ::CloseHandle(hWrite);
@@ -106,18 +100,14 @@ std::string ChildProcess::Output(DWORD timeoutMs)
         DWORD available = 0;
         if (!::PeekNamedPipe(m_hOutput, NULL, 0, NULL, &available, NULL))
             break;  // the writer is gone and everything has been read
-        if (available > 0) {
-            std::vector<char> chunk(available);
-            DWORD got = 0;
-            if (!::ReadFile(m_hOutput, chunk.data(), available, &got, NULL))
-                break;
+        std::vector<char> chunk(available);
+        DWORD got = 0;
+        if (available > 0 && ::ReadFile(m_hOutput, chunk.data(), available, &got, NULL))
             text.append(chunk.data(), got);
-            continue;
-        }
-        if (::GetTickCount() - start >= timeoutMs)
+        else if (available > 0 || ::GetTickCount() - start >= timeoutMs)
             break;
-        // Nothing to read yet: wait for the child's end or a short while, whichever comes first.
-        ::WaitForSingleObject(m_info.hProcess, 10);
+        else  // nothing to read yet: wait for the child's end or a short while, whichever comes first
+            ::WaitForSingleObject(m_info.hProcess, 10);
     }
     return text;
 }

@@ -3,6 +3,8 @@
 
 #include "poll.h"
 
+#include <algorithm>
+
 DebuggedProcess::~DebuggedProcess()
 {
     if (m_hProcess != NULL && ::WaitForSingleObject(m_hProcess, 0) == WAIT_TIMEOUT)
@@ -10,9 +12,10 @@ DebuggedProcess::~DebuggedProcess()
     // The loop ends with the process's exit event.
     if (m_debugger.joinable())
         m_debugger.join();
-    if (m_hProcess != NULL)
-        ::CloseHandle(m_hProcess);
-    ::CloseHandle(m_hStarted);
+    for (HANDLE h : { m_hProcess, m_hStarted }) {
+        if (h != NULL)
+            ::CloseHandle(h);
+    }
 }
 
 bool DebuggedProcess::Start(const std::string& commandLine)
@@ -38,11 +41,9 @@ std::vector<std::string> DebuggedProcess::Lines() const
 bool DebuggedProcess::WaitForLine(const std::string& text, DWORD timeoutMs)
 {
     return WaitUntil([&] {
-        for (const std::string& line : Lines()) {
-            if (line.find(text) != std::string::npos)
-                return true;
-        }
-        return false;
+        const std::vector<std::string> lines = Lines();
+        return std::any_of(lines.begin(), lines.end(),
+                           [&](const std::string& line) { return line.find(text) != std::string::npos; });
     }, timeoutMs);
 }
 
@@ -51,15 +52,12 @@ void DebuggedProcess::Debug(std::string commandLine)
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back('\0');
-    const BOOL started = ::CreateProcessA(NULL, mutableLine.data(), NULL, NULL, FALSE, DEBUG_ONLY_THIS_PROCESS, NULL,
-                                          NULL, &startup, &info);
-    if (started) {
-        ::CloseHandle(info.hThread);
-        m_hProcess = info.hProcess;
-        m_id = info.dwProcessId;
-    }
+    const BOOL started = ::CreateProcessA(NULL, &commandLine[0], NULL, NULL, FALSE, DEBUG_ONLY_THIS_PROCESS, NULL, NULL,
+                                          &startup, &info);
+    // Nothing but zeros when the process did not start.
+    ::CloseHandle(info.hThread);
+    m_hProcess = info.hProcess;
+    m_id = info.dwProcessId;
     ::SetEvent(m_hStarted);
     if (!started)
         return;
@@ -68,27 +66,19 @@ void DebuggedProcess::Debug(std::string commandLine)
         DEBUG_EVENT event = {};
         if (!::WaitForDebugEvent(&event, INFINITE))
             return;
-        DWORD status = DBG_CONTINUE;
-        switch (event.dwDebugEventCode) {
-        case OUTPUT_DEBUG_STRING_EVENT:
+        const DWORD code = event.dwDebugEventCode;
+        // The loader's breakpoint is the debugger's; every other exception is the process's own.
+        const bool ownException = code == EXCEPTION_DEBUG_EVENT
+                                  && event.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT;
+        if (code == OUTPUT_DEBUG_STRING_EVENT)
             Record(event);
-            break;
-        case EXCEPTION_DEBUG_EVENT:
-            // The loader's breakpoint is the debugger's; every other exception is the process's own.
-            if (event.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT)
-                status = DBG_EXCEPTION_NOT_HANDLED;
-            break;
-        case CREATE_PROCESS_DEBUG_EVENT:
-            if (event.u.CreateProcessInfo.hFile != NULL)
-                ::CloseHandle(event.u.CreateProcessInfo.hFile);
-            break;
-        case LOAD_DLL_DEBUG_EVENT:
-            if (event.u.LoadDll.hFile != NULL)
-                ::CloseHandle(event.u.LoadDll.hFile);
-            break;
-        }
-        ::ContinueDebugEvent(event.dwProcessId, event.dwThreadId, status);
-        if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT)
+        else if (code == CREATE_PROCESS_DEBUG_EVENT && event.u.CreateProcessInfo.hFile != NULL)
+            ::CloseHandle(event.u.CreateProcessInfo.hFile);
+        else if (code == LOAD_DLL_DEBUG_EVENT && event.u.LoadDll.hFile != NULL)
+            ::CloseHandle(event.u.LoadDll.hFile);
+        ::ContinueDebugEvent(event.dwProcessId, event.dwThreadId,
+                             ownException ? DBG_EXCEPTION_NOT_HANDLED : DBG_CONTINUE);
+        if (code == EXIT_PROCESS_DEBUG_EVENT)
             return;
     }
 }
@@ -102,10 +92,9 @@ void DebuggedProcess::Record(const DEBUG_EVENT& event)
     SIZE_T read = 0;
     if (!::ReadProcessMemory(m_hProcess, output.lpDebugStringData, &text[0], text.size(), &read))
         return;
-    text.resize(read);
-    text = text.substr(0, text.find('\0'));
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
+    // The text ends at its terminator, and the line without its line break.
+    text.resize(std::min<size_t>(read, text.find('\0')));
+    text.erase(text.find_last_not_of("\r\n") + 1);
     std::lock_guard<std::mutex> lock(m_linesLock);
     m_lines.push_back(text);
 }

@@ -20,9 +20,7 @@ void PutValue(HKEY root, const std::string& path, const char* name, DWORD type, 
 
 void PutString(HKEY root, const std::string& path, const char* name, const std::string& text)
 {
-    std::vector<BYTE> data(text.begin(), text.end());
-    data.push_back(0);
-    PutValue(root, path, name, REG_SZ, data);
+    PutValue(root, path, name, REG_SZ, std::vector<BYTE>(text.c_str(), text.c_str() + text.size() + 1));
 }
 
 void PutNumber(HKEY root, const std::string& path, const char* name, DWORD number)
@@ -36,26 +34,29 @@ bool ReadValue(HKEY root, const std::string& path, const char* name, DWORD* type
     HKEY hKey;
     if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
         return false;
+    // The size first; a missing value has none, and the second query finds it missing too.
     DWORD size = 0;
-    bool found = ::RegQueryValueExA(hKey, name, NULL, type, NULL, &size) == ERROR_SUCCESS;
-    if (found) {
-        data->resize(size);
-        found = ::RegQueryValueExA(hKey, name, NULL, type, data->data(), &size) == ERROR_SUCCESS;
-        data->resize(size);
-    }
+    ::RegQueryValueExA(hKey, name, NULL, type, NULL, &size);
+    data->resize(size);
+    const bool found = ::RegQueryValueExA(hKey, name, NULL, type, data->data(), &size) == ERROR_SUCCESS;
+    data->resize(size);
     ::RegCloseKey(hKey);
     return found;
 }
 
 namespace {
 
-void AddKeyTree(HKEY hKey, const std::string& below, KeyTreeSnapshot& snapshot)
+// Adds the key parent\path, named "below" in the snapshot, with everything below it.
+void AddKeyTree(HKEY hParent, const std::string& path, const std::string& below, KeyTreeSnapshot& snapshot)
 {
-    snapshot[below] = { KeyEntry, {} };
-    DWORD subkeys = 0, longestSubkey = 0, values = 0, longestName = 0, largestData = 0;
-    if (::RegQueryInfoKeyA(hKey, NULL, NULL, NULL, &subkeys, &longestSubkey, NULL, &values, &longestName,
-                           &largestData, NULL, NULL) != ERROR_SUCCESS)
+    HKEY hKey;
+    if (::RegOpenKeyExA(hParent, path.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
         return;
+    snapshot[below] = { KeyEntry, {} };
+    // A key that cannot tell its sizes is taken as empty.
+    DWORD subkeys = 0, longestSubkey = 0, values = 0, longestName = 0, largestData = 0;
+    ::RegQueryInfoKeyA(hKey, NULL, NULL, NULL, &subkeys, &longestSubkey, NULL, &values, &longestName, &largestData,
+                       NULL, NULL);
     std::vector<char> name(std::max(longestName, longestSubkey) + 1);
     std::vector<BYTE> data(largestData + 1);
     for (DWORD index = 0; index < values; ++index) {
@@ -67,16 +68,14 @@ void AddKeyTree(HKEY hKey, const std::string& below, KeyTreeSnapshot& snapshot)
     }
     for (DWORD index = 0; index < subkeys; ++index) {
         DWORD nameLength = static_cast<DWORD>(name.size());
-        if (::RegEnumKeyExA(hKey, index, name.data(), &nameLength, NULL, NULL, NULL, NULL) != ERROR_SUCCESS)
-            continue;
-        HKEY hSubkey;
-        if (::RegOpenKeyExA(hKey, name.data(), 0, KEY_READ, &hSubkey) != ERROR_SUCCESS)
-            continue;
-        AddKeyTree(hSubkey, below.empty() ? std::string(name.data()) : below + "\\" + name.data(), snapshot);
-        ::RegCloseKey(hSubkey);
+        if (::RegEnumKeyExA(hKey, index, name.data(), &nameLength, NULL, NULL, NULL, NULL) == ERROR_SUCCESS)
+            AddKeyTree(hKey, name.data(), (below.empty() ? below : below + "\\") + name.data(), snapshot);
     }
+    ::RegCloseKey(hKey);
 }
 
+// An entry as it stands in a snapshot, every byte of a value's data told: two entries are the
+// same exactly when their descriptions are.
 std::string Describe(const KeyTreeSnapshot& snapshot, const std::string& entry)
 {
     const auto found = snapshot.find(entry);
@@ -85,10 +84,8 @@ std::string Describe(const KeyTreeSnapshot& snapshot, const std::string& entry)
     if (found->second.type == KeyEntry)
         return "(key)";
     const std::vector<BYTE>& data = found->second.data;
-    std::string text = "type " + std::to_string(found->second.type) + ", " + std::to_string(data.size()) + " bytes";
-    if (!data.empty())
-        text += ", beginning \"" + std::string(data.begin(), data.begin() + std::min<size_t>(data.size(), 40)) + "\"";
-    return text;
+    return "type " + std::to_string(found->second.type) + ", " + std::to_string(data.size()) + " bytes \""
+           + std::string(data.begin(), data.end()) + "\"";
 }
 
 }  // namespace
@@ -96,11 +93,7 @@ std::string Describe(const KeyTreeSnapshot& snapshot, const std::string& entry)
 KeyTreeSnapshot SnapshotKeyTree(HKEY root, const std::string& path)
 {
     KeyTreeSnapshot snapshot;
-    HKEY hKey;
-    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-        return snapshot;
-    AddKeyTree(hKey, "", snapshot);
-    ::RegCloseKey(hKey);
+    AddKeyTree(root, path, "", snapshot);
     return snapshot;
 }
 
@@ -110,11 +103,10 @@ std::vector<std::string> SnapshotDifferences(const KeyTreeSnapshot& before, cons
     KeyTreeSnapshot all = before;
     all.insert(after.begin(), after.end());
     for (const auto& entry : all) {
-        const auto was = before.find(entry.first);
-        const auto is = after.find(entry.first);
-        if (was == before.end() || is == after.end() || !(was->second == is->second))
-            differences.push_back(entry.first + ": " + Describe(before, entry.first) + " -> "
-                                  + Describe(after, entry.first));
+        const std::string was = Describe(before, entry.first);
+        const std::string is = Describe(after, entry.first);
+        if (was != is)
+            differences.push_back(entry.first + ": " + was + " -> " + is);
     }
     return differences;
 }

@@ -27,7 +27,6 @@ const DWORD KeyEntry = 0xFFFFFFFF;
 struct StoredValue {
     DWORD type;
     std::vector<BYTE> data;
-    bool operator==(const StoredValue& other) const { return type == other.type && data == other.data; }
 };
 typedef std::map<std::string, StoredValue> KeyTreeSnapshot;
 KeyTreeSnapshot SnapshotKeyTree(HKEY root, const std::string& path);

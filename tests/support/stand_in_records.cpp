@@ -4,6 +4,7 @@
 #include "child_process.h"
 #include "poll.h"
 
+#include <algorithm>
 #include <fstream>
 
 std::vector<std::string> RecordLines(const std::string& path)
@@ -24,10 +25,8 @@ StandInRecord::StandInRecord(const char* variable, const std::string& name)
 
 size_t CountLinesStartingWith(const std::vector<std::string>& lines, const std::string& start)
 {
-    size_t count = 0;
-    for (const std::string& line : lines)
-        count += line.rfind(start, 0) == 0 ? 1 : 0;
-    return count;
+    return std::count_if(lines.begin(), lines.end(),
+                         [&](const std::string& line) { return line.rfind(start, 0) == 0; });
 }
 
 std::vector<CaptureAppStart> ReadCaptureAppStarts(const std::string& path)

@@ -5,11 +5,7 @@ HICON MakeSquareIcon(COLORREF colour)
 {
     const int size = 32;
     BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size;
-    info.bmiHeader.biHeight = -size;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader = { sizeof info.bmiHeader, size, -size /* top-down */, 1, 32, BI_RGB, 0, 0, 0, 0, 0 };
     void* bits = nullptr;
     HDC hScreen = ::GetDC(NULL);
     HBITMAP hColour = ::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
@@ -22,9 +18,8 @@ HICON MakeSquareIcon(COLORREF colour)
         for (int x = 0; x < size; ++x) {
             const bool inside = x >= 8 && x < 24 && y >= 8 && y < 24;
             pixels[y * size + x] = inside ? (GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour)) : 0;
-            BYTE& maskByte = mask[y * (size / 8) + x / 8];
-            const BYTE bit = static_cast<BYTE>(0x80 >> (x % 8));
-            maskByte = inside ? (maskByte & ~bit) : (maskByte | bit);
+            if (!inside)
+                mask[y * (size / 8) + x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
         }
     }
     HBITMAP hMask = ::CreateBitmap(size, size, 1, 1, mask);
@@ -46,10 +41,9 @@ WindowPixels::WindowPixels(HWND hWnd)
     HBITMAP hBitmap = ::CreateCompatibleBitmap(hWindow, m_width, m_height);
     HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
     ::BitBlt(hMemory, 0, 0, m_width, m_height, hWindow, 0, 0, SRCCOPY);
-    m_pixels.resize(static_cast<size_t>(m_width) * m_height);
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x)
-            m_pixels[static_cast<size_t>(y) * m_width + x] = ::GetPixel(hMemory, x, y);
+            m_pixels.push_back(::GetPixel(hMemory, x, y));
     }
     ::SelectObject(hMemory, hOld);
     ::DeleteObject(hBitmap);

@@ -15,7 +15,6 @@ public:
     explicit WindowPixels(HWND hWnd);
     COLORREF At(int x, int y) const;
     int Width() const { return m_width; }
-    int Height() const { return m_height; }
 
 private:
     int m_width = 0;

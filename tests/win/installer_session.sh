@@ -8,30 +8,31 @@
 #   bits    32 or 64: which build's installer is under test. The 32-bit one runs in the WoW64
 #           session, where it installs into the 32-bit program folder and writes the machine's
 #           32-bit registry view, as it does on 64-bit Windows; the checks look there too.
+# and ends with run_scenario, which runs the scenario's function.
 here=$(cd "$(dirname "$0")" && pwd)
 session=$here/../../scripts/wine-session
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 ok() { echo "ok: $*"; }
+# <what is expected> <command>: the command's success says whether it holds.
+check() { if "${@:2}"; then ok "$1"; else fail "$1"; fi; }
+# <expected exit code> <command>: the command runs with its output logged. Wine hands the exit code
+# to the host as a Unix status, its low byte.
+expect_status() {
+    local status=0
+    run_logged "${@:2}" || status=$?
+    check "${*:2} ended with $status, expected $1" [ "$status" -eq $(($1 % 256)) ]
+}
 
-if [ "$bits" = 32 ]; then
-    export LUMORA_WINE_WOW64=1
-    program_files='Program Files (x86)'
-    view=/reg:32
-else
-    export LUMORA_WINE_WOW64=0
-    program_files='Program Files'
-    view=/reg:64
-fi
+view=/reg:$bits
+export LUMORA_WINE_WOW64=0
+program_files='Program Files'
+[ "$bits" = 64 ] || { LUMORA_WINE_WOW64=1; program_files='Program Files (x86)'; }
 
 rm -rf "$state"
 mkdir -p "$state"
-cleanup() {
-    "$session" "$state" stop || true
-    rm -rf "$state"
-}
-trap cleanup EXIT
+trap '"$session" "$state" stop || true; rm -rf "$state"' EXIT
 "$session" "$state" start
 
 # Programs that stay resident inherit the streams of whoever started them: their output goes to a
@@ -55,32 +56,33 @@ value() {
     { run reg query "$1" /v "$2" "$view" 2>/dev/null || true; } | tr -d '\r' | sed -n "s/^    $2    REG_[A-Z_]*    //p"
 }
 key_exists() { run reg query "$1" "$view" >/dev/null 2>&1; }
-# <key> <value name> <data>, where no data stands for no value.
+# <key>, then <value name> <data> pairs; empty data, or none after the last name, stands for no value.
 expect_value() {
-    local found
-    found=$(value "$1" "$2")
-    if [ "$found" = "${3-}" ]; then ok "$1 $2 = '${3-}'"; else fail "$1 $2 is '$found', expected '${3-}'"; fi
+    local key=$1 found
+    while shift && [ $# -gt 0 ]; do
+        found=$(value "$key" "$1")
+        if [ "$found" = "${2-}" ]; then ok "$key $1 = '${2-}'"; else fail "$key $1 is '$found', expected '${2-}'"; fi
+        shift
+    done
 }
+# The Run value "Lumora Ready": <the machine's data> <the user's data>.
+expect_run_values() { expect_value "HKLM\\$run_key" "Lumora Ready" "$1"; expect_value "HKCU\\$run_key" "Lumora Ready" "$2"; }
 expect_no_key() { if key_exists "$1"; then fail "$1 is there"; else ok "no $1"; fi; }
-expect_file() { if [ -e "$1" ]; then ok "$1 is there"; else fail "$1 is missing"; fi; }
-expect_no_file() { if [ ! -e "$1" ]; then ok "no $1"; else fail "$1 is still there"; fi; }
+expect_file() { check "$1 is there" [ -e "$1" ]; }
+expect_no_file() { check "no $1" [ ! -e "$1" ]; }
 # <expected file> <installed file>
-expect_same_file() {
-    if cmp -s "$1" "$2"; then ok "$2 is $1"; else fail "$2 is not $1"; fi
-}
+expect_same_file() { check "$2 is $1" cmp -s "$1" "$2"; }
 
 # The running instances, one line each: "<pid> <parent pid> <program file>".
 instances() { run "$bin/install_probe.exe" instances | tr -d '\r'; }
 no_instance() { [ -z "$(instances)" ]; }
 # Waits at most the given seconds for a condition (a command), looking every 100 ms.
 wait_for() {
-    local seconds=$1 i
-    shift
-    for i in $(seq $((seconds * 10))); do
-        "$@" && return 0
+    local tenths=$(($1 * 10))
+    until "${@:2}"; do
+        [ $((tenths -= 1)) -ge 0 ] || return 1
         sleep 0.1
     done
-    return 1
 }
 # Exactly one instance runs, of the installed program file; its pid is in $instance, its
 # parent's in $parent.
@@ -91,13 +93,8 @@ one_installed_instance() {
     read -r instance parent _ <<<"$list"
 }
 expect_one_instance() {
-    if wait_for 15 one_installed_instance; then
-        ok "one instance runs, pid $instance, of $program"
-    else
-        fail "not exactly one instance of $program runs:"
-        instances
-        instance=
-    fi
+    wait_for 15 one_installed_instance && ok "one instance runs, pid $instance, of $program" \
+        || { fail "not exactly one instance of $program runs:"$'\n'"$(instances)"; instance=; }
 }
 # Who started which process, as the host sees Wine's processes: for a failure's report.
 unix_processes() {
@@ -105,18 +102,18 @@ unix_processes() {
     ps -eo pid=,ppid=,lstart=,args= | grep -iE 'lumora|setup|msiexec|wineboot|explorer|install_probe' | grep -v grep || true
 }
 # Starts the command of the Run value "Lumora Ready" under a root (HKCU or HKLM) as the shell does
-# at login; its pid is in $started.
+# at login: then one instance runs, the one it started.
 run_at_login() {
     run "$bin/install_probe.exe" run-at-login "$1" >"$state/started" 2>&1 || true
     started=$(tr -d '\r' <"$state/started" | sed -n 's/^started //p')
     [ -n "$started" ] || fail "the Run value's command did not start: $(cat "$state/started")"
+    expect_one_instance
+    [ "$instance" = "$started" ] && ok "it is the one the Run value started" \
+        || { fail "pid $instance runs, the Run value started $started"; unix_processes; }
 }
 # A new session of the prefix, as a login: the server ends every process, and wineboot runs the
 # Run values.
-log_in_again() {
-    "$session" "$state" stop
-    "$session" "$state" start
-}
+log_in_again() { "$session" "$state" stop && "$session" "$state" start; }
 
 plant_suite() {
     mkdir -p "$drive_c/Program Files/Vexa/Shared" "$unix_folder"
@@ -134,12 +131,13 @@ expect_suite_untouched() {
     expect_value "HKCU\\$config_key" NoCUIL 0x0
 }
 
-# The scenario's verdict, with what the installers and programs wrote when it failed.
-report() {
-    if [ "$failures" -ne 0 ]; then
-        echo "$failures failed in $1; what the installers and programs wrote:"
-        cat "$state/programs.log" 2>/dev/null || true
-        exit 1
-    fi
+# Runs a scenario, the function of its name with "_" for "-", over the planted suite, and gives the
+# verdict; when it failed, with what the installers and programs wrote and the instances running.
+run_scenario() {
+    declare -F "${1//-/_}" >/dev/null || { echo "unknown scenario: $1" >&2; exit 2; }
+    plant_suite
+    "${1//-/_}"
+    [ "$failures" -eq 0 ] || { echo "$failures failed in $1; what the installers and programs wrote:"
+                               cat "$state/programs.log" 2>/dev/null; echo "running:"; instances; exit 1; }
     echo "passed: $1"
 }

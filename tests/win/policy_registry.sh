@@ -13,13 +13,12 @@ pick() { xmllint --xpath "$1" "$admx" 2>/dev/null | sed 's/^ *[a-zA-Z]*="\(.*\)"
 el() { printf "*[local-name()='%s']" "$1"; }
 escaped() { sed 's/\\/\\\\/g; s/"/\\"/g' <<<"$1"; }
 mkdir -p "$(dirname "$output")"
-root() { [ "$1" = Machine ] && echo HKEY_LOCAL_MACHINE || echo HKEY_CURRENT_USER; }
 
 {
     echo REGEDIT4
     for name in $(pick "//$(el policy)/@name"); do
         policy="//$(el policy)[@name='$name']"
-        hive=$(root "$(pick "string($policy/@class)")")
+        [ "$(pick "string($policy/@class)")" = Machine ] && hive=HKEY_LOCAL_MACHINE || hive=HKEY_CURRENT_USER
         key=$(pick "string($policy/@key)")
         printf '\n; %s\n' "$name"
         value_name=$(pick "string($policy/@valueName)")

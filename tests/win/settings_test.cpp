@@ -41,42 +41,30 @@ protected:
 
 }  // namespace
 
-// The registry keeps one value per name whatever its case, so each spelling gets a key of its own.
+// The registry keeps one value per name whatever its case, so each spelling gets a key of its own,
+// per user or machine-wide. A read that finds nothing leaves the caller's default, a number's too.
 TEST_F(Settings, NameMatchesExactlyOrInUpperCaseOnly)
 {
     const struct {
+        HKEY root;
         const char* stored;
         bool found;
-    } spellings[] = { { "Path", true }, { "PATH", true }, { "path", false }, { "pAtH", false } };
+    } spellings[] = { { HKEY_LOCAL_MACHINE, "Path", true }, { HKEY_CURRENT_USER, "PATH", true },
+                      { HKEY_CURRENT_USER, "path", false }, { HKEY_LOCAL_MACHINE, "pAtH", false } };
     for (const auto& spelling : spellings) {
         RemoveAll();
-        PutString(HKEY_LOCAL_MACHINE, m_key, spelling.stored, "value");
+        PutString(spelling.root, m_key, spelling.stored, "value");
         EXPECT_EQ(Read("Path"), spelling.found ? "value" : "(not found: default)") << "stored as " << spelling.stored;
+        DWORD number = 7;
+        EXPECT_EQ(m_store.GetNumber("Path", number) != FALSE, spelling.found) << "stored as " << spelling.stored;
+        EXPECT_EQ(number == 7u, !spelling.found) << "a read that finds nothing leaves the default; stored as "
+                                                 << spelling.stored;
     }
-
-    RemoveAll();
-    PutNumber(HKEY_CURRENT_USER, m_key, "nocuil", 1);
-    DWORD number = 7;
-    EXPECT_FALSE(m_store.GetNumber("NoCUIL", number));
-    EXPECT_EQ(number, 7u) << "a failed read leaves the caller's default";
-}
-
-TEST_F(Settings, PerUserValueWinsEvenWhenEmpty)
-{
-    PutString(HKEY_LOCAL_MACHINE, m_key, "Path", "machine");
-    PutString(HKEY_CURRENT_USER, m_key, "Path", "");
-    EXPECT_EQ(Read("Path"), "");
-
-    PutNumber(HKEY_LOCAL_MACHINE, m_key, "Silent", 1);
-    PutNumber(HKEY_CURRENT_USER, m_key, "Silent", 0);
-    DWORD silent = 5;
-    EXPECT_TRUE(m_store.GetNumber("Silent", silent));
-    EXPECT_EQ(silent, 0u);
 }
 
 // A per-user key without the value falls through to the machine's; one with a class name longer
-// than MAX_PATH is read like any other.
-TEST_F(Settings, PerUserKeyWithoutTheValueFallsThroughAndOneWithALongClassNameIsRead)
+// than MAX_PATH is read like any other; a per-user value wins, even when empty or zero.
+TEST_F(Settings, PerUserValueWinsEvenWhenEmptyAndAPerUserKeyWithoutItFallsThrough)
 {
     PutString(HKEY_LOCAL_MACHINE, m_key, "Path", "machine");
     HKEY hKey = NULL;
@@ -88,6 +76,14 @@ TEST_F(Settings, PerUserKeyWithoutTheValueFallsThroughAndOneWithALongClassNameIs
     ::RegSetValueExA(hKey, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>("user"), 5);
     ::RegCloseKey(hKey);
     EXPECT_EQ(Read("Path"), "user");
+
+    PutString(HKEY_CURRENT_USER, m_key, "Path", "");
+    EXPECT_EQ(Read("Path"), "");
+    PutNumber(HKEY_LOCAL_MACHINE, m_key, "Silent", 1);
+    PutNumber(HKEY_CURRENT_USER, m_key, "Silent", 0);
+    DWORD silent = 5;
+    EXPECT_TRUE(m_store.GetNumber("Silent", silent));
+    EXPECT_EQ(silent, 0u);
 }
 
 // Run by its own test entry, in a process that Wine starts with a Japanese locale: the registry
@@ -102,14 +98,22 @@ TEST_F(Settings, JapaneseNameLongerInBytesThanInCharactersIsFound)
     EXPECT_EQ(Read(name), "user");
 }
 
-TEST_F(Settings, KeyWithoutValuesOrWithoutKeyFindsNothing)
+// The parts name the key: a backslash in one adds key levels, and an empty name is the key's
+// default value. A key without values of its own, or no key at all, finds nothing.
+TEST_F(Settings, ABackslashInAPartAddsKeyLevelsAndAKeyWithoutValuesOrWithoutKeyFindsNothing)
 {
+    CRegSettings other;
+    other.Set(m_company.c_str(), "Product", "Component\\LocalServer32");
+    PutString(HKEY_LOCAL_MACHINE, m_key + "\\LocalServer32", "", "C:\\deep.exe");
+    CString out;
+    EXPECT_TRUE(other.GetString("", out));
+    EXPECT_EQ(out, "C:\\deep.exe");
+
     PutString(HKEY_CURRENT_USER, m_key + "\\Deeper", "x", "y");  // makes the key, without values of its own
     EXPECT_EQ(Read("Path", "kept"), "(not found: kept)");
-    CRegSettings missing;
-    missing.Set(m_company.c_str(), "No Such Product", "Component");
-    CString out("kept");
-    EXPECT_FALSE(missing.GetString("Path", out));
+    other.Set(m_company.c_str(), "No Such Product", "Component");
+    out = "kept";
+    EXPECT_FALSE(other.GetString("Path", out));
     EXPECT_EQ(out, "kept");
 }
 
@@ -133,17 +137,8 @@ TEST_F(Settings, ValuesAreReadWhateverTheirStoredType)
     EXPECT_EQ(Read("Embedded"), "a");
 }
 
-TEST_F(Settings, ABackslashInAPartAddsKeyLevelsAndAnEmptyNameIsTheDefaultValue)
-{
-    CRegSettings deeper;
-    deeper.Set(m_company.c_str(), "Product", "Component\\LocalServer32");
-    PutString(HKEY_LOCAL_MACHINE, m_key + "\\LocalServer32", "", "C:\\deep.exe");
-    CString out;
-    EXPECT_TRUE(deeper.GetString("", out));
-    EXPECT_EQ(out, "C:\\deep.exe");
-}
-
-TEST_F(Settings, SetStringMakesTheKeyChainPerUserAndStoresTextWithItsTerminator)
+// The footmark is the program's own path in the ready key, written as any setting is.
+TEST_F(Settings, SetStringMakesTheKeyChainPerUserAndStoresTextWithItsTerminatorAsTheFootmarkIs)
 {
     ASSERT_TRUE(m_store.SetString("Footmark", "abc"));
 
@@ -156,17 +151,11 @@ TEST_F(Settings, SetStringMakesTheKeyChainPerUserAndStoresTextWithItsTerminator)
 
     EXPECT_TRUE(m_store.SetString("Footmark", "second"));
     EXPECT_EQ(Read("Footmark"), "second");
-}
 
-TEST_F(Settings, FootmarkIsTheProgramsOwnPathInTheReadyKey)
-{
     SetAsideSuiteKeys suiteKeys;
     EXPECT_EQ(WriteFootmark(), S_OK);
-
     char program[MAX_PATH] = {};
     ::GetModuleFileNameA(NULL, program, MAX_PATH);
-    DWORD type = 0;
-    std::vector<BYTE> data;
     ASSERT_TRUE(ReadValue(HKEY_CURRENT_USER, Ready, "Footmark", &type, &data));
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(data.data())), program);
 }

@@ -16,8 +16,7 @@ TEST(SuiteKeys, SetAsideAndPutBackExactly)
              { '%', 'P', '%', '\\', 'V', 'e', 'x', 'a', 'C', 'a', 'p', '.', 'd', 'l', 'l', 0 });
     PutString(HKEY_LOCAL_MACHINE, ClassRegistration + "\\LocalServer32", "", "C:\\Installed\\Server.exe");
     HKEY hEmpty;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, (Suite + "\\Empty").c_str(), 0, NULL, 0, KEY_WRITE, NULL, &hEmpty,
-                                NULL), ERROR_SUCCESS);
+    ASSERT_EQ(::RegCreateKeyA(HKEY_CURRENT_USER, (Suite + "\\Empty").c_str(), &hEmpty), ERROR_SUCCESS);
     ::RegCloseKey(hEmpty);
     const std::vector<KeyTreeSnapshot> installed = SnapshotSuiteKeys();
 

@@ -15,6 +15,7 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <memory>
 #include <stdio.h>
 #include <string.h>
 
@@ -27,56 +28,52 @@ const char* const ProgramFile = "LumoraReady.exe";
 const char* const RunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char* const RunValue = "Lumora Ready";
 
-class Handle {
-public:
-    explicit Handle(HANDLE h) : m_h(h) {}
-    ~Handle()
-    {
-        if (m_h != NULL && m_h != INVALID_HANDLE_VALUE)
-            ::CloseHandle(m_h);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE Get() const { return m_h; }
-
-private:
-    HANDLE m_h;
-};
+// Closes a valid handle when it goes.
+typedef std::unique_ptr<void, decltype(&::CloseHandle)> Handle;
 
 int ListInstances()
 {
-    Handle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (snapshot.Get() == INVALID_HANDLE_VALUE) {
+    const HANDLE hSnapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (hSnapshot == INVALID_HANDLE_VALUE) {
         printf("no process snapshot: error %lu\n", ::GetLastError());
         return 1;
     }
+    const Handle snapshot(hSnapshot, ::CloseHandle);
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof entry;
-    for (BOOL more = ::Process32First(snapshot.Get(), &entry); more; more = ::Process32Next(snapshot.Get(), &entry)) {
+    for (BOOL more = ::Process32First(hSnapshot, &entry); more; more = ::Process32Next(hSnapshot, &entry)) {
         if (lstrcmpiA(entry.szExeFile, ProgramFile) != 0)
             continue;
-        char path[MAX_PATH] = "(gone)";
+        char path[MAX_PATH] = {};
         DWORD length = sizeof path;
-        Handle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
-        // A process that ended since the snapshot is not an instance any more.
-        if (process.Get() == NULL || !::QueryFullProcessImageNameA(process.Get(), 0, path, &length))
-            continue;
+        const Handle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID),
+                             ::CloseHandle);
         DWORD exitCode = 0;
-        if (::GetExitCodeProcess(process.Get(), &exitCode) && exitCode != STILL_ACTIVE)
+        // A process that ended since the snapshot is not an instance any more.
+        if (!process || !::QueryFullProcessImageNameA(process.get(), 0, path, &length)
+            || (::GetExitCodeProcess(process.get(), &exitCode) && exitCode != STILL_ACTIVE))
             continue;
         printf("%lu %lu %s\n", entry.th32ProcessID, entry.th32ParentProcessID, path);
     }
     return 0;
 }
 
-bool Start(char* command, PROCESS_INFORMATION* pStarted)
+// The started process's handle, or none when it could not start; its id in *pId.
+Handle Start(const char* commandLine, DWORD* pId = NULL)
 {
+    char command[2048] = {};
+    lstrcpynA(command, commandLine, sizeof command);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (::CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, pStarted))
-        return true;
-    printf("cannot start %s: error %lu\n", command, ::GetLastError());
-    return false;
+    PROCESS_INFORMATION started = {};
+    if (!::CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &started)) {
+        printf("cannot start %s: error %lu\n", command, ::GetLastError());
+        return Handle(NULL, ::CloseHandle);
+    }
+    ::CloseHandle(started.hThread);
+    if (pId != NULL)
+        *pId = started.dwProcessId;
+    return Handle(started.hProcess, ::CloseHandle);
 }
 
 int RunAtLogin(const char* rootName)
@@ -89,12 +86,10 @@ int RunAtLogin(const char* rootName)
         printf("no Run value \"%s\" under %s: error %ld\n", RunValue, rootName, status);
         return 1;
     }
-    PROCESS_INFORMATION started = {};
-    if (!Start(command, &started))
+    DWORD id = 0;
+    if (!Start(command, &id))
         return 1;
-    ::CloseHandle(started.hThread);
-    ::CloseHandle(started.hProcess);
-    printf("started %lu\n", started.dwProcessId);
+    printf("started %lu\n", id);
     return 0;
 }
 
@@ -117,23 +112,19 @@ int BeShell()
 
 int RunLine(const char* line)
 {
-    char command[2048] = {};
-    lstrcpynA(command, line, sizeof command);
-    PROCESS_INFORMATION started = {};
-    if (!Start(command, &started))
-        return 255;
-    Handle thread(started.hThread);
-    Handle process(started.hProcess);
+    const Handle process = Start(line);
     DWORD exitCode = 255;
-    ::WaitForSingleObject(process.Get(), INFINITE);
-    ::GetExitCodeProcess(process.Get(), &exitCode);
+    if (process) {
+        ::WaitForSingleObject(process.get(), INFINITE);
+        ::GetExitCodeProcess(process.get(), &exitCode);
+    }
     return static_cast<int>(exitCode);
 }
 
+// The file stays open until the probe is ended.
 int Hold(const char* path)
 {
-    Handle file(::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL));
-    if (file.Get() == INVALID_HANDLE_VALUE) {
+    if (::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL) == INVALID_HANDLE_VALUE) {
         printf("cannot open %s: error %lu\n", path, ::GetLastError());
         return 1;
     }
