@@ -31,3 +31,23 @@ build_preset() {
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" "$@"
 }
+
+# Whether this machine's 64-bit processes may run 32-bit code, as the WoW64 Wine (and so the 32-bit
+# build's Windows tests, demo and benchmarks) needs: where they may not, prints why and fails. The
+# probe takes a few milliseconds; it is compiled once into build/. LUMORA_WOW64_PRETEND_UNABLE=1
+# has a capable machine answer as one that cannot, for the harness's own test.
+wow64_probe() {
+    if [ "${LUMORA_WOW64_PRETEND_UNABLE:-0}" = 1 ]; then
+        echo "LUMORA_WOW64_PRETEND_UNABLE=1 takes this machine for one whose 64-bit processes cannot run 32-bit code"
+        return 1
+    fi
+    local source=$ROOT/scripts/wow64-probe.c probe=$ROOT/build/wow64-probe
+    if [ ! -x "$probe" ] || [ "$source" -nt "$probe" ]; then
+        mkdir -p "$ROOT/build"
+        ensure_packages gcc libc6-dev >&2
+        cc -static -no-pie -O2 -o "$probe.$$" "$source" >&2 ||
+            { echo "the probe $source could not be compiled with cc"; return 1; }
+        mv "$probe.$$" "$probe"
+    fi
+    "$probe"
+}
