@@ -29,6 +29,12 @@ view=/reg:$bits
 export LUMORA_WINE_WOW64=0
 program_files='Program Files'
 [ "$bits" = 64 ] || { LUMORA_WINE_WOW64=1; program_files='Program Files (x86)'; }
+# Where the WoW64 Wine cannot run, the scenario is skipped before its state folder is touched.
+. "$here/../../scripts/lib.sh"
+if [ "$LUMORA_WINE_WOW64" = 1 ] && ! unable=$(wow64_probe); then
+    echo "skipped: $unable"
+    exit 77
+fi
 
 rm -rf "$state"
 mkdir -p "$state"
