@@ -10,7 +10,11 @@ objdump=$1 driver=$2 firmware=$3 components=$4
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-exports() { "$objdump" -p "$1" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[ *[0-9]*\] //p'; }
+# "[   0] Name", or in newer binutils "[   0] +base[   1]  0000 Name": the name comes last.
+exports() {
+    "$objdump" -p "$1" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[ *[0-9]*\] //p' |
+        awk '{ print $NF }'
+}
 
 # The first return instruction of a function, found by its symbol. awk reads to the end, so that
 # objdump is never cut off mid-write.
