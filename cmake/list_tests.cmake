@@ -8,6 +8,19 @@ if(NOT DEFINED list_tests_program)
     message(FATAL_ERROR "the program's tests were not run")
 endif()
 
+# LUMORA_TEST_TIME_SCALE (a whole number) multiplies each test's time limit, for a processor that is
+# emulated and that many times slower.
+if("$ENV{LUMORA_TEST_TIME_SCALE}" MATCHES "^[1-9][0-9]*$")
+    list(FIND list_tests_properties TIMEOUT at)
+    if(at GREATER -1)
+        math(EXPR at "${at} + 1")
+        list(GET list_tests_properties ${at} limit)
+        math(EXPR limit "${limit} * $ENV{LUMORA_TEST_TIME_SCALE}")
+        list(REMOVE_AT list_tests_properties ${at})
+        list(INSERT list_tests_properties ${at} ${limit})
+    endif()
+endif()
+
 set(list_tests_arguments --gtest_list_tests)
 if(list_tests_filter)
     list(APPEND list_tests_arguments --gtest_filter=${list_tests_filter})
