@@ -4,6 +4,8 @@
 
 // The machine-wide key that names the suite's shared libraries, below HKEY_LOCAL_MACHINE.
 const char* const SharedLibrariesKey = "Software\\Vexa Corporation\\Shared Info\\Shared DLLs";
+// Where administrators set the same values by policy, above the machine-wide key.
+const char* const SharedLibrariesPolicyKey = "Software\\Policies\\Vexa Corporation\\Shared Info\\Shared DLLs";
 
 // Held by the capture application while it runs.
 const char* const CaptureAppMutexName = "Vexa Lumora Ostrivo";

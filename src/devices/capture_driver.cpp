@@ -40,20 +40,21 @@ CCaptureDriver::~CCaptureDriver()
 
 CString CCaptureDriver::GetLibraryPath() const
 {
-    // A Config value that is present replaces its default, even when it is empty.
+    // A Config value that is present replaces its default, even when it is empty. Each of these
+    // values leads to the library that is loaded: only the machine's policies set them.
     CString sharedInfo("Shared Info");
     CString sharedDlls("Shared DLLs");
     CString valueName("VexaCap.dll");
     CRegSettings config;
     config.Set(SettingsCompany, SettingsProduct, ConfigComponent);
-    config.GetString("SharedInfo", sharedInfo);
-    config.GetString("SharedDLLs", sharedDlls);
-    config.GetString("VexaCapDll", valueName);
+    config.GetString("SharedInfo", sharedInfo, PolicyReach::MachineOnly);
+    config.GetString("SharedDLLs", sharedDlls, PolicyReach::MachineOnly);
+    config.GetString("VexaCapDll", valueName, PolicyReach::MachineOnly);
 
     CString path;
     CRegSettings sharedLibraries;
     sharedLibraries.Set(SettingsCompany, sharedInfo, sharedDlls);
-    sharedLibraries.GetString(valueName, path);
+    sharedLibraries.GetString(valueName, path, PolicyReach::MachineOnly);
     return path;
 }
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-// Where the library is, fixed and machine-wide only.
+// Where the library is, fixed and machine-wide only: the machine's policy, then the machine's value.
 const char* const FirmwareValueName = "vxbios.dll";
 const DWORD LargestPathData = MAX_PATH;  // bytes, the terminator included
 
@@ -24,22 +24,38 @@ Entry EntryAs(FARPROC entry)
     return reinterpret_cast<Entry>(reinterpret_cast<void*>(entry));
 }
 
+// What one machine-wide key holds for the library.
+enum class LibraryValue { Absent, Refused, Found };
+
+LibraryValue ReadLibraryValue(const char* keyPath, REGSAM view, CString* pPath)
+{
+    CRegKey key;
+    if (key.Open(HKEY_LOCAL_MACHINE, keyPath, KEY_QUERY_VALUE | view) != ERROR_SUCCESS)
+        return LibraryValue::Absent;
+    unsigned char data[LargestPathData];
+    DWORD size = sizeof data;
+    DWORD type = 0;
+    const LONG queried = ::RegQueryValueExA(key, FirmwareValueName, NULL, &type, data, &size);
+    if (queried == ERROR_FILE_NOT_FOUND)
+        return LibraryValue::Absent;
+    // Longer data fails the query; other types, REG_EXPAND_SZ among them, are refused.
+    if (queried != ERROR_SUCCESS || type != REG_SZ)
+        return LibraryValue::Refused;
+    // Data stored without its terminator still gives a terminated path.
+    *pPath = DecodeString(data, size).c_str();
+    return LibraryValue::Found;
+}
+
 }  // namespace
 
 BOOL CFirmwareEvents::GetLibraryPath(CString* pPath) const
 {
-    CRegKey key;
-    if (key.Open(HKEY_LOCAL_MACHINE, SharedLibrariesKey, KEY_QUERY_VALUE) != ERROR_SUCCESS)
-        return FALSE;
-    unsigned char data[LargestPathData];
-    DWORD size = sizeof data;
-    DWORD type = 0;
-    // Longer data fails the query; other types, REG_EXPAND_SZ among them, are refused.
-    if (::RegQueryValueExA(key, FirmwareValueName, NULL, &type, data, &size) != ERROR_SUCCESS || type != REG_SZ)
-        return FALSE;
-    // Data stored without its terminator still gives a terminated path.
-    *pPath = DecodeString(data, size).c_str();
-    return TRUE;
+    // A policy value that is there decides, even when it is refused: the machine-wide value below
+    // it is an administrator's too, and a policy that was meant to win must not be outranked by it.
+    const LibraryValue policy = ReadLibraryValue(SharedLibrariesPolicyKey, KEY_WOW64_64KEY, pPath);
+    if (policy != LibraryValue::Absent)
+        return policy == LibraryValue::Found;
+    return ReadLibraryValue(SharedLibrariesKey, 0, pPath) == LibraryValue::Found;
 }
 
 BOOL CFirmwareEvents::Load()
@@ -48,8 +64,9 @@ BOOL CFirmwareEvents::Load()
         return FALSE;
     CString path;
     if (!GetLibraryPath(&path)) {
-        Trace("firmware event service library: no string value \"%s\" of at most %lu bytes under HKLM\\%s",
-              FirmwareValueName, LargestPathData, SharedLibrariesKey);
+        Trace("firmware event service library: no string value \"%s\" of at most %lu bytes under HKLM\\%s or "
+              "HKLM\\%s",
+              FirmwareValueName, LargestPathData, SharedLibrariesPolicyKey, SharedLibrariesKey);
         return FALSE;
     }
     m_hModule = LoadSuiteLibrary(path);

@@ -16,14 +16,15 @@
 
 namespace {
 
-// A string value as the launch-target chain reads it.
+// A string value as the launch-target chain reads it. Each names the program to start: only the
+// machine's policies set it.
 auto ReadSetting(const char* company, const char* product, const char* component, const char* name)
 {
     return [=](std::string& out) {
         CRegSettings settings;
         settings.Set(company, product, component);
         CString value;
-        if (!settings.GetString(name, value))
+        if (!settings.GetString(name, value, PolicyReach::MachineOnly))
             return false;
         out = static_cast<const char*>(value);
         return true;

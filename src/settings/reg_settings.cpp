@@ -20,10 +20,10 @@ CString CRegSettings::KeyPath() const
     return CString(SettingsKeyPath(m_strCompany, m_strProduct, m_strComponent).c_str());
 }
 
-BOOL CRegSettings::GetString(const char* name, CString& out) const
+BOOL CRegSettings::GetString(const char* name, CString& out, PolicyReach reach) const
 {
     std::vector<unsigned char> data;
-    if (!FindValuePerUserThenMachine(name, data))
+    if (!FindValueInOrder(name, reach, data))
         return FALSE;
     out = DecodeString(data.data(), data.size()).c_str();
     return TRUE;
@@ -32,23 +32,31 @@ BOOL CRegSettings::GetString(const char* name, CString& out) const
 BOOL CRegSettings::GetNumber(const char* name, DWORD& out) const
 {
     std::vector<unsigned char> data;
-    if (!FindValuePerUserThenMachine(name, data))
+    if (!FindValueInOrder(name, PolicyReach::MachineAndUser, data))
         return FALSE;
     out = DecodeNumber(data.data(), data.size());
     return TRUE;
 }
 
-BOOL CRegSettings::FindValuePerUserThenMachine(const char* name, std::vector<unsigned char>& data) const
+// Software\Policies is one key for 32-bit and 64-bit programs on 64-bit Windows: it is read in the
+// 64-bit view, where the policy tools write it, whichever build reads it.
+BOOL CRegSettings::FindValueInOrder(const char* name, PolicyReach reach, std::vector<unsigned char>& data) const
 {
-    return FindValue(HKEY_CURRENT_USER, name, data) || FindValue(HKEY_LOCAL_MACHINE, name, data);
+    const CString path = KeyPath();
+    const std::string policyPath = PolicyKeyPath(m_strCompany, m_strProduct, m_strComponent);
+    return FindValue(HKEY_LOCAL_MACHINE, policyPath.c_str(), KEY_WOW64_64KEY, name, data)
+           || (reach == PolicyReach::MachineAndUser
+               && FindValue(HKEY_CURRENT_USER, policyPath.c_str(), KEY_WOW64_64KEY, name, data))
+           || FindValue(HKEY_CURRENT_USER, path, 0, name, data) || FindValue(HKEY_LOCAL_MACHINE, path, 0, name, data);
 }
 
 // The value is looked for by enumeration rather than asked for by name: the registry matches names
 // without regard to case, and this store accepts only the exact name or its upper-cased copy.
-BOOL CRegSettings::FindValue(HKEY root, const char* name, std::vector<unsigned char>& data) const
+BOOL CRegSettings::FindValue(HKEY root, const char* path, REGSAM view, const char* name,
+                             std::vector<unsigned char>& data)
 {
     CRegKey key;
-    if (key.Open(root, KeyPath(), KEY_READ) != ERROR_SUCCESS)
+    if (key.Open(root, path, KEY_READ | view) != ERROR_SUCCESS)
         return FALSE;
     DWORD valueCount = 0;
     DWORD longestName = 0;

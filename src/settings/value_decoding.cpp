@@ -8,6 +8,11 @@ std::string SettingsKeyPath(const char* company, const char* product, const char
     return std::string("Software\\") + company + "\\" + product + "\\" + component;
 }
 
+std::string PolicyKeyPath(const char* company, const char* product, const char* component)
+{
+    return SettingsKeyPath("Policies", company, product) + "\\" + component;
+}
+
 bool ValueNameMatches(const char* storedName, const char* requestedName, const char* requestedUpper)
 {
     return std::strcmp(storedName, requestedName) == 0 || std::strcmp(storedName, requestedUpper) == 0;

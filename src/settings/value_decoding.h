@@ -10,6 +10,9 @@
 // each part inserted as it is (a backslash in a part adds key levels).
 std::string SettingsKeyPath(const char* company, const char* product, const char* component);
 
+// Where administrators set the same key by policy: "Software\Policies\%s\%s\%s".
+std::string PolicyKeyPath(const char* company, const char* product, const char* component);
+
 // A stored value name answers a request when it equals the requested name, or its upper-cased
 // copy, byte for byte: a request for "Path" finds Path and PATH, never path.
 bool ValueNameMatches(const char* storedName, const char* requestedName, const char* requestedUpper);

@@ -14,10 +14,13 @@ const std::string Suite = "Software\\Vexa Corporation";
 const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
 const std::string Ready = Suite + "\\Lumora\\Ready";
 const std::string Config = Suite + "\\Lumora\\Config";
+// The same keys as administrators set them by policy (in the 64-bit view, where policies are written).
+const std::string SuitePolicies = "Software\\Policies\\Vexa Corporation";
 // The capture application's class, whose local server is one of the launch targets.
 const std::string ClassRegistration = "Software\\CLASSES\\CLSID\\{3F1A6C20-5B7D-11D1-8E21-00A0C94D7A10}";
 
-// Removes the suite's keys and the class registration of both roots, for a case that starts afresh.
+// Removes the suite's keys, its policies and the class registration of both roots, for a case that
+// starts afresh.
 void RemoveSuiteKeys();
 // The same four trees, for a test that checks what a run wrote there.
 std::vector<KeyTreeSnapshot> SnapshotSuiteKeys();
@@ -27,12 +30,14 @@ std::vector<std::string> SuiteKeysChangedSince(const std::vector<KeyTreeSnapshot
 // Names the two library stand-ins beside the test in the machine's shared libraries.
 void RegisterStandInLibraries();
 
-// The suite's keys and the capture application's class in both roots, set aside: a test starts
-// without them and the machine gets its own back.
+// The suite's keys, its policies and the capture application's class in both roots, set aside: a
+// test starts without them and the machine gets its own back.
 class SetAsideSuiteKeys {
 private:
     SetAsideKeyTree m_userSuite{ HKEY_CURRENT_USER, Suite };
     SetAsideKeyTree m_machineSuite{ HKEY_LOCAL_MACHINE, Suite };
     SetAsideKeyTree m_userClass{ HKEY_CURRENT_USER, ClassRegistration };
     SetAsideKeyTree m_machineClass{ HKEY_LOCAL_MACHINE, ClassRegistration };
+    SetAsideKeyTree m_userPolicies{ HKEY_CURRENT_USER, SuitePolicies, KEY_WOW64_64KEY };
+    SetAsideKeyTree m_machinePolicies{ HKEY_LOCAL_MACHINE, SuitePolicies, KEY_WOW64_64KEY };
 };
