@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# What every policy of the Group Policy template writes when it is enabled, as a REGEDIT4 file:
-# the value of an on/off policy as its enabled value says (decimal: REG_DWORD), and each text
-# element's value (REG_SZ) with the data "C:\Policies\<policy name>". Each policy's values follow a
-# comment line "; <policy name>". Keys are written as the template names them.
+# What every computer policy (Machine) or every user policy (User) of the Group Policy template
+# writes when it is enabled, as a REGEDIT4 file: the value of an on/off policy as its enabled value
+# says (decimal: REG_DWORD), and each text element's value (REG_SZ) with the data
+# "C:\Policies\<policy name>". Each policy's values follow a comment line "; <policy name>". Keys are
+# written as the template names them, below HKEY_LOCAL_MACHINE for computer policies and below
+# HKEY_CURRENT_USER for user policies; a policy of class Both is each.
 #
-#   policy_registry.sh <template.admx> <output.reg>
+#   policy_registry.sh <template.admx> <Machine|User> <output.reg>
 set -euo pipefail
-[ $# -eq 2 ] || { echo "usage: $0 <template.admx> <output.reg>" >&2; exit 2; }
-admx=$1 output=$2
+[ $# -eq 3 ] && [[ $2 == Machine || $2 == User ]] || { echo "usage: $0 <template.admx> <Machine|User> <output.reg>" >&2; exit 2; }
+admx=$1 class=$2 output=$3
+[ "$class" = Machine ] && hive=HKEY_LOCAL_MACHINE || hive=HKEY_CURRENT_USER
 
 pick() { xmllint --xpath "$1" "$admx" 2>/dev/null | sed 's/^ *[a-zA-Z]*="\(.*\)"$/\1/' || true; }
 el() { printf "*[local-name()='%s']" "$1"; }
@@ -18,7 +21,7 @@ mkdir -p "$(dirname "$output")"
     echo REGEDIT4
     for name in $(pick "//$(el policy)/@name"); do
         policy="//$(el policy)[@name='$name']"
-        [ "$(pick "string($policy/@class)")" = Machine ] && hive=HKEY_LOCAL_MACHINE || hive=HKEY_CURRENT_USER
+        case $(pick "string($policy/@class)") in "$class"|Both) ;; *) continue ;; esac
         key=$(pick "string($policy/@key)")
         printf '\n; %s\n' "$name"
         value_name=$(pick "string($policy/@valueName)")

@@ -1,6 +1,6 @@
 // The example .reg files of the documentation, imported with reg.exe as an administrator would and
 // read back through the program's own lookups: a file with a wrong escape, key or type fails here.
-// So are the values of every policy of the Group Policy template, as the build lists them.
+// So are the values of every policy of the Group Policy templates, as the build lists them.
 #include "app/start_up_settings.h"
 #include "child_process.h"
 #include "devices/capture_driver.h"
@@ -40,12 +40,12 @@ protected:
         ASSERT_EQ(reg.ExitCode(), 0u) << name << ": " << output;
     }
 
-    static std::string ReadyString(const char* name)
+    static std::string ReadyString(const char* name, PolicyReach reach = PolicyReach::MachineAndUser)
     {
         CRegSettings ready;
         ready.Set(SettingsCompany, SettingsProduct, ReadyComponent);
         CString value("(not found)");
-        ready.GetString(name, value);
+        ready.GetString(name, value, reach);
         return std::string(value);
     }
 
@@ -115,42 +115,68 @@ TEST_F(RegExamples, EachExampleReadsBackThroughTheProgramsLookups)
     EXPECT_EQ(found, std::set<std::string>{}) << "examples that no case checks";
 }
 
-// Group Policy writes the registry's 64-bit view; the templates name the 32-bit view by its path
-// (Software\WOW6432Node), where the 32-bit shipping program reads its machine-wide settings. So
-// only the 32-bit build finds them: the 64-bit one reads the 64-bit view.
-#ifndef _WIN64
-TEST_F(RegExamples, EveryPolicyIsReadWhereTheTemplateWritesIt)
+// What each policy of the Group Policy templates writes when enabled, as Group Policy writes it (a
+// 64-bit program: the 64-bit view), read back through the program's own lookups by either build,
+// one layer after another above preferences in every place: the user's policies, the computer's,
+// then a computer policy that turns off what a user policy turns on.
+TEST_F(RegExamples, EveryPolicyIsReadWhereTheTemplatesWriteItAboveEveryPreference)
 {
-    // The build writes what each policy, enabled, writes; each policy's values after "; <name>".
-    const std::string values = ProgramBeside("policies\\policies.reg");
-    std::set<std::string> policies;
-    std::ifstream file(values);
-    for (std::string line; std::getline(file, line);)
-        if (line.compare(0, 2, "; ") == 0)
-            policies.insert(line.substr(2));
-    EXPECT_EQ(policies, (std::set<std::string>{ "LaunchTarget", "LaunchTargetWithItsIcon", "Silent", "NoUiComponents",
-                                                "CaptureDriverLibrary", "FirmwareLibrary" }));
-    // Group Policy's client is a 64-bit program: the values go in as it writes them.
-    ASSERT_NO_FATAL_FAILURE(ImportFile(values, " /reg:64"));
+    // The build writes each class's policies, each policy's values after "; <name>".
+    const auto policiesIn = [](const std::string& file) {
+        std::set<std::string> policies;
+        std::ifstream values(file);
+        for (std::string line; std::getline(values, line);)
+            if (line.compare(0, 2, "; ") == 0)
+                policies.insert(line.substr(2));
+        return policies;
+    };
+    const std::string machine = ProgramBeside("policies\\machine.reg");
+    const std::string user = ProgramBeside("policies\\user.reg");
+    EXPECT_EQ(policiesIn(machine), (std::set<std::string>{ "LaunchTarget", "LaunchTargetWithItsIcon", "Silent",
+                                                           "NoUiComponents", "CaptureDriverLibrary", "FirmwareLibrary" }));
+    EXPECT_EQ(policiesIn(user), (std::set<std::string>{ "Silent", "NoUiComponents" }));
 
-    EXPECT_EQ(ReadyString("Path"), "C:\\Policies\\LaunchTarget");
-    EXPECT_EQ(ReadyString("AppPath"), "C:\\Policies\\LaunchTargetWithItsIcon");
-    CRegSettings ready;
-    ready.Set(SettingsCompany, SettingsProduct, ReadyComponent);
-    DWORD silent = 0;
-    EXPECT_TRUE(ready.GetNumber("Silent", silent));
-    EXPECT_EQ(silent, 1u);
-    EXPECT_FALSE(UiComponentsAllowed());
-    CCaptureDriver driver;
-    EXPECT_EQ(std::string(driver.GetLibraryPath()), "C:\\Policies\\CaptureDriverLibrary");
-    CString firmware;
-    ASSERT_TRUE(CFirmwareEvents().GetLibraryPath(&firmware)) << "a machine-wide REG_SZ";
-    EXPECT_EQ(std::string(firmware), "C:\\Policies\\FirmwareLibrary");
+    for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE }) {
+        PutString(root, Ready, "Path", "C:\\Preference\\Path.exe");
+        PutString(root, Ready, "AppPath", "C:\\Preference\\AppPath.exe");
+        PutNumber(root, Ready, "Silent", 0);
+        PutNumber(root, Config, "NoCUIL", 0);
+        PutString(root, SharedDlls, "VexaCap.dll", "C:\\Preference\\VexaCap.dll");
+    }
+    PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", "C:\\Preference\\vxbios.dll");
+    // A user's own policy key names no file to start or load.
+    PutString(HKEY_CURRENT_USER, SuitePolicies + "\\Lumora\\Ready", "Path", "C:\\User Policy\\Path.exe");
 
-    for (const char* name : { "Path", "AppPath" })
-        EXPECT_EQ(MachineWideType(Ready, name), static_cast<DWORD>(REG_SZ)) << name;
-    EXPECT_EQ(MachineWideType(Ready, "Silent"), static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(MachineWideType(Config, "NoCUIL"), static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(MachineWideType(SharedDlls, "VexaCap.dll"), static_cast<DWORD>(REG_SZ));
+    const auto settings = [] {
+        CRegSettings ready;
+        ready.Set(SettingsCompany, SettingsProduct, ReadyComponent);
+        DWORD silent = 7;
+        ready.GetNumber("Silent", silent);
+        CString firmware("(none)");
+        CFirmwareEvents().GetLibraryPath(&firmware);
+        return "Path " + ReadyString("Path", PolicyReach::MachineOnly) + ", AppPath "
+               + ReadyString("AppPath", PolicyReach::MachineOnly) + ", Silent " + std::to_string(silent)
+               + (UiComponentsAllowed() ? ", components" : ", no components") + ", "
+               + std::string(CCaptureDriver().GetLibraryPath()) + ", " + std::string(firmware);
+    };
+    const std::string preferences = "Path C:\\Preference\\Path.exe, AppPath C:\\Preference\\AppPath.exe, Silent 0, "
+                                    "components, C:\\Preference\\VexaCap.dll, C:\\Preference\\vxbios.dll";
+    EXPECT_EQ(settings(), preferences);
+
+    ASSERT_NO_FATAL_FAILURE(ImportFile(user));
+    EXPECT_EQ(settings(), "Path C:\\Preference\\Path.exe, AppPath C:\\Preference\\AppPath.exe, Silent 1, "
+                          "no components, C:\\Preference\\VexaCap.dll, C:\\Preference\\vxbios.dll");
+
+    ASSERT_NO_FATAL_FAILURE(ImportFile(machine, " /reg:64"));
+    EXPECT_EQ(settings(), "Path C:\\Policies\\LaunchTarget, AppPath C:\\Policies\\LaunchTargetWithItsIcon, Silent 1, "
+                          "no components, C:\\Policies\\CaptureDriverLibrary, C:\\Policies\\FirmwareLibrary");
+
+    PutNumber(HKEY_LOCAL_MACHINE, SuitePolicies + "\\Lumora\\Ready", "Silent", 0, KEY_WOW64_64KEY);
+    PutNumber(HKEY_LOCAL_MACHINE, SuitePolicies + "\\Lumora\\Config", "NoCUIL", 0, KEY_WOW64_64KEY);
+    EXPECT_EQ(settings(), "Path C:\\Policies\\LaunchTarget, AppPath C:\\Policies\\LaunchTargetWithItsIcon, Silent 0, "
+                          "components, C:\\Policies\\CaptureDriverLibrary, C:\\Policies\\FirmwareLibrary");
+
+    RemoveKeyTree(HKEY_LOCAL_MACHINE, SuitePolicies, KEY_WOW64_64KEY);
+    RemoveKeyTree(HKEY_CURRENT_USER, SuitePolicies);
+    EXPECT_EQ(settings(), preferences) << "removing the policies leaves the preferences as they were";
 }
-#endif
