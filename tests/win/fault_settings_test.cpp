@@ -187,24 +187,17 @@ TEST_F(FaultySettings, LibraryPathValues)
 }
 
 // The user's own policy key is the user's to write: a program or a library named there is passed
-// over, whichever value names it, and the built-in target and the machine's library stay.
+// over, and the built-in target and the machine's library stay.
 TEST_F(FaultySettings, UserPolicyKeyNamesNoFileToStartOrLoad)
 {
-    const std::string userPolicies = "Software\\Policies\\Vexa Corporation";
-    const struct { std::string key; const char* name; std::string data; } values[] = {
-        { userPolicies + "\\Lumora\\Ready", "Path", "C:\\User\\Path.exe" },
-        { userPolicies + "\\Lumora\\Ready", "AppPath", "C:\\User\\AppPath.exe" },
-        { userPolicies + "\\Lumora\\Config", "SharedInfo", "User Info" },
-        { userPolicies + "\\Lumora\\Config", "SharedDLLs", "User DLLs" },
-        { userPolicies + "\\Lumora\\Config", "VexaCapDll", "User.dll" },
-        { userPolicies + "\\Shared Info\\Shared DLLs", "VexaCap.dll", "C:\\User\\VexaCap.dll" },
-    };
+    const struct { std::string key; const char* name; } values[] = {
+        { "Lumora\\Ready", "Path" }, { "Lumora\\Ready", "AppPath" },
+        { "Lumora\\Config", "SharedDLLs" }, { "Shared Info\\Shared DLLs", "VexaCap.dll" } };
     for (const auto& v : values) {
         RemoveSuiteKeys();
         PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", "C:\\Machine\\VexaCap.dll");
-        PutString(HKEY_CURRENT_USER, v.key, v.name, v.data, KEY_WOW64_64KEY);
+        PutString(HKEY_CURRENT_USER, SuitePolicies + "\\" + v.key, v.name, "C:\\User\\File", KEY_WOW64_64KEY);
         EXPECT_EQ(StartUpOutcome() + " | " + std::string(CCaptureDriver().GetLibraryPath()),
-                  Target(DefaultTarget) + " | C:\\Machine\\VexaCap.dll")
-            << v.key << " > " << v.name;
+                  Target(DefaultTarget) + " | C:\\Machine\\VexaCap.dll") << v.key << " > " << v.name;
     }
 }

@@ -1,6 +1,6 @@
-// The registry settings store against the real registry: policies before preferences, per-user
-// before machine-wide, the name match, the decoding of any stored type, and the key chain that a
-// write makes.
+// The registry settings store against the real registry: per-user before machine-wide, the
+// name match, the decoding of any stored type, and the key chain that a write makes; the firmware
+// library's policy.
 #include "app/start_up_settings.h"
 #include "devices/firmware_events.h"
 #include "settings/reg_settings.h"
@@ -26,16 +26,14 @@ protected:
     void TearDown() override { RemoveAll(); }
     void RemoveAll()
     {
-        for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE }) {
-            RemoveKeyTree(root, "Software\\" + m_company);
-            RemoveKeyTree(root, "Software\\Policies\\" + m_company, KEY_WOW64_64KEY);
-        }
+        RemoveKeyTree(HKEY_CURRENT_USER, "Software\\" + m_company);
+        RemoveKeyTree(HKEY_LOCAL_MACHINE, "Software\\" + m_company);
     }
 
-    std::string Read(const char* name, const char* before = "default", PolicyReach reach = PolicyReach::MachineAndUser)
+    std::string Read(const char* name, const char* before = "default")
     {
         CString out(before);
-        return m_store.GetString(name, out, reach) ? std::string(out) : "(not found: " + std::string(out) + ")";
+        return m_store.GetString(name, out) ? std::string(out) : "(not found: " + std::string(out) + ")";
     }
 
     std::string m_company;
@@ -90,80 +88,19 @@ TEST_F(Settings, PerUserValueWinsEvenWhenEmptyAndAPerUserKeyWithoutItFallsThroug
     EXPECT_EQ(silent, 0u);
 }
 
-// Policies rank above preferences: the machine's, the user's, then per-user and machine-wide. The
-// machine's policy is written as Group Policy writes it, in the 64-bit view, which the 32-bit build
-// reads too. A value that names a file to load or start obeys only the machine's policy: one in the
-// user's policy key is passed over, while the user's own preference still applies.
-TEST_F(Settings, PoliciesRankAbovePreferencesAndOnlyTheMachinesNameFiles)
-{
-    const std::string policyKey = "Software\\Policies\\" + m_company + "\\Product\\Component";
-    const struct {
-        const char* places;  // which of: M machine policy, U user policy, u per-user, m machine-wide
-        PolicyReach reach;
-        const char* expected;
-    } cases[] = {
-        { "MUum", PolicyReach::MachineAndUser, "machine policy" },
-        { "Uum", PolicyReach::MachineAndUser, "user policy" },
-        { "um", PolicyReach::MachineAndUser, "per-user" },
-        { "m", PolicyReach::MachineAndUser, "machine-wide" },
-        { "", PolicyReach::MachineAndUser, "(not found: default)" },
-        { "Mu", PolicyReach::MachineOnly, "machine policy" },
-        { "Uum", PolicyReach::MachineOnly, "per-user" },
-        { "Um", PolicyReach::MachineOnly, "machine-wide" },
-        { "U", PolicyReach::MachineOnly, "(not found: default)" },
-    };
-    for (const auto& c : cases) {
-        RemoveAll();
-        const std::string places = c.places;
-        if (places.find('M') != std::string::npos)
-            PutString(HKEY_LOCAL_MACHINE, policyKey, "Path", "machine policy", KEY_WOW64_64KEY);
-        if (places.find('U') != std::string::npos)
-            PutString(HKEY_CURRENT_USER, policyKey, "Path", "user policy", KEY_WOW64_64KEY);
-        if (places.find('u') != std::string::npos)
-            PutString(HKEY_CURRENT_USER, m_key, "Path", "per-user");
-        if (places.find('m') != std::string::npos)
-            PutString(HKEY_LOCAL_MACHINE, m_key, "Path", "machine-wide");
-        EXPECT_EQ(Read("Path", "default", c.reach), c.expected)
-            << c.places << (c.reach == PolicyReach::MachineOnly ? ", machine policy only" : "");
-    }
-
-    // A number is read in the same order; a policy of 0 turns off what a preference turns on.
-    RemoveAll();
-    PutNumber(HKEY_CURRENT_USER, policyKey, "Silent", 0, KEY_WOW64_64KEY);
-    PutNumber(HKEY_CURRENT_USER, m_key, "Silent", 1);
-    DWORD silent = 5;
-    EXPECT_TRUE(m_store.GetNumber("Silent", silent));
-    EXPECT_EQ(silent, 0u);
-}
-
-// The firmware library's machine-wide value has its machine policy above it: a policy value that is
-// there decides, a refused one too, and the user's policy key is never read for it.
+// The firmware library's machine policy decides above the machine-wide value, a refused one too.
 TEST(FirmwareLibraryPolicy, TheMachinesPolicyDecidesAboveTheMachineWideValue)
 {
     SetAsideSuiteKeys suiteKeys;
-    const std::string policyKey = "Software\\Policies\\Vexa Corporation\\Shared Info\\Shared DLLs";
-    const std::string machineKey = "Software\\Vexa Corporation\\Shared Info\\Shared DLLs";
-    const struct {
-        HKEY policyRoot;
-        DWORD policyType;  // REG_NONE: no policy value
-        const char* expected;
-    } cases[] = {
-        { HKEY_LOCAL_MACHINE, REG_SZ, "C:\\policy\\vxbios.dll" },
-        { HKEY_LOCAL_MACHINE, REG_NONE, "C:\\machine\\vxbios.dll" },
-        { HKEY_LOCAL_MACHINE, REG_EXPAND_SZ, "(not found)" },
-        { HKEY_CURRENT_USER, REG_SZ, "C:\\machine\\vxbios.dll" },
-    };
-    for (const auto& c : cases) {
+    const std::string policy = "C:\\policy\\vxbios.dll";
+    for (DWORD type : { REG_SZ, REG_EXPAND_SZ }) {
         RemoveSuiteKeys();
-        PutString(HKEY_LOCAL_MACHINE, machineKey, "vxbios.dll", "C:\\machine\\vxbios.dll");
-        const std::string policy = "C:\\policy\\vxbios.dll";
-        if (c.policyType != REG_NONE)
-            PutValue(c.policyRoot, policyKey, "vxbios.dll", c.policyType,
-                     std::vector<BYTE>(policy.c_str(), policy.c_str() + policy.size() + 1), KEY_WOW64_64KEY);
+        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", "C:\\machine\\vxbios.dll");
+        PutValue(HKEY_LOCAL_MACHINE, SuitePolicies + "\\Shared Info\\Shared DLLs", "vxbios.dll", type,
+                 std::vector<BYTE>(policy.c_str(), policy.c_str() + policy.size() + 1), KEY_WOW64_64KEY);
         CString path("(not found)");
-        const BOOL found = CFirmwareEvents().GetLibraryPath(&path);
-        EXPECT_EQ(found ? std::string(path) : "(not found)", c.expected)
-            << (c.policyRoot == HKEY_CURRENT_USER ? "user" : "machine") << " policy of type " << c.policyType;
+        CFirmwareEvents().GetLibraryPath(&path);
+        EXPECT_EQ(std::string(path), type == REG_SZ ? policy : "(not found)") << "policy of type " << type;
     }
 }
 
