@@ -97,11 +97,12 @@ expect_same_file() { check "$2 is $1" cmp -s "$1" "$2"; }
 # The running instances, one line each: "<pid> <parent pid> <program file>".
 instances() { run "$bin/install_probe.exe" instances | tr -d '\r'; }
 no_instance() { [ -z "$(instances)" ]; }
-# Waits at most the given seconds for a condition (a command), looking every 100 ms.
+# Waits at most the given seconds for a condition (a command), looking every 100 ms; the bound is
+# the clock's, however long the condition takes to look.
 wait_for() {
-    local tenths=$(($1 * 10))
+    local until=$((SECONDS + $1))
     until "${@:2}"; do
-        [ $((tenths -= 1)) -ge 0 ] || return 1
+        [ "$SECONDS" -lt "$until" ] || return 1
         sleep 0.1
     done
 }
