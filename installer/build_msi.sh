@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Windows Installer package from lumora_ready.wxs with wixl, then adds with msibuild the
-# four things that wixl (a subset of WiX 3) cannot express:
+# five things that wixl (a subset of WiX 3) cannot express:
 # - the condition that leaves the "Silent" setting out of an installation without SILENT=1 (wixl
 #   knows no feature or component conditions), as a row of the Condition table. The feature is
 #   there by default and the condition takes it out, never the other way round: a feature whose
@@ -22,7 +22,8 @@
 # - the refusal of an INSTALLDIR outside the Program Files folders, once the folders are resolved
 #   (CostFinalize): every user's login runs the program, so it must lie where only administrators
 #   can change it. INSTALLDIR stays out of SecureCustomProperties, so that Windows Installer drops
-#   it when a user who is not an administrator passes it to a machine-wide installation.
+#   it when a user who is not an administrator passes it to a machine-wide installation;
+# - the event log source's "EventMessageFile" as a REG_EXPAND_SZ, the type the event log expects.
 #
 #   build_msi.sh <wixl> <msibuild> <x86|x64> <version> <program> <icon> <end_instance.exe> <output.msi>
 #
@@ -42,7 +43,7 @@ cp "$icon" "$work/LumoraReady.ico"
 "$msibuild" "$work/package.msi" -q 'CREATE TABLE `Condition` (`Feature_` CHAR(38) NOT NULL, `Level` SHORT NOT NULL, `Condition` CHAR(255) PRIMARY KEY `Feature_`, `Level`)'
 "$msibuild" "$work/package.msi" -q "INSERT INTO \`Condition\` (\`Feature_\`, \`Level\`, \`Condition\`) VALUES ('SilentSetting', 0, 'NOT (SILENT = 1) AND NOT REMOVE')"
 "$msibuild" "$work/package.msi" -q "UPDATE \`InstallExecuteSequence\` SET \`Sequence\` = 1401 WHERE \`Action\` = 'RemoveExistingProducts'"
-# The event log source's message file as a REG_EXPAND_SZ ("#%"; wixl knows no expandable type).
+# "#%" makes a REG_EXPAND_SZ; wixl knows no expandable type, and escapes a "#" that it is given.
 "$msibuild" "$work/package.msi" -q "UPDATE \`Registry\` SET \`Value\` = '#%[#LumoraReady.exe]' WHERE \`Name\` = 'EventMessageFile'"
 # Type 1090: a program from the Binary table (2), deferred (1024), its exit code ignored (64).
 mkdir "$work/Binary"
