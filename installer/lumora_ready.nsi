@@ -2,14 +2,16 @@
 ; Add/Remove Programs, upgrade over a running instance, and a removal that leaves the rest of the
 ; suite alone. The build makes it with:
 ;
-;   makensis -DTARGET=<x86-unicode|amd64-unicode> -DPROGRAM=<LumoraReady.exe> -DOUTFILE=<setup.exe>
-;            lumora_ready.nsi
+;   makensis -DTARGET=<x86-unicode|amd64-unicode> -DPROGRAM=<LumoraReady.exe>
+;            -DEND_INSTANCE=<end_instance.exe> -DOUTFILE=<setup.exe> lumora_ready.nsi
 ;
 ; The installer's switches: /S installs silently; /ALLUSERS makes the program start for every user
-; (the Run value, the entry and the settings machine-wide instead of the installing user's own),
-; /CURRENTUSER for the installing user only; /NOSOUND writes the "Silent" setting, so the program
-; launches without its sound; /D=<folder>, the last, names the folder. Without them an upgrade
-; keeps the earlier installation's kind and folder. The uninstaller takes /S as well.
+; (the Run value, the entry and the settings machine-wide instead of the installing user's own,
+; under Program Files, with an administrator's rights), /CURRENTUSER for the installing user only
+; (the default, in the user's own program folder, with the user's own rights); /NOSOUND writes the
+; "Silent" setting, so the program launches without its sound; /D=<folder>, the last, names the
+; folder. Without them an upgrade keeps the earlier installation's kind and folder. The uninstaller
+; takes /S as well.
 
 Target ${TARGET}
 SetCompressor /SOLID lzma
@@ -46,10 +48,13 @@ SetCompressor /SOLID lzma
 !define INSTANCE_MUTEX "Vexa Lumora Kivrel"
 !define SYNCHRONIZE 0x00100000
 
+; The Application event log's source of the program, registered by a machine-wide installation.
+!define EVENT_SOURCE_KEY "SYSTEM\CurrentControlSet\Services\EventLog\Application\Lumora Ready"
+
 Name "${PRODUCT_NAME}"
 OutFile "${OUTFILE}"
 ; No InstallDir: an empty $INSTDIR in .onInit tells that /D= was not given.
-RequestExecutionLevel admin
+RequestExecutionLevel user
 ShowInstDetails show
 ShowUninstDetails show
 
@@ -64,14 +69,18 @@ VIAddVersionKey "LegalCopyright" "${COPYRIGHT}"
 !define MUI_ICON "${__FILEDIR__}/../src/res/icons/lumora_ready.ico"
 !define MUI_UNICON "${__FILEDIR__}/../src/res/icons/lumora_ready.ico"
 !define MUI_COMPONENTSPAGE_NODESC
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE KindChosen
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-; The earlier installation that this one replaces: its folder (this installation's own when there
+; The kind of installation ("all" or "current"), the folder that /D= named, if any, the earlier
+; installation of that kind that this one replaces: its folder (this installation's own when there
 ; was none), whether there was one, and whether its program was running.
+Var Kind
+Var GivenFolder
 Var EarlierFolder
 Var Upgrade
 Var InstanceWasRunning
@@ -79,6 +88,7 @@ Var InstanceWasRunning
 !include "${__FILEDIR__}/start_as_user.nsh"
 !include "${__FILEDIR__}/running_instance.nsh"
 !include "${__FILEDIR__}/registration.nsh"
+!include "${__FILEDIR__}/elevation.nsh"
 
 ; The two choices, as components the user can tick; the switches tick them for a silent install.
 ; They come first so that the program's section below can ask whether they were chosen.
@@ -112,16 +122,15 @@ Section "-${PRODUCT_NAME}" SecProgram
     ${EndIf}
     WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
-    ; One set of files has one entry and starts once at login: an earlier installation of the
-    ; other kind leaves its traces to this one.
+    ; One set of files has one entry and starts once at login: a per-user installation in the
+    ; same folder leaves its traces to this one. A per-user installation has no rights over the
+    ; machine's values, and a machine-wide one stays beside it.
     ${If} ${SectionIsSelected} ${SecAllUsers}
         SetShellVarContext current
         Call RemoveRegistration
         SetShellVarContext all
-    ${Else}
-        SetShellVarContext all
-        Call RemoveRegistration
-        SetShellVarContext current
+        WriteRegExpandStr HKLM "${EVENT_SOURCE_KEY}" "EventMessageFile" "$INSTDIR\${PROGRAM_FILE}"
+        WriteRegDWORD HKLM "${EVENT_SOURCE_KEY}" "TypesSupported" 7
     ${EndIf}
 
     WriteRegStr SHCTX "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${PROGRAM_FILE}"'
@@ -184,51 +193,90 @@ Function RefuseFolderThatUsersCanWrite
     Quit
 FunctionEnd
 
-Function .onInit
-    ${GetParameters} $0
-    ; An earlier installation, machine-wide ($1) or the installing user's ($2).
-    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
-    ReadRegStr $2 HKCU "${UNINSTALL_KEY}" "InstallLocation"
-    ${If} $1 == ""
-    ${AndIf} $2 == ""
+; The earlier installation of the kind in $Kind, and the folder: /D='s, else the earlier one's, else
+; the kind's own. Each kind looks in its own root only: a machine-wide installation, which runs
+; elevated, takes nothing from the installing user's HKCU, and a per-user one has no business with
+; the machine's. A machine-wide installation without an elevated token starts itself again elevated.
+Function ChooseKind
+    ${If} $Kind == all
+        !insertmacro SelectSection ${SecAllUsers}
+        ${GetParameters} $ElevatedSwitches
+        StrCpy $ElevatedSwitches "$ElevatedSwitches /ALLUSERS"
+        ${IfThen} ${SectionIsSelected} ${SecNoSound} ${|} StrCpy $ElevatedSwitches "$ElevatedSwitches /NOSOUND" ${|}
+        ${IfThen} $GivenFolder != "" ${|} StrCpy $ElevatedSwitches "$ElevatedSwitches /D=$GivenFolder" ${|}
+        StrCpy $ElevatedFile $EXEPATH
+        Call RunElevated
+        ReadRegStr $EarlierFolder HKLM "${UNINSTALL_KEY}" "InstallLocation"
+        StrCpy $INSTDIR "$PROGRAMFILES\${SUITE_FOLDER}"
+    ${Else}
+        !insertmacro UnselectSection ${SecAllUsers}
+        ReadRegStr $EarlierFolder HKCU "${UNINSTALL_KEY}" "InstallLocation"
+        StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${SUITE_FOLDER}"
+    ${EndIf}
+    ${If} $EarlierFolder == ""
         StrCpy $Upgrade 0
     ${Else}
         StrCpy $Upgrade 1
-    ${EndIf}
-
-    ; Its kind, unless a switch names one.
-    StrCpy $3 current
-    ${IfThen} $1 != "" ${|} StrCpy $3 all ${|}
-    ClearErrors
-    ${GetOptions} $0 "/CURRENTUSER" $4
-    ${IfNot} ${Errors}
-        StrCpy $3 current
-    ${EndIf}
-    ClearErrors
-    ${GetOptions} $0 "/ALLUSERS" $4
-    ${IfNot} ${Errors}
-        StrCpy $3 all
-    ${EndIf}
-    ${If} $3 == all
-        !insertmacro SelectSection ${SecAllUsers}
-        StrCpy $EarlierFolder $1
-        ${IfThen} $EarlierFolder == "" ${|} StrCpy $EarlierFolder $2 ${|}
-    ${Else}
-        StrCpy $EarlierFolder $2
-        ${IfThen} $EarlierFolder == "" ${|} StrCpy $EarlierFolder $1 ${|}
-    ${EndIf}
-
-    ; Its folder, unless /D= names one.
-    ${If} "$INSTDIR" == ""
         StrCpy $INSTDIR $EarlierFolder
-        ${IfThen} "$INSTDIR" == "" ${|} StrCpy $INSTDIR "$PROGRAMFILES\${SUITE_FOLDER}" ${|}
     ${EndIf}
+    ${IfThen} $GivenFolder != "" ${|} StrCpy $INSTDIR $GivenFolder ${|}
     ${IfThen} $EarlierFolder == "" ${|} StrCpy $EarlierFolder $INSTDIR ${|}
+FunctionEnd
 
+; The dialog's choice of kind, when it differs from the one the installer started with.
+Function KindChosen
+    ${If} ${SectionIsSelected} ${SecAllUsers}
+        ${IfThen} $Kind == all ${|} Return ${|}
+        StrCpy $Kind all
+    ${Else}
+        ${IfThen} $Kind == current ${|} Return ${|}
+        StrCpy $Kind current
+    ${EndIf}
+    Call ChooseKind
+FunctionEnd
+
+Function .onInit
+    StrCpy $GivenFolder $INSTDIR
+    ${GetParameters} $0
     ClearErrors
     ${GetOptions} $0 "/NOSOUND" $4
     ${IfNot} ${Errors}
         !insertmacro SelectSection ${SecNoSound}
+    ${EndIf}
+
+    ; The kind: a switch names it; else the user's own earlier installation's, then the machine's
+    ; earlier installation's; else per user.
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ReadRegStr $2 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    StrCpy $Kind current
+    ${If} $2 == ""
+    ${AndIf} $1 != ""
+        StrCpy $Kind all
+    ${EndIf}
+    ClearErrors
+    ${GetOptions} $0 "/CURRENTUSER" $4
+    ${IfNot} ${Errors}
+        StrCpy $Kind current
+    ${EndIf}
+    ClearErrors
+    ${GetOptions} $0 "/ALLUSERS" $4
+    ${IfNot} ${Errors}
+        StrCpy $Kind all
+    ${EndIf}
+    Call ChooseKind
+FunctionEnd
+
+Function un.onInit
+    ; The rights of the kind it removes: the machine's entry describes this folder only for a
+    ; machine-wide installation.
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == $INSTDIR
+        StrCpy $Kind all
+        ${GetParameters} $ElevatedSwitches
+        StrCpy $ElevatedFile "$INSTDIR\${UNINSTALLER}"
+        Call un.RunElevated
+    ${Else}
+        StrCpy $Kind current
     ${EndIf}
 FunctionEnd
 
@@ -239,13 +287,17 @@ Section "Uninstall"
     ; Only when empty: the suite's other programs may live here.
     RMDir "$INSTDIR"
     ${If} "$INSTDIR" == "$PROGRAMFILES\${SUITE_FOLDER}"
+    ${OrIf} "$INSTDIR" == "$LOCALAPPDATA\Programs\${SUITE_FOLDER}"
         RMDir "$INSTDIR\.."
     ${EndIf}
 
-    ; Whichever kind of installation this was, nothing of it stays.
-    SetShellVarContext current
-    Call un.RemoveRegistration
-    SetShellVarContext all
+    ; What this kind of installation registered, with its rights.
+    ${If} $Kind == all
+        SetShellVarContext all
+        Call un.RemoveEventSource
+    ${Else}
+        SetShellVarContext current
+    ${EndIf}
     Call un.RemoveRegistration
 
     ; The program's own trace, written at each start under the user who ran it.

@@ -21,6 +21,14 @@ Function ${un}RemoveRegistration
         DeleteRegValue SHCTX "${RUN_KEY}" "${RUN_VALUE}"
     ${EndIf}
 FunctionEnd
+
+!if "${un}" == "un."
+; Takes out the event log source when it names the program of the installation in ${folder}.
+Function ${un}RemoveEventSource
+    ReadRegStr $0 HKLM "${EVENT_SOURCE_KEY}" "EventMessageFile"
+    ${IfThen} $0 == "${folder}\${PROGRAM_FILE}" ${|} DeleteRegKey HKLM "${EVENT_SOURCE_KEY}" ${|}
+FunctionEnd
+!endif
 !macroend
 
 !insertmacro REGISTRATION "" "$EarlierFolder"

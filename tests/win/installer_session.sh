@@ -49,6 +49,7 @@ run_logged() { "$session" "$state" run "$@" </dev/null >>"$state/programs.log" 2
 drive_c=$state/prefix/drive_c
 folder="C:\\$program_files\\Vexa\\Lumora"
 unix_folder="$drive_c/$program_files/Vexa/Lumora"
+suite_folder=$unix_folder
 program="$folder\\LumoraReady.exe"
 run_key='Software\Microsoft\Windows\CurrentVersion\Run'
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
@@ -56,6 +57,7 @@ ready_key='Software\Vexa Corporation\Lumora\Ready'
 config_key='Software\Vexa Corporation\Lumora\Config'
 shared_key='HKLM\Software\Vexa Corporation\Shared Info\Shared DLLs'
 capture_key='HKCU\Software\Vexa Corporation\Ostrivo'
+event_source_key='HKLM\SYSTEM\CurrentControlSet\Services\EventLog\Application\Lumora Ready'
 
 # The data of a registry value as reg prints it; nothing when the value or its key is missing.
 value() {
@@ -76,17 +78,31 @@ expect_run_values() { expect_value "HKLM\\$run_key" "Lumora Ready" "$1"; expect_
 expect_no_key() { if key_exists "$1"; then fail "$1 is there"; else ok "no $1"; fi; }
 expect_file() { check "$1 is there" [ -e "$1" ]; }
 expect_no_file() { check "no $1" [ ! -e "$1" ]; }
+# The event log's source names the installed program file, a REG_EXPAND_SZ, and all three types.
+expect_event_source() {
+    expect_value "$event_source_key" EventMessageFile "$program" TypesSupported 0x7
+    check "EventMessageFile is a REG_EXPAND_SZ" grep -q REG_EXPAND_SZ <<<"$(run reg query "$event_source_key" /v EventMessageFile)"
+}
+no_event_source() { ! key_exists "$event_source_key"; }
+# The installed program file replaced by a stand-in that records each of its starts, while the
+# running instance keeps its own file: ending that instance must start nothing from the folder.
+plant_recorder() {
+    export OSTRIVO_STANDIN_RECORD='C:\started-from-folder'
+    cp "$bin/Ostrivo.exe" "$unix_folder/recorder" && mv "$unix_folder/recorder" "$unix_folder/LumoraReady.exe"
+}
+expect_nothing_started_from_folder() { expect_no_file "$drive_c/started-from-folder"; }
 # <expected file> <installed file>
 expect_same_file() { check "$2 is $1" cmp -s "$1" "$2"; }
 
 # The running instances, one line each: "<pid> <parent pid> <program file>".
 instances() { run "$bin/install_probe.exe" instances | tr -d '\r'; }
 no_instance() { [ -z "$(instances)" ]; }
-# Waits at most the given seconds for a condition (a command), looking every 100 ms.
+# Waits at most the given seconds for a condition (a command), looking every 100 ms; the bound is
+# the clock's, however long the condition takes to look.
 wait_for() {
-    local tenths=$(($1 * 10))
+    local until=$((SECONDS + $1))
     until "${@:2}"; do
-        [ $((tenths -= 1)) -ge 0 ] || return 1
+        [ "$SECONDS" -lt "$until" ] || return 1
         sleep 0.1
     done
 }
@@ -122,16 +138,16 @@ run_at_login() {
 log_in_again() { "$session" "$state" stop && "$session" "$state" start; }
 
 plant_suite() {
-    mkdir -p "$drive_c/Program Files/Vexa/Shared" "$unix_folder"
+    mkdir -p "$drive_c/Program Files/Vexa/Shared" "$suite_folder"
     cp "$bin/VexaCap.dll" "$drive_c/Program Files/Vexa/Shared/"
-    cp "$bin/Ostrivo.exe" "$unix_folder/"
+    cp "$bin/Ostrivo.exe" "$suite_folder/"
     run reg add "$shared_key" /v VexaCap.dll /d 'C:\Program Files\Vexa\Shared\VexaCap.dll' /f "$view" >/dev/null
     run reg add "$capture_key" /v LastFolder /d 'C:\Pictures' /f "$view" >/dev/null
     run reg add "HKCU\\$config_key" /v NoCUIL /t REG_DWORD /d 0 /f "$view" >/dev/null
 }
 
 expect_suite_untouched() {
-    expect_file "$unix_folder/Ostrivo.exe"
+    expect_file "$suite_folder/Ostrivo.exe"
     expect_value "$shared_key" VexaCap.dll 'C:\Program Files\Vexa\Shared\VexaCap.dll'
     expect_value "$capture_key" LastFolder 'C:\Pictures'
     expect_value "HKCU\\$config_key" NoCUIL 0x0

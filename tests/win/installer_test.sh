@@ -7,9 +7,9 @@
 #   installer_test.sh <scenario> <state-dir> <setup.exe> <shipped LumoraReady.exe> <bin-dir> <makensis> <nsis-target>
 #
 # Scenarios: silent-install, start-at-login, upgrade-while-running, upgrade-that-gives-up,
-# every-user-outside-program-files, removal, removal-keeps-settings.
-# bin-dir holds install_probe.exe and the stand-ins; makensis builds an older installer to upgrade,
-# for the nsis-target of the one under test (x86-unicode or amd64-unicode).
+# every-user-outside-program-files, every-user-asks-for-elevation, removal, removal-keeps-settings.
+# bin-dir holds install_probe.exe, end_instance.exe and the stand-ins; makensis builds an older
+# installer to upgrade, for the nsis-target of the one under test (x86-unicode or amd64-unicode).
 set -euo pipefail
 [ $# -eq 7 ] || { echo "usage: $0 <scenario> <state-dir> <setup.exe> <program> <bin-dir> <makensis> <nsis-target>" >&2; exit 2; }
 scenario=$1 state=$2 setup=$3 shipped=$4 bin=$5 makensis=$6 nsis_target=$7
@@ -20,10 +20,16 @@ uninstaller="$folder\\LumoraReadyUninstall.exe"
 entry_key="$uninstall_key\\LumoraReady"
 
 # Runs an installer with its arguments as one line, as they stand (/D= takes the rest of the line
-# unquoted): <expected exit code> <setup.exe> <arguments>.
+# unquoted): <expected exit code> <setup.exe> <arguments> [run-limited: with the limited token of an
+# administrator under UAC, logging each process started]
 install() {
     cp "$2" "$drive_c/setup-under-test.exe"
-    expect_status "$1" "$bin/install_probe.exe" run-line "C:\\setup-under-test.exe $3"
+    expect_status "$1" "$bin/install_probe.exe" "${4:-run-line}" "C:\\setup-under-test.exe $3"
+}
+# A per-user installation lies in the user's own program folder.
+per_user_folder() {
+    folder="$(run cmd /c echo %LOCALAPPDATA% | tr -d '\r')\\Programs\\Vexa\\Lumora"
+    unix_folder=$drive_c$(tr '\\' / <<<"${folder#C:}") program="$folder\\LumoraReady.exe" uninstaller="$folder\\LumoraReadyUninstall.exe"
 }
 
 # A stand-in for the signed-in user's shell, which the installer starts the program under; its
@@ -38,9 +44,12 @@ start_shell() {
 # child, not the installer's.
 expect_started_by_shell() { check "the parent of pid $instance, $parent, is the shell, $shell_pid" [ "$parent" = "$shell_pid" ]; }
 
+# A per-user installation asks for no elevation and needs none: it writes nothing of the machine's.
 silent_install() {
+    per_user_folder
+    check "the installer asks for no elevation" grep -aq 'requestedExecutionLevel level="asInvoker"' "$setup"
     start_shell
-    install 0 "$setup" "/S /NOSOUND"
+    install 0 "$setup" "/S /NOSOUND" run-limited
     expect_same_file "$shipped" "$unix_folder/LumoraReady.exe"
     expect_file "$unix_folder/LumoraReadyUninstall.exe"
     local version=$(sed -n 's/.*VALUE "ProductVersion", "\(.*\)"/\1/p' "$version_record" | head -n 1)
@@ -50,6 +59,8 @@ silent_install() {
     check "estimated size '$size' KB" [ $((${size:-0})) -gt 0 ]
     expect_run_values "" "\"$program\""
     expect_no_key "HKLM\\$entry_key"
+    expect_no_key "$event_source_key"
+    expect_value "HKLM\\$ready_key" Silent
     expect_value "HKCU\\$ready_key" Silent 0x1
     expect_one_instance
     expect_started_by_shell
@@ -63,12 +74,15 @@ start_at_login() {
     expect_run_values "\"$program\"" ""
     expect_value "HKLM\\$entry_key" DisplayName "Lumora Ready"
     expect_no_key "HKCU\\$entry_key"
+    expect_event_source
     # A session without a user's shell, as a deployment tool's: nothing starts until the login.
     # (The desktop of the WoW64 Wine is a shell of its own.)
     [ "$LUMORA_WINE_WOW64" = 1 ] || check "no instance without a shell" no_instance
 
     log_in_again
     expect_one_instance
+    run_logged "$uninstaller" /S
+    check "the removal took the event log's source" wait_for 30 no_event_source
 }
 
 # Builds an installer of an older build, the same program with bytes of its own after the image,
@@ -79,7 +93,7 @@ install_older_build() {
     mkdir -p "$old"
     cp "$shipped" "$old/LumoraReady.exe"
     printf 'an older build' >>"$old/LumoraReady.exe"
-    "$makensis" -V1 -WX -DTARGET="$nsis_target" -DPROGRAM="$old/LumoraReady.exe" -DOUTFILE="$old/LumoraReadySetup.exe" \
+    "$makensis" -V1 -WX -DTARGET="$nsis_target" -DPROGRAM="$old/LumoraReady.exe" -DEND_INSTANCE="$bin/end_instance.exe" -DOUTFILE="$old/LumoraReadySetup.exe" \
         "$here/../../installer/lumora_ready.nsi"
     start_shell
     install 0 "$old/LumoraReadySetup.exe" "$1"
@@ -95,8 +109,11 @@ upgrade_while_running() {
     unix_folder="$drive_c/$program_files/Vexa/Lumora Ready Elsewhere"
     program="$folder\\LumoraReady.exe"
     install_older_build "/S /ALLUSERS /D=$folder"
+    plant_recorder
 
     install 0 "$setup" /S
+    expect_nothing_started_from_folder
+    expect_event_source
     expect_same_file "$shipped" "$unix_folder/LumoraReady.exe"
     expect_no_file "$drive_c/$program_files/Vexa/Lumora/LumoraReady.exe"
     expect_run_values "\"$program\"" ""
@@ -111,6 +128,7 @@ upgrade_while_running() {
 # The older program file cannot be replaced (another process holds it): the upgrade gives up with
 # its exit code, and the older program runs again.
 upgrade_that_gives_up() {
+    per_user_folder
     install_older_build /S
     run "$bin/install_probe.exe" hold "$program" >"$state/hold" 2>&1 &
     wait_for 15 grep -q '^held' "$state/hold" || fail "the program file is not held: $(cat "$state/hold")"
@@ -131,6 +149,14 @@ every_user_outside_program_files() {
     expect_file "$drive_c/Lumora Ready/LumoraReady.exe"
 }
 
+# With a limited token, a machine-wide installation starts itself again to be elevated. Wine's
+# "runas" keeps the limited token: the second process refuses, and the first passes its code on.
+every_user_asks_for_elevation() {
+    install 4 "$setup" "/S /ALLUSERS" run-limited
+    check "it started itself again" [ "$(grep -c '^started .*setup-under-test' "$state/programs.log")" -eq 2 ]
+    expect_no_key "HKLM\\$entry_key"
+}
+
 footmark_written() { [ -n "$(value "HKCU\\$ready_key" Footmark)" ]; }
 removed() {
     [ ! -e "$unix_folder/LumoraReadyUninstall.exe" ] && ! key_exists "HKCU\\$entry_key" && ! footmark_written
@@ -138,14 +164,17 @@ removed() {
 
 # Removal with "Silent" written, after the program has left its footmark.
 install_and_remove() {
+    per_user_folder
     start_shell
     install 0 "$setup" "/S /NOSOUND"
     expect_one_instance
     check "the program wrote its footmark" wait_for 15 footmark_written
+    plant_recorder
     run_logged "$uninstaller" /S
     # The uninstaller goes on in a copy of itself: the state it leaves is waited for.
     check "the removal finished within 30 s" wait_for 30 removed
     check "nothing runs" no_instance
+    expect_nothing_started_from_folder
     expect_no_file "$unix_folder/LumoraReady.exe"
     expect_no_file "$unix_folder/LumoraReadyUninstall.exe"
     expect_value "HKCU\\$run_key" "Lumora Ready"

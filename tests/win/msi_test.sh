@@ -4,7 +4,7 @@
 #
 #   msi_test.sh <scenario> <state-dir> <package.msi> <shipped LumoraReady.exe> <bin-dir> <msi-arch> <version>
 #
-# Scenarios: silent-install, upgrade-while-running, refused-downgrade, removal.
+# Scenarios: silent-install, upgrade-while-running, refused-downgrade, refused-folder, removal.
 # bin-dir holds install_probe.exe, end_instance.exe and the stand-ins; msi-arch (x86 or x64) and version are the
 # package's. An older package to upgrade from is built with installer/build_msi.sh, which finds
 # wixl and msibuild on the PATH.
@@ -43,6 +43,7 @@ silent_install() {
     expect_run_values "\"$program\"" ""
     expect_value "$entry_key" DisplayName "Lumora Ready" DisplayVersion "$version" Publisher "Vexa Corporation"
     expect_value "HKLM\\$ready_key" Silent 0x1
+    expect_event_source
     check "no instance after the install" no_instance
 
     # What the shell runs at login starts the installed program, once.
@@ -54,10 +55,12 @@ upgrade_while_running() {
     install 0 "$old_package"
     run_at_login HKLM
     expect_same_file "$old_program" "$unix_folder/LumoraReady.exe"
+    plant_recorder
 
     install 0 "$package"
-    # The older package's removal ended its instance with /KILL before its file went.
+    # The older package's removal ended its instance before its file went.
     check "the older instance has ended" wait_for 15 no_instance
+    expect_nothing_started_from_folder
     expect_same_file "$shipped" "$unix_folder/LumoraReady.exe"
     expect_no_key "HKLM\\$uninstall_key\\$(product_code "$old_package")"
     expect_value "$entry_key" DisplayVersion "$version"
@@ -75,14 +78,25 @@ refused_downgrade() {
     expect_no_key "HKLM\\$uninstall_key\\$(product_code "$old_package")"
 }
 
+# A folder that users may write is refused; a user who is not an administrator cannot even name one.
+refused_folder() {
+    install 1603 "$package" 'INSTALLDIR=C:\Lumora Ready'
+    expect_no_file "$drive_c/Lumora Ready/LumoraReady.exe"
+    local secure=$(msiinfo export "$package" Property | sed -n 's/^SecureCustomProperties\t//p')
+    check "INSTALLDIR is not among the secure properties, $secure" [ "${secure/INSTALLDIR/}" = "$secure" ]
+}
+
 # Removal of a running installation with "Silent" written, beside a setting that the package did
 # not write: only what the package installed goes.
 removal() {
     run reg add "HKLM\\$ready_key" /v Path /d 'C:\Capture\Other.exe' /f "$view" >/dev/null
     install 0 "$package" SILENT=1
     run_at_login HKLM
+    plant_recorder
     expect_status 0 msiexec /x "$(product_code "$package")" /qn
     check "nothing runs" wait_for 15 no_instance
+    expect_nothing_started_from_folder
+    check "no event log source" no_event_source
     expect_no_file "$unix_folder/LumoraReady.exe"
     expect_value "HKLM\\$run_key" "Lumora Ready"
     expect_no_key "$entry_key"

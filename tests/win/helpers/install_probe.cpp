@@ -12,6 +12,9 @@
 //                                           ends with its exit code
 //   install_probe hold <file>               opens the file for reading only, sharing only reading,
 //                                           prints "held", then stays until ended
+//   install_probe run-limited "<line>"      runs the line with the limited token linked to this one, as
+//                                           a debuggee: prints "started <image>" for it and for each
+//                                           process it starts, ends with its exit code
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -58,15 +61,17 @@ int ListInstances()
     return 0;
 }
 
-// The started process's handle, or none when it could not start; its id in *pId.
-Handle Start(const char* commandLine, DWORD* pId = NULL)
+// The started process's handle, or none when it could not start; its id in *pId. With a token,
+// the process runs with it, as this process's debuggee.
+Handle Start(const char* commandLine, DWORD* pId = NULL, HANDLE hToken = NULL)
 {
     char command[2048] = {};
     lstrcpynA(command, commandLine, sizeof command);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
-    if (!::CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &started)) {
+    if (hToken != NULL ? !::CreateProcessAsUserA(hToken, NULL, command, NULL, NULL, FALSE, DEBUG_PROCESS, NULL, NULL, &startup, &started)
+                       : !::CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &started)) {
         printf("cannot start %s: error %lu\n", command, ::GetLastError());
         return Handle(NULL, ::CloseHandle);
     }
@@ -134,6 +139,39 @@ int Hold(const char* path)
     return 0;
 }
 
+// Wine's processes carry an elevated token, linked to a limited one as an administrator's is
+// under UAC: a process started with the limited one reports itself not elevated.
+int RunLimited(const char* line)
+{
+    HANDLE hToken = NULL;
+    TOKEN_LINKED_TOKEN linked = {};
+    DWORD size = 0, id = 0;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &hToken)
+        || !::GetTokenInformation(Handle(hToken, ::CloseHandle).get(), TokenLinkedToken, &linked, sizeof linked, &size))
+        return 255;
+    const Handle limited(linked.LinkedToken, ::CloseHandle);
+    if (!Start(line, &id, limited.get()))
+        return 255;
+    // What the installer leaves running goes on when the probe ends.
+    ::DebugSetProcessKillOnExit(FALSE);
+    DEBUG_EVENT event = {};
+    while (::WaitForDebugEvent(&event, INFINITE)) {
+        const DWORD code = event.dwDebugEventCode;
+        if (code == CREATE_PROCESS_DEBUG_EVENT) {
+            char image[MAX_PATH] = {};
+            ::GetFinalPathNameByHandleA(event.u.CreateProcessInfo.hFile, image, sizeof image, 0);
+            printf("started %s\n", image);
+        }
+        if (code == CREATE_PROCESS_DEBUG_EVENT || code == LOAD_DLL_DEBUG_EVENT)
+            ::CloseHandle(code == LOAD_DLL_DEBUG_EVENT ? event.u.LoadDll.hFile : event.u.CreateProcessInfo.hFile);
+        const bool passOn = code == EXCEPTION_DEBUG_EVENT && event.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT;
+        ::ContinueDebugEvent(event.dwProcessId, event.dwThreadId, passOn ? DBG_EXCEPTION_NOT_HANDLED : DBG_CONTINUE);
+        if (code == EXIT_PROCESS_DEBUG_EVENT && event.dwProcessId == id)
+            return static_cast<int>(event.u.ExitProcess.dwExitCode);
+    }
+    return 255;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -148,6 +186,9 @@ int main(int argc, char** argv)
         return RunLine(argv[2]);
     if (argc == 3 && strcmp(argv[1], "hold") == 0)
         return Hold(argv[2]);
-    fprintf(stderr, "usage: install_probe instances | run-at-login <HKCU|HKLM> | shell | run-line <line> | hold <file>\n");
+    if (argc == 3 && strcmp(argv[1], "run-limited") == 0)
+        return RunLimited(argv[2]);
+    fprintf(stderr, "usage: install_probe instances | run-at-login <HKCU|HKLM> | shell | run-line <line> | hold <file>"
+                    " | run-limited <line>\n");
     return 2;
 }
