@@ -27,10 +27,10 @@ Entry EntryAs(FARPROC entry)
 // What one machine-wide key holds for the library.
 enum class LibraryValue { Absent, Refused, Found };
 
-LibraryValue ReadLibraryValue(const char* keyPath, REGSAM view, CString* pPath)
+LibraryValue ReadLibraryValue(const char* keyPath, CString* pPath)
 {
     CRegKey key;
-    if (key.Open(HKEY_LOCAL_MACHINE, keyPath, KEY_QUERY_VALUE | view) != ERROR_SUCCESS)
+    if (key.Open(HKEY_LOCAL_MACHINE, keyPath, KEY_QUERY_VALUE) != ERROR_SUCCESS)
         return LibraryValue::Absent;
     unsigned char data[LargestPathData];
     DWORD size = sizeof data;
@@ -52,10 +52,10 @@ BOOL CFirmwareEvents::GetLibraryPath(CString* pPath) const
 {
     // A policy value that is there decides, even when it is refused: the machine-wide value below
     // it is an administrator's too, and a policy that was meant to win must not be outranked by it.
-    const LibraryValue policy = ReadLibraryValue(SharedLibrariesPolicyKey, KEY_WOW64_64KEY, pPath);
+    const LibraryValue policy = ReadLibraryValue(SharedLibrariesPolicyKey, pPath);
     if (policy != LibraryValue::Absent)
         return policy == LibraryValue::Found;
-    return ReadLibraryValue(SharedLibrariesKey, 0, pPath) == LibraryValue::Found;
+    return ReadLibraryValue(SharedLibrariesKey, pPath) == LibraryValue::Found;
 }
 
 BOOL CFirmwareEvents::Load()

@@ -38,25 +38,23 @@ BOOL CRegSettings::GetNumber(const char* name, DWORD& out) const
     return TRUE;
 }
 
-// Software\Policies is one key for 32-bit and 64-bit programs on 64-bit Windows: it is read in the
-// 64-bit view, where the policy tools write it, whichever build reads it.
+// On 64-bit Windows Software\Policies is one key for 32-bit and 64-bit programs, unlike the
+// preferences below it: both builds read the policies where Group Policy writes them.
 BOOL CRegSettings::FindValueInOrder(const char* name, PolicyReach reach, std::vector<unsigned char>& data) const
 {
     const CString path = KeyPath();
     const std::string policyPath = PolicyKeyPath(m_strCompany, m_strProduct, m_strComponent);
-    return FindValue(HKEY_LOCAL_MACHINE, policyPath.c_str(), KEY_WOW64_64KEY, name, data)
-           || (reach == PolicyReach::MachineAndUser
-               && FindValue(HKEY_CURRENT_USER, policyPath.c_str(), KEY_WOW64_64KEY, name, data))
-           || FindValue(HKEY_CURRENT_USER, path, 0, name, data) || FindValue(HKEY_LOCAL_MACHINE, path, 0, name, data);
+    return FindValue(HKEY_LOCAL_MACHINE, policyPath.c_str(), name, data)
+           || (reach == PolicyReach::MachineAndUser && FindValue(HKEY_CURRENT_USER, policyPath.c_str(), name, data))
+           || FindValue(HKEY_CURRENT_USER, path, name, data) || FindValue(HKEY_LOCAL_MACHINE, path, name, data);
 }
 
 // The value is looked for by enumeration rather than asked for by name: the registry matches names
 // without regard to case, and this store accepts only the exact name or its upper-cased copy.
-BOOL CRegSettings::FindValue(HKEY root, const char* path, REGSAM view, const char* name,
-                             std::vector<unsigned char>& data)
+BOOL CRegSettings::FindValue(HKEY root, const char* path, const char* name, std::vector<unsigned char>& data)
 {
     CRegKey key;
-    if (key.Open(root, path, KEY_READ | view) != ERROR_SUCCESS)
+    if (key.Open(root, path, KEY_READ) != ERROR_SUCCESS)
         return FALSE;
     DWORD valueCount = 0;
     DWORD longestName = 0;

@@ -31,8 +31,7 @@ public:
 private:
     CString KeyPath() const;
     // The data of the value that answers name in one key, as the registry returned it.
-    static BOOL FindValue(HKEY root, const char* path, REGSAM view, const char* name,
-                          std::vector<unsigned char>& data);
+    static BOOL FindValue(HKEY root, const char* path, const char* name, std::vector<unsigned char>& data);
     BOOL FindValueInOrder(const char* name, PolicyReach reach, std::vector<unsigned char>& data) const;
     BOOL CreateKeyChain() const;
 

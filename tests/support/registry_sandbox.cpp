@@ -3,35 +3,30 @@
 
 #include <algorithm>
 
-void RemoveKeyTree(HKEY root, const std::string& path, REGSAM view)
+void RemoveKeyTree(HKEY root, const std::string& path)
 {
-    HKEY hKey;
-    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS | view, &hKey) == ERROR_SUCCESS) {
-        ::RegDeleteTreeA(hKey, NULL);
-        ::RegCloseKey(hKey);
-    }
-    ::RegDeleteKeyExA(root, path.c_str(), view, 0);
+    ::RegDeleteTreeA(root, path.c_str());
+    ::RegDeleteKeyA(root, path.c_str());
 }
 
-void PutValue(HKEY root, const std::string& path, const char* name, DWORD type, const std::vector<BYTE>& data,
-              REGSAM view)
+void PutValue(HKEY root, const std::string& path, const char* name, DWORD type, const std::vector<BYTE>& data)
 {
     HKEY hKey;
-    if (::RegCreateKeyExA(root, path.c_str(), 0, NULL, 0, KEY_ALL_ACCESS | view, NULL, &hKey, NULL) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(root, path.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hKey, NULL) != ERROR_SUCCESS)
         return;
     ::RegSetValueExA(hKey, name, 0, type, data.data(), static_cast<DWORD>(data.size()));
     ::RegCloseKey(hKey);
 }
 
-void PutString(HKEY root, const std::string& path, const char* name, const std::string& text, REGSAM view)
+void PutString(HKEY root, const std::string& path, const char* name, const std::string& text)
 {
-    PutValue(root, path, name, REG_SZ, std::vector<BYTE>(text.c_str(), text.c_str() + text.size() + 1), view);
+    PutValue(root, path, name, REG_SZ, std::vector<BYTE>(text.c_str(), text.c_str() + text.size() + 1));
 }
 
-void PutNumber(HKEY root, const std::string& path, const char* name, DWORD number, REGSAM view)
+void PutNumber(HKEY root, const std::string& path, const char* name, DWORD number)
 {
     const BYTE* bytes = reinterpret_cast<const BYTE*>(&number);
-    PutValue(root, path, name, REG_DWORD, std::vector<BYTE>(bytes, bytes + sizeof number), view);
+    PutValue(root, path, name, REG_DWORD, std::vector<BYTE>(bytes, bytes + sizeof number));
 }
 
 bool ReadValue(HKEY root, const std::string& path, const char* name, DWORD* type, std::vector<BYTE>* data)
@@ -52,11 +47,10 @@ bool ReadValue(HKEY root, const std::string& path, const char* name, DWORD* type
 namespace {
 
 // Adds the key parent\path, named "below" in the snapshot, with everything below it.
-void AddKeyTree(HKEY hParent, const std::string& path, REGSAM view, const std::string& below,
-                KeyTreeSnapshot& snapshot)
+void AddKeyTree(HKEY hParent, const std::string& path, const std::string& below, KeyTreeSnapshot& snapshot)
 {
     HKEY hKey;
-    if (::RegOpenKeyExA(hParent, path.c_str(), 0, KEY_READ | view, &hKey) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(hParent, path.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
         return;
     snapshot[below] = { KeyEntry, {} };
     // A key that cannot tell its sizes is taken as empty.
@@ -75,7 +69,7 @@ void AddKeyTree(HKEY hParent, const std::string& path, REGSAM view, const std::s
     for (DWORD index = 0; index < subkeys; ++index) {
         DWORD nameLength = static_cast<DWORD>(name.size());
         if (::RegEnumKeyExA(hKey, index, name.data(), &nameLength, NULL, NULL, NULL, NULL) == ERROR_SUCCESS)
-            AddKeyTree(hKey, name.data(), view, (below.empty() ? below : below + "\\") + name.data(), snapshot);
+            AddKeyTree(hKey, name.data(), (below.empty() ? below : below + "\\") + name.data(), snapshot);
     }
     ::RegCloseKey(hKey);
 }
@@ -96,10 +90,10 @@ std::string Describe(const KeyTreeSnapshot& snapshot, const std::string& entry)
 
 }  // namespace
 
-KeyTreeSnapshot SnapshotKeyTree(HKEY root, const std::string& path, REGSAM view)
+KeyTreeSnapshot SnapshotKeyTree(HKEY root, const std::string& path)
 {
     KeyTreeSnapshot snapshot;
-    AddKeyTree(root, path, view, "", snapshot);
+    AddKeyTree(root, path, "", snapshot);
     return snapshot;
 }
 
@@ -117,15 +111,15 @@ std::vector<std::string> SnapshotDifferences(const KeyTreeSnapshot& before, cons
     return differences;
 }
 
-SetAsideKeyTree::SetAsideKeyTree(HKEY root, const std::string& path, REGSAM view)
-    : m_root(root), m_path(path), m_view(view), m_saved(SnapshotKeyTree(root, path, view))
+SetAsideKeyTree::SetAsideKeyTree(HKEY root, const std::string& path)
+    : m_root(root), m_path(path), m_saved(SnapshotKeyTree(root, path))
 {
-    RemoveKeyTree(m_root, m_path, m_view);
+    RemoveKeyTree(m_root, m_path);
 }
 
 SetAsideKeyTree::~SetAsideKeyTree()
 {
-    RemoveKeyTree(m_root, m_path, m_view);
+    RemoveKeyTree(m_root, m_path);
     // The snapshot names a key by its path below the tree and a value as "key > name"; a value's
     // key is made as the value is put, so only keys without values need making on their own.
     for (const auto& entry : m_saved) {
@@ -133,12 +127,11 @@ SetAsideKeyTree::~SetAsideKeyTree()
         const std::string below = entry.first.substr(0, separator);
         const std::string key = below.empty() ? m_path : m_path + "\\" + below;
         if (entry.second.type != KeyEntry) {
-            PutValue(m_root, key, entry.first.substr(separator + 3).c_str(), entry.second.type, entry.second.data,
-                     m_view);
+            PutValue(m_root, key, entry.first.substr(separator + 3).c_str(), entry.second.type, entry.second.data);
             continue;
         }
         HKEY hKey;
-        if (::RegCreateKeyExA(m_root, key.c_str(), 0, NULL, 0, KEY_WRITE | m_view, NULL, &hKey, NULL) == ERROR_SUCCESS)
+        if (::RegCreateKeyExA(m_root, key.c_str(), 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL) == ERROR_SUCCESS)
             ::RegCloseKey(hKey);
     }
 }

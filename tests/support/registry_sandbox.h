@@ -9,17 +9,13 @@
 #include <string>
 #include <vector>
 
-// Each function's view is 0 for the calling program's own view of the registry, or KEY_WOW64_64KEY
-// for the 64-bit view that 64-bit programs (Group Policy, reg.exe /reg:64) write.
-
 // Removes root\path with everything below it, when it exists.
-void RemoveKeyTree(HKEY root, const std::string& path, REGSAM view = 0);
+void RemoveKeyTree(HKEY root, const std::string& path);
 
 // Stores a value exactly as given, making the key when it is missing.
-void PutValue(HKEY root, const std::string& path, const char* name, DWORD type, const std::vector<BYTE>& data,
-              REGSAM view = 0);
-void PutString(HKEY root, const std::string& path, const char* name, const std::string& text, REGSAM view = 0);
-void PutNumber(HKEY root, const std::string& path, const char* name, DWORD number, REGSAM view = 0);
+void PutValue(HKEY root, const std::string& path, const char* name, DWORD type, const std::vector<BYTE>& data);
+void PutString(HKEY root, const std::string& path, const char* name, const std::string& text);
+void PutNumber(HKEY root, const std::string& path, const char* name, DWORD number);
 
 // The value's type and bytes as stored; false when it is missing.
 bool ReadValue(HKEY root, const std::string& path, const char* name, DWORD* type, std::vector<BYTE>* data);
@@ -33,7 +29,7 @@ struct StoredValue {
     std::vector<BYTE> data;
 };
 typedef std::map<std::string, StoredValue> KeyTreeSnapshot;
-KeyTreeSnapshot SnapshotKeyTree(HKEY root, const std::string& path, REGSAM view = 0);
+KeyTreeSnapshot SnapshotKeyTree(HKEY root, const std::string& path);
 
 // The entries that differ between two snapshots, each with what it was and what it became.
 std::vector<std::string> SnapshotDifferences(const KeyTreeSnapshot& before, const KeyTreeSnapshot& after);
@@ -42,7 +38,7 @@ std::vector<std::string> SnapshotDifferences(const KeyTreeSnapshot& before, cons
 // back every key and value with its type and bytes, whatever the test left there.
 class SetAsideKeyTree {
 public:
-    SetAsideKeyTree(HKEY root, const std::string& path, REGSAM view = 0);
+    SetAsideKeyTree(HKEY root, const std::string& path);
     ~SetAsideKeyTree();
     SetAsideKeyTree(const SetAsideKeyTree&) = delete;
     SetAsideKeyTree& operator=(const SetAsideKeyTree&) = delete;
@@ -50,6 +46,5 @@ public:
 private:
     HKEY m_root;
     std::string m_path;
-    REGSAM m_view;
     KeyTreeSnapshot m_saved;
 };

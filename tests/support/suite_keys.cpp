@@ -8,7 +8,7 @@ void RemoveSuiteKeys()
     for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE }) {
         RemoveKeyTree(root, Suite);
         RemoveKeyTree(root, ClassRegistration);
-        RemoveKeyTree(root, SuitePolicies, KEY_WOW64_64KEY);
+        RemoveKeyTree(root, SuitePolicies);
     }
 }
 

@@ -14,7 +14,7 @@ const std::string Suite = "Software\\Vexa Corporation";
 const std::string SharedDlls = Suite + "\\Shared Info\\Shared DLLs";
 const std::string Ready = Suite + "\\Lumora\\Ready";
 const std::string Config = Suite + "\\Lumora\\Config";
-// The same keys as administrators set them by policy (in the 64-bit view, where policies are written).
+// The same keys as administrators set them by policy.
 const std::string SuitePolicies = "Software\\Policies\\Vexa Corporation";
 // The capture application's class, whose local server is one of the launch targets.
 const std::string ClassRegistration = "Software\\CLASSES\\CLSID\\{3F1A6C20-5B7D-11D1-8E21-00A0C94D7A10}";
@@ -38,6 +38,6 @@ private:
     SetAsideKeyTree m_machineSuite{ HKEY_LOCAL_MACHINE, Suite };
     SetAsideKeyTree m_userClass{ HKEY_CURRENT_USER, ClassRegistration };
     SetAsideKeyTree m_machineClass{ HKEY_LOCAL_MACHINE, ClassRegistration };
-    SetAsideKeyTree m_userPolicies{ HKEY_CURRENT_USER, SuitePolicies, KEY_WOW64_64KEY };
-    SetAsideKeyTree m_machinePolicies{ HKEY_LOCAL_MACHINE, SuitePolicies, KEY_WOW64_64KEY };
+    SetAsideKeyTree m_userPolicies{ HKEY_CURRENT_USER, SuitePolicies };
+    SetAsideKeyTree m_machinePolicies{ HKEY_LOCAL_MACHINE, SuitePolicies };
 };

@@ -196,7 +196,7 @@ TEST_F(FaultySettings, UserPolicyKeyNamesNoFileToStartOrLoad)
     for (const auto& v : values) {
         RemoveSuiteKeys();
         PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", "C:\\Machine\\VexaCap.dll");
-        PutString(HKEY_CURRENT_USER, SuitePolicies + "\\" + v.key, v.name, "C:\\User\\File", KEY_WOW64_64KEY);
+        PutString(HKEY_CURRENT_USER, SuitePolicies + "\\" + v.key, v.name, "C:\\User\\File");
         EXPECT_EQ(StartUpOutcome() + " | " + std::string(CCaptureDriver().GetLibraryPath()),
                   Target(DefaultTarget) + " | C:\\Machine\\VexaCap.dll") << v.key << " > " << v.name;
     }

@@ -171,12 +171,12 @@ TEST_F(RegExamples, EveryPolicyIsReadWhereTheTemplatesWriteItAboveEveryPreferenc
     EXPECT_EQ(settings(), "Path C:\\Policies\\LaunchTarget, AppPath C:\\Policies\\LaunchTargetWithItsIcon, Silent 1, "
                           "no components, C:\\Policies\\CaptureDriverLibrary, C:\\Policies\\FirmwareLibrary");
 
-    PutNumber(HKEY_LOCAL_MACHINE, SuitePolicies + "\\Lumora\\Ready", "Silent", 0, KEY_WOW64_64KEY);
-    PutNumber(HKEY_LOCAL_MACHINE, SuitePolicies + "\\Lumora\\Config", "NoCUIL", 0, KEY_WOW64_64KEY);
+    PutNumber(HKEY_LOCAL_MACHINE, SuitePolicies + "\\Lumora\\Ready", "Silent", 0);
+    PutNumber(HKEY_LOCAL_MACHINE, SuitePolicies + "\\Lumora\\Config", "NoCUIL", 0);
     EXPECT_EQ(settings(), "Path C:\\Policies\\LaunchTarget, AppPath C:\\Policies\\LaunchTargetWithItsIcon, Silent 0, "
                           "components, C:\\Policies\\CaptureDriverLibrary, C:\\Policies\\FirmwareLibrary");
 
-    RemoveKeyTree(HKEY_LOCAL_MACHINE, SuitePolicies, KEY_WOW64_64KEY);
+    RemoveKeyTree(HKEY_LOCAL_MACHINE, SuitePolicies);
     RemoveKeyTree(HKEY_CURRENT_USER, SuitePolicies);
     EXPECT_EQ(settings(), preferences) << "removing the policies leaves the preferences as they were";
 }

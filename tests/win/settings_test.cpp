@@ -97,7 +97,7 @@ TEST(FirmwareLibraryPolicy, TheMachinesPolicyDecidesAboveTheMachineWideValue)
         RemoveSuiteKeys();
         PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", "C:\\machine\\vxbios.dll");
         PutValue(HKEY_LOCAL_MACHINE, SuitePolicies + "\\Shared Info\\Shared DLLs", "vxbios.dll", type,
-                 std::vector<BYTE>(policy.c_str(), policy.c_str() + policy.size() + 1), KEY_WOW64_64KEY);
+                 std::vector<BYTE>(policy.c_str(), policy.c_str() + policy.size() + 1));
         CString path("(not found)");
         CFirmwareEvents().GetLibraryPath(&path);
         EXPECT_EQ(std::string(path), type == REG_SZ ? policy : "(not found)") << "policy of type " << type;
