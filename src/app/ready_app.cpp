@@ -7,7 +7,10 @@
 #include "events/event_wnd.h"
 #include "events/instance_marker.h"
 #include "framework/afx_helpers.h"
+#include "framework/event_log.h"
+#include "framework/module_path.h"
 #include "framework/trace.h"
+#include "res/lumora_ready_events.h"
 #include "res/resource.h"
 
 #include <memory>
@@ -40,10 +43,12 @@ bool Holds(DWORD waitResult)
 
 }  // namespace
 
-// The framework's diagnostic lines and window classes carry the program's name.
+// The framework's diagnostic lines and window classes carry the program's name, its events the
+// source that the installers register.
 CReadyApp::CReadyApp()
 {
     m_pszProgramName = "LumoraReady";
+    m_pszEventSource = "Lumora Ready";
 }
 
 BOOL CReadyApp::ArbitrateInstance(BOOL bKill)
@@ -99,6 +104,7 @@ BOOL CReadyApp::InitInstance()
 
     if (!AfxOleInit()) {
         Trace("OLE could not be started");
+        LogEvent(MSG_OLE_NOT_STARTED, { ModuleFileName(NULL) });
         AfxMessageBox(IDS_OLE_INIT_FAILED, MB_OK, static_cast<UINT>(-1));
         return FALSE;
     }
@@ -109,6 +115,7 @@ BOOL CReadyApp::InitInstance()
     const BOOL driverLoaded = m_driver.Load();
     if (!firmwareLoaded && !driverLoaded) {
         Trace("neither library of button events loaded");
+        LogEvent(MSG_NO_BUTTON_LIBRARY, { ModuleFileName(NULL) });
         AfxMessageBox(IDS_COMPONENTS_MISSING, MB_ICONHAND, static_cast<UINT>(-1));
         return FALSE;
     }

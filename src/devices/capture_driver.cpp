@@ -2,10 +2,14 @@
 #include "devices/capture_driver.h"
 
 #include "devices/suite_library.h"
+#include "framework/event_log.h"
 #include "framework/module_path.h"
 #include "framework/trace.h"
+#include "res/lumora_ready_events.h"
 #include "settings/reg_settings.h"
 #include "settings/settings_catalogue.h"
+
+#include <string>
 
 const char* const CCaptureDriver::EntryNames[EntryCount] = {
     "VC_Open",          "VC_Close",          "VC_SetBrightness",     "VC_GetBrightness",
@@ -65,12 +69,14 @@ BOOL CCaptureDriver::LoadModule()
     const CString path = GetLibraryPath();
     if (path.IsEmpty()) {
         Trace("capture driver library: the registry names none");
+        LogEvent(MSG_DRIVER_NOT_NAMED);
         return FALSE;
     }
     m_hModule = LoadSuiteLibrary(path);
     if (m_hModule == NULL) {
-        Trace("capture driver library \"%s\" not loaded: error %lu", static_cast<const char*>(path),
-              ::GetLastError());
+        const DWORD error = ::GetLastError();
+        Trace("capture driver library \"%s\" not loaded: error %lu", static_cast<const char*>(path), error);
+        LogEvent(MSG_DRIVER_NOT_LOADED, { path, std::to_string(error).c_str() });
         return FALSE;
     }
     Trace("capture driver library loaded from %s", static_cast<const char*>(ModuleFileName(m_hModule)));
@@ -96,7 +102,9 @@ BOOL CCaptureDriver::Open(HWND hWnd)
     }
     OpenEntryPoint open = reinterpret_cast<OpenEntryPoint>(reinterpret_cast<void*>(m_entries[OpenEntry]));
     m_hDriver = open(hWnd, 0);
-    if (m_hDriver == 0)
+    if (m_hDriver == 0) {
         Trace("capture driver refused to open: no events from it");
+        LogEvent(MSG_SOURCE_REFUSED, { ModuleFileName(m_hModule), EntryNames[OpenEntry], "0" });
+    }
     return m_hDriver != 0;
 }

@@ -3,10 +3,14 @@
 
 #include "contracts/suite_contracts.h"
 #include "devices/suite_library.h"
+#include "framework/event_log.h"
 #include "framework/handles.h"
 #include "framework/module_path.h"
 #include "framework/trace.h"
+#include "res/lumora_ready_events.h"
 #include "settings/value_decoding.h"
+
+#include <string>
 
 namespace {
 
@@ -67,12 +71,14 @@ BOOL CFirmwareEvents::Load()
         Trace("firmware event service library: no string value \"%s\" of at most %lu bytes under HKLM\\%s or "
               "HKLM\\%s",
               FirmwareValueName, LargestPathData, SharedLibrariesPolicyKey, SharedLibrariesKey);
+        LogEvent(MSG_FIRMWARE_NOT_NAMED);
         return FALSE;
     }
     m_hModule = LoadSuiteLibrary(path);
     if (m_hModule == NULL) {
-        Trace("firmware event service library \"%s\" not loaded: error %lu", static_cast<const char*>(path),
-              ::GetLastError());
+        const DWORD error = ::GetLastError();
+        Trace("firmware event service library \"%s\" not loaded: error %lu", static_cast<const char*>(path), error);
+        LogEvent(MSG_FIRMWARE_NOT_LOADED, { path, std::to_string(error).c_str() });
         return FALSE;
     }
     Trace("firmware event service library loaded from %s", static_cast<const char*>(ModuleFileName(m_hModule)));
@@ -104,8 +110,10 @@ LONG CFirmwareEvents::BeginCall() const
     if (begin == nullptr)
         return 0;
     const LONG call = begin();
-    if (call == 0 || call == -1)
+    if (call == 0 || call == -1) {
         Trace("firmware event service opened no call (%ld): no events from it", call);
+        LogEvent(MSG_SOURCE_REFUSED, { ModuleFileName(m_hModule), "Begin_VXBIOS_Call", std::to_string(call).c_str() });
+    }
     return call;
 }
 
@@ -115,8 +123,10 @@ LONG CFirmwareEvents::RequestMessages(LONG call, HWND hWnd, LONG eventMask) cons
     if (request == nullptr)
         return 0;
     const LONG requested = request(call, hWnd, eventMask);
-    if (requested == 0)
+    if (requested == 0) {
         Trace("firmware event service refused the request for events");
+        LogEvent(MSG_SOURCE_REFUSED, { ModuleFileName(m_hModule), "VXBIOS_BiosMessageReq", "0" });
+    }
     return requested;
 }
 

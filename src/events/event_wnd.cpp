@@ -7,10 +7,15 @@
 #include "events/event_decision.h"
 #include "events/instance_marker.h"
 #include "framework/afx_helpers.h"
+#include "framework/event_log.h"
 #include "framework/handles.h"
+#include "framework/module_path.h"
 #include "framework/trace.h"
 #include "prompt/prompt_dlg.h"
+#include "res/lumora_ready_events.h"
 #include "res/resource.h"
+
+#include <string>
 
 // Every process that registers the name gets the same number: that is how the driver library
 // addresses this window.
@@ -34,12 +39,16 @@ BOOL CEventWnd::Create()
     CHandlerScope scope;
     // A tool window has no taskbar button, so even a shown one would stay out of the user's way.
     if (!CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "Lumora Ready", 0, 0, 0, 0, 0, NULL, NULL)) {
-        Trace("the main window could not be created: error %lu", ::GetLastError());
+        const DWORD error = ::GetLastError();
+        Trace("the main window could not be created: error %lu", error);
+        LogEvent(MSG_NO_MAIN_WINDOW, { ModuleFileName(NULL), std::to_string(error).c_str() });
         return FALSE;
     }
     m_pPromptDlg = new CPromptDlg(m_uiComponents, nullptr);
     if (!m_pPromptDlg->Create(IDD_PROMPT, this)) {
-        Trace("the prompt could not be created: error %lu", ::GetLastError());
+        const DWORD error = ::GetLastError();
+        Trace("the prompt could not be created: error %lu", error);
+        LogEvent(MSG_NO_PROMPT, { ModuleFileName(NULL), std::to_string(error).c_str() });
         delete m_pPromptDlg;
         m_pPromptDlg = nullptr;
         ::DestroyWindow(m_hWnd);

@@ -48,6 +48,9 @@ public:
     // The program's short name, set by the application: it begins the framework's diagnostic
     // lines and the names of its window classes.
     const char* m_pszProgramName = "Afx";
+    // The source under which the application's events go to the Application log; none: the
+    // application writes no events.
+    const char* m_pszEventSource = nullptr;
 
 private:
     int m_nQuitCode = 0;

@@ -82,4 +82,8 @@ TEST_F(Diagnostics, AStartWithoutLibrariesSaysWhyBeforeItsBox)
     ASSERT_NE(hBox, (HWND)NULL);
     ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(program.WaitForExit(10000));
+    // The event log says it too: a warning with the path and the error, information, and the end.
+    EXPECT_TRUE(Logged(program.Id(), R"(0x0002,0x0000,0x800003ed warn L"C:\Nowhere\vxbios.dll" warn L"126")"));
+    EXPECT_TRUE(Logged(program.Id(), "0x0004,0x0000,0x400003ec\n"));
+    EXPECT_TRUE(Logged(program.Id(), "0x0001,0x0000,0xc00003e9 err L\"" + ProgramBeside("LumoraReady.exe") + "\""));
 }

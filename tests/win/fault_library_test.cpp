@@ -184,6 +184,7 @@ protected:
             ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
             ASSERT_TRUE(program.WaitForExit(10000));
             EXPECT_FALSE(FootmarkWritten());
+            EXPECT_TRUE(Logged(program.Id(), "0x0002,0x0000,0x800003eb warn L\"" + driver + "\" warn L\""));
             return;
         }
 

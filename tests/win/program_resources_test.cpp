@@ -90,6 +90,31 @@ TEST_F(ProgramFile, AboutAndFailureTextsInEnglishAndJapanese)
     }
 }
 
+// The Application log shows each of the program's events with its text from the program file, the
+// event's strings in the places of %1, %2 and %3.
+TEST_F(ProgramFile, EventTextsWithTheirStrings)
+{
+    const DWORD_PTR strings[] = { reinterpret_cast<DWORD_PTR>("<1>"), reinterpret_cast<DWORD_PTR>("<2>"),
+                                  reinterpret_cast<DWORD_PTR>("<3>") };
+    const struct { DWORD id; const char* start; } events[] = {
+        { 0xC00003E9, "Lumora Ready (<1>) did not start: neither the firmware event service library nor the" },
+        { 0xC00003EA, "Lumora Ready (<1>) did not start: OLE could not be initialized on its thread. The user was" },
+        { 0x800003EB, "The capture driver library <1> could not be loaded (error <2>), so Lumora Ready hears no" },
+        { 0x400003EC, "The registry names no capture driver library, so Lumora Ready hears no camera button" },
+        { 0x800003ED, "The firmware event service library <1> could not be loaded (error <2>), so Lumora Ready" },
+        { 0x400003EE, "The registry names no firmware event service library, so Lumora Ready hears no camera" },
+        { 0xC00003EF, "Lumora Ready (<1>) did not start: its hidden main window could not be created (error <2>)." },
+        { 0xC00003F0, "Lumora Ready (<1>) did not start: its prompt window could not be created (error <2>)." },
+        { 0x800003F1, "The library <1> refused to deliver camera button events: its entry <2> answered <3>. Lumora" },
+    };
+    for (const auto& event : events) {
+        char text[1024] = {};
+        ::FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY, s_hModule, event.id, English,
+                         text, sizeof text, reinterpret_cast<va_list*>(const_cast<DWORD_PTR*>(strings)));
+        EXPECT_EQ(std::string(text).substr(0, strlen(event.start)), event.start) << std::hex << event.id;
+    }
+}
+
 // The prompt as each language's template builds it: titled, without a close box or a taskbar
 // button, in that language's font, its one text control right of the icon button's room.
 TEST_F(ProgramFile, PromptDialogOfEachLanguage)

@@ -91,6 +91,41 @@ TEST_F(Program, StartWithoutItsMainWindowEndsGivesTheMutexBackAndWritesNothing)
     EXPECT_FALSE(FootmarkWritten());
 }
 
+// A start that ends without its main window, its prompt or OLE says why in the event log.
+TEST_F(Program, StartsWithoutTheirWindowsOrOleLogWhy)
+{
+    const std::string program = ProgramBeside("window_refused.exe");
+    const struct { const char* refused; const char* event; } starts[] = {
+        { "", "0xc00003ef" }, { "prompt", "0xc00003f0" }, { "ole", "0xc00003ea" } };
+    for (const auto& start : starts) {
+        ChildProcess refused;
+        ASSERT_TRUE(refused.Start("\"" + program + "\" " + start.refused));
+        if (start.refused == std::string("ole"))  // its box first
+            ::PostMessageA(WaitForShownDialog(refused, "window_refused"), WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(refused.WaitForExit(10000)) << start.refused;
+        EXPECT_TRUE(Logged(refused.Id(), std::string("0x0001,0x0000,") + start.event + " err L\"" + program + "\""));
+    }
+}
+
+// A silenced source of button events is a warning in the event log, and the start goes on without
+// a registered event source.
+TEST_F(Program, SilencedSourcesAreLoggedAndTheStartGoesOnWithoutARegisteredEventSource)
+{
+    HKEY hSource = NULL;
+    ASSERT_NE(::RegOpenKeyExA(HKEY_LOCAL_MACHINE,
+                              "SYSTEM\\CurrentControlSet\\Services\\EventLog\\Application\\Lumora Ready", 0,
+                              KEY_READ, &hSource), ERROR_SUCCESS);
+    RemoveSuiteKeys();
+    PutString(HKEY_LOCAL_MACHINE, SharedDlls, "VexaCap.dll", ProgramBeside("VexaCap.dll"));
+    ::SetEnvironmentVariableA("VEXACAP_STANDIN_OPEN_RESULT", "0");
+    ChildProcess& program = Start();
+    ASSERT_NE(WaitForMarkedWindow(program), (HWND)NULL);
+    EXPECT_TRUE(Logged(program.Id(), "0x0004,0x0000,0x400003ee\n"));
+    EXPECT_TRUE(Logged(program.Id(), "0x0002,0x0000,0x800003f1 warn L\"" + ProgramBeside("VexaCap.dll")
+                                         + R"(" warn L"VC_Open" warn L"0")"));
+    EXPECT_FALSE(program.WaitForExit(0)) << "it runs";
+}
+
 TEST_F(Program, HardKilledInstanceLeavesAnAbandonedMutexAndTheNextStartGoesOnAtOnce)
 {
     ChildProcess& killed = Start();
