@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <set>
 #include <string>
@@ -121,21 +120,6 @@ TEST_F(RegExamples, EachExampleReadsBackThroughTheProgramsLookups)
 // then a computer policy that turns off what a user policy turns on.
 TEST_F(RegExamples, EveryPolicyIsReadWhereTheTemplatesWriteItAboveEveryPreference)
 {
-    // The build writes each class's policies, each policy's values after "; <name>".
-    const auto policiesIn = [](const std::string& file) {
-        std::set<std::string> policies;
-        std::ifstream values(file);
-        for (std::string line; std::getline(values, line);)
-            if (line.compare(0, 2, "; ") == 0)
-                policies.insert(line.substr(2));
-        return policies;
-    };
-    const std::string machine = ProgramBeside("policies\\machine.reg");
-    const std::string user = ProgramBeside("policies\\user.reg");
-    EXPECT_EQ(policiesIn(machine), (std::set<std::string>{ "LaunchTarget", "LaunchTargetWithItsIcon", "Silent",
-                                                           "NoUiComponents", "CaptureDriverLibrary", "FirmwareLibrary" }));
-    EXPECT_EQ(policiesIn(user), (std::set<std::string>{ "Silent", "NoUiComponents" }));
-
     for (HKEY root : { HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE }) {
         PutString(root, Ready, "Path", "C:\\Preference\\Path.exe");
         PutString(root, Ready, "AppPath", "C:\\Preference\\AppPath.exe");
@@ -163,18 +147,20 @@ TEST_F(RegExamples, EveryPolicyIsReadWhereTheTemplatesWriteItAboveEveryPreferenc
                                     "components, C:\\Preference\\VexaCap.dll, C:\\Preference\\vxbios.dll";
     EXPECT_EQ(settings(), preferences);
 
-    ASSERT_NO_FATAL_FAILURE(ImportFile(user));
+    ASSERT_NO_FATAL_FAILURE(ImportFile(ProgramBeside("policies\\user.reg")));
     EXPECT_EQ(settings(), "Path C:\\Preference\\Path.exe, AppPath C:\\Preference\\AppPath.exe, Silent 1, "
                           "no components, C:\\Preference\\VexaCap.dll, C:\\Preference\\vxbios.dll");
 
-    ASSERT_NO_FATAL_FAILURE(ImportFile(machine, " /reg:64"));
+    ASSERT_NO_FATAL_FAILURE(ImportFile(ProgramBeside("policies\\machine.reg"), " /reg:64"));
     EXPECT_EQ(settings(), "Path C:\\Policies\\LaunchTarget, AppPath C:\\Policies\\LaunchTargetWithItsIcon, Silent 1, "
                           "no components, C:\\Policies\\CaptureDriverLibrary, C:\\Policies\\FirmwareLibrary");
 
+    // A computer policy of 0 outranks a user policy of 1; a refused library policy still decides.
     PutNumber(HKEY_LOCAL_MACHINE, SuitePolicies + "\\Lumora\\Ready", "Silent", 0);
     PutNumber(HKEY_LOCAL_MACHINE, SuitePolicies + "\\Lumora\\Config", "NoCUIL", 0);
+    PutValue(HKEY_LOCAL_MACHINE, SuitePolicies + "\\Shared Info\\Shared DLLs", "vxbios.dll", REG_EXPAND_SZ, { 'x', 0 });
     EXPECT_EQ(settings(), "Path C:\\Policies\\LaunchTarget, AppPath C:\\Policies\\LaunchTargetWithItsIcon, Silent 0, "
-                          "components, C:\\Policies\\CaptureDriverLibrary, C:\\Policies\\FirmwareLibrary");
+                          "components, C:\\Policies\\CaptureDriverLibrary, (none)");
 
     RemoveKeyTree(HKEY_LOCAL_MACHINE, SuitePolicies);
     RemoveKeyTree(HKEY_CURRENT_USER, SuitePolicies);

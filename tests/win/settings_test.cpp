@@ -1,8 +1,6 @@
 // The registry settings store against the real registry: per-user before machine-wide, the
-// name match, the decoding of any stored type, and the key chain that a write makes; the firmware
-// library's policy.
+// name match, the decoding of any stored type, and the key chain that a write makes.
 #include "app/start_up_settings.h"
-#include "devices/firmware_events.h"
 #include "settings/reg_settings.h"
 #include "suite_keys.h"
 
@@ -86,22 +84,6 @@ TEST_F(Settings, PerUserValueWinsEvenWhenEmptyAndAPerUserKeyWithoutItFallsThroug
     DWORD silent = 5;
     EXPECT_TRUE(m_store.GetNumber("Silent", silent));
     EXPECT_EQ(silent, 0u);
-}
-
-// The firmware library's machine policy decides above the machine-wide value, a refused one too.
-TEST(FirmwareLibraryPolicy, TheMachinesPolicyDecidesAboveTheMachineWideValue)
-{
-    SetAsideSuiteKeys suiteKeys;
-    const std::string policy = "C:\\policy\\vxbios.dll";
-    for (DWORD type : { REG_SZ, REG_EXPAND_SZ }) {
-        RemoveSuiteKeys();
-        PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", "C:\\machine\\vxbios.dll");
-        PutValue(HKEY_LOCAL_MACHINE, SuitePolicies + "\\Shared Info\\Shared DLLs", "vxbios.dll", type,
-                 std::vector<BYTE>(policy.c_str(), policy.c_str() + policy.size() + 1));
-        CString path("(not found)");
-        CFirmwareEvents().GetLibraryPath(&path);
-        EXPECT_EQ(std::string(path), type == REG_SZ ? policy : "(not found)") << "policy of type " << type;
-    }
 }
 
 // Run by its own test entry, in a process that Wine starts with a Japanese locale: the registry
