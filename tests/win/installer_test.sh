@@ -152,7 +152,15 @@ every_user_outside_program_files() {
 # With a limited token, a machine-wide installation starts itself again to be elevated. Wine's
 # "runas" keeps the limited token: the second process refuses, and the first passes its code on.
 every_user_asks_for_elevation() {
-    install 4 "$setup" "/S /ALLUSERS" run-limited
+    cp "$setup" "$drive_c/setup-under-test.exe"
+    local status=0
+    run_logged "$bin/install_probe.exe" run-limited 'C:\setup-under-test.exe /S /ALLUSERS' || status=$?
+    # The WoW64 Wine starts a 32-bit program with an elevated token whichever token it is given.
+    if grep -q '^the limited token did not take' "$state/programs.log"; then
+        echo "skipped: $(grep '^the limited token did not take' "$state/programs.log")"
+        exit 77
+    fi
+    check "the installer ended with $status, expected 4" [ "$status" -eq 4 ]
     check "it started itself again" [ "$(grep -c '^started .*setup-under-test' "$state/programs.log")" -eq 2 ]
     expect_no_key "HKLM\\$entry_key"
 }

@@ -80,8 +80,8 @@ refused_downgrade() {
 
 # A folder that users may write is refused; a user who is not an administrator cannot even name one.
 refused_folder() {
-    install 1603 "$package" 'INSTALLDIR=C:\Lumora Ready'
-    expect_no_file "$drive_c/Lumora Ready/LumoraReady.exe"
+    install 1603 "$package" 'INSTALLDIR=C:\LumoraReady'
+    expect_no_file "$drive_c/LumoraReady/LumoraReady.exe"
     local secure=$(msiinfo export "$package" Property | sed -n 's/^SecureCustomProperties\t//p')
     check "INSTALLDIR is not among the secure properties, $secure" [ "${secure/INSTALLDIR/}" = "$secure" ]
 }

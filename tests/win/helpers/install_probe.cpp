@@ -14,7 +14,8 @@
 //                                           prints "held", then stays until ended
 //   install_probe run-limited "<line>"      runs the line with the limited token linked to this one, as
 //                                           a debuggee: prints "started <image>" for it and for each
-//                                           process it starts, ends with its exit code
+//                                           process it starts (and says so when it runs elevated all
+//                                           the same), ends with its exit code
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -161,6 +162,12 @@ int RunLimited(const char* line)
             char image[MAX_PATH] = {};
             ::GetFinalPathNameByHandleA(event.u.CreateProcessInfo.hFile, image, sizeof image, 0);
             printf("started %s\n", image);
+            HANDLE hStarted = NULL;
+            TOKEN_ELEVATION elevation = {};
+            if (event.dwProcessId == id && ::OpenProcessToken(event.u.CreateProcessInfo.hProcess, TOKEN_QUERY, &hStarted)
+                && ::GetTokenInformation(Handle(hStarted, ::CloseHandle).get(), TokenElevation, &elevation,
+                                         sizeof elevation, &size) && elevation.TokenIsElevated)
+                printf("the limited token did not take: %s runs elevated\n", image);
         }
         if (code == CREATE_PROCESS_DEBUG_EVENT || code == LOAD_DLL_DEBUG_EVENT)
             ::CloseHandle(code == LOAD_DLL_DEBUG_EVENT ? event.u.LoadDll.hFile : event.u.CreateProcessInfo.hFile);
