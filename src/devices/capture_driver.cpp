@@ -45,7 +45,7 @@ CCaptureDriver::~CCaptureDriver()
 CString CCaptureDriver::GetLibraryPath() const
 {
     // A Config value that is present replaces its default, even when it is empty. Each of these
-    // values leads to the library that is loaded: only the machine's policies set them.
+    // values leads to the library that is loaded: the user's policy key is not read for them.
     CString sharedInfo("Shared Info");
     CString sharedDlls("Shared DLLs");
     CString valueName("VexaCap.dll");

@@ -16,8 +16,8 @@
 
 namespace {
 
-// A string value as the launch-target chain reads it. Each names the program to start: only the
-// machine's policies set it.
+// A string value as the launch-target chain reads it. Each names the program to start: the user's
+// policy key is not read for it.
 auto ReadSetting(const char* company, const char* product, const char* component, const char* name)
 {
     return [=](std::string& out) {

@@ -10,7 +10,7 @@ std::string SettingsKeyPath(const char* company, const char* product, const char
 
 std::string PolicyKeyPath(const char* company, const char* product, const char* component)
 {
-    return SettingsKeyPath("Policies", company, product) + "\\" + component;
+    return std::string("Software\\Policies\\") + company + "\\" + product + "\\" + component;
 }
 
 bool ValueNameMatches(const char* storedName, const char* requestedName, const char* requestedUpper)
