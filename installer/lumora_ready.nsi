@@ -3,7 +3,10 @@
 ; suite alone. The build makes it with:
 ;
 ;   makensis -DTARGET=<x86-unicode|amd64-unicode> -DPROGRAM=<LumoraReady.exe>
-;            -DEND_INSTANCE=<end_instance.exe> -DOUTFILE=<setup.exe> lumora_ready.nsi
+;            -DEND_INSTANCE=<end_instance.exe> -DOUTFILE=<setup.exe> [-DSIGN=<sign.sh>] lumora_ready.nsi
+;
+; SIGN names a command that signs the file it is given (sign.sh): it signs the uninstaller before it
+; goes into the installer, and then the installer.
 ;
 ; The installer's switches: /S installs silently; /ALLUSERS makes the program start for every user
 ; (the Run value, the entry and the settings machine-wide instead of the installing user's own,
@@ -26,7 +29,7 @@ SetCompressor /SOLID lzma
 !define VERSION_RECORD "${__FILEDIR__}/../src/res/program.rc"
 !searchparse /file "${VERSION_RECORD}" `VALUE "CompanyName", "` PUBLISHER `"`
 !searchparse /file "${VERSION_RECORD}" `VALUE "FileDescription", "` PRODUCT_NAME `"`
-!searchparse /file "${VERSION_RECORD}" `VALUE "ProductVersion", "` PRODUCT_VERSION `"`
+!searchparse /file "${VERSION_RECORD}" `#define PROGRAM_VERSION_TEXT "` PRODUCT_VERSION `"`
 !searchparse /file "${VERSION_RECORD}" `VALUE "LegalCopyright", "` COPYRIGHT `"`
 !getdllversion "${PROGRAM}" PROGRAM_VERSION_
 
@@ -53,6 +56,10 @@ SetCompressor /SOLID lzma
 
 Name "${PRODUCT_NAME}"
 OutFile "${OUTFILE}"
+!ifdef SIGN
+!uninstfinalize '"${SIGN}" "%1"' = 0
+!finalize '"${SIGN}" "%1"' = 0
+!endif
 ; No InstallDir: an empty $INSTDIR in .onInit tells that /D= was not given.
 RequestExecutionLevel user
 ShowInstDetails show

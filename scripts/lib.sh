@@ -7,7 +7,8 @@ say() { printf '%s\n' "$*"; }
 die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 
 # Debian packages by purpose.
-PACKAGES_BUILD=(cmake ninja-build g++ googletest libgtest-dev nsis wixl msitools libxml2-utils
+# The installers' own tools come from scripts/installer-tools.
+PACKAGES_BUILD=(cmake ninja-build g++ googletest libgtest-dev libxml2-utils osslsigncode
                 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools)
 PACKAGES_WINE=(wine64 wine xvfb xauth)
 
@@ -25,10 +26,16 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-# Configures and builds one preset; the second run only rebuilds what changed.
+# Configures and builds one preset; the second run only rebuilds what changed. The installer
+# tools, where scripts/installer-tools has made them, are named to the build explicitly, so that a
+# build tree that found others before takes them.
 build_preset() {
     local preset=$1; shift
-    cmake --preset "$preset" >/dev/null
+    local tools=() bin
+    if bin=$("$ROOT/scripts/installer-tools" bin 2>/dev/null); then
+        tools=(-DLUMORA_MAKENSIS="$bin/makensis" -DLUMORA_WIXL="$bin/wixl" -DLUMORA_MSIBUILD="$bin/msibuild")
+    fi
+    cmake --preset "$preset" "${tools[@]}" >/dev/null
     cmake --build --preset "$preset" "$@"
 }
 

@@ -52,7 +52,7 @@ silent_install() {
     install 0 "$setup" "/S /NOSOUND" run-limited
     expect_same_file "$shipped" "$unix_folder/LumoraReady.exe"
     expect_file "$unix_folder/LumoraReadyUninstall.exe"
-    local version=$(sed -n 's/.*VALUE "ProductVersion", "\(.*\)"/\1/p' "$version_record" | head -n 1)
+    local version=$(sed -n 's/^#define PROGRAM_VERSION_TEXT "\(.*\)"$/\1/p' "$version_record")
     expect_value "HKCU\\$entry_key" DisplayName "Lumora Ready" DisplayVersion "$version" Publisher "Vexa Corporation" \
         DisplayIcon "\"$program\",0" UninstallString "\"$uninstaller\""
     local size=$(value "HKCU\\$entry_key" EstimatedSize)

@@ -2,20 +2,21 @@
 # The Windows Installer package under Wine, one scenario a run, each in a Wine session and prefix
 # of its own (see installer_session.sh), with the suite in place before the install.
 #
-#   msi_test.sh <scenario> <state-dir> <package.msi> <shipped LumoraReady.exe> <bin-dir> <msi-arch> <version>
+#   msi_test.sh <scenario> <state-dir> <package.msi> <shipped LumoraReady.exe> <bin-dir> <msi-arch> <version> <wixl> <msibuild>
 #
 # Scenarios: silent-install, upgrade-while-running, refused-downgrade, refused-folder, removal.
 # bin-dir holds install_probe.exe, end_instance.exe and the stand-ins; msi-arch (x86 or x64) and version are the
-# package's. An older package to upgrade from is built with installer/build_msi.sh, which finds
-# wixl and msibuild on the PATH.
+# package's. An older package to upgrade from is built with installer/build_msi.sh, by the wixl and
+# msibuild named.
 set -euo pipefail
-[ $# -eq 7 ] || { echo "usage: $0 <scenario> <state-dir> <package.msi> <program> <bin-dir> <msi-arch> <version>" >&2; exit 2; }
-scenario=$1 state=$2 package=$3 shipped=$4 bin=$5 arch=$6 version=$7
+[ $# -eq 9 ] || { echo "usage: $0 <scenario> <state-dir> <package.msi> <program> <bin-dir> <msi-arch> <version> <wixl> <msibuild>" >&2; exit 2; }
+scenario=$1 state=$2 package=$3 shipped=$4 bin=$5 arch=$6 version=$7 wixl=$8 msibuild=$9
+msiinfo=$(dirname "$msibuild")/msiinfo
 [ "$arch" = x86 ] && bits=32 || bits=64
 . "$(dirname "$0")/installer_session.sh"
 
 # The package's entry in Add/Remove Programs is named by its product code.
-product_code() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'; }
+product_code() { "$msiinfo" export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'; }
 entry_key="HKLM\\$uninstall_key\\$(product_code "$package")"
 
 # Installs a package from the prefix's drive: <expected exit code> <package> <properties>. A failed
@@ -32,7 +33,7 @@ make_older_package() {
     old_program=$state/old/LumoraReady.exe old_package=$state/old/LumoraReady-older.msi
     cp "$shipped" "$old_program"
     printf 'an older build' >>"$old_program"
-    "$here/../../installer/build_msi.sh" wixl msibuild "$arch" 0.9.0 "$old_program" \
+    "$here/../../installer/build_msi.sh" "$wixl" "$msibuild" "$arch" 0.9.0 "$old_program" \
         "$here/../../src/res/icons/lumora_ready.ico" "$bin/end_instance.exe" "$old_package"
 }
 
@@ -82,7 +83,7 @@ refused_downgrade() {
 refused_folder() {
     install 1603 "$package" 'INSTALLDIR=C:\LumoraReady'
     expect_no_file "$drive_c/LumoraReady/LumoraReady.exe"
-    local secure=$(msiinfo export "$package" Property | sed -n 's/^SecureCustomProperties\t//p')
+    local secure=$("$msiinfo" export "$package" Property | sed -n 's/^SecureCustomProperties\t//p')
     check "INSTALLDIR is not among the secure properties, $secure" [ "${secure/INSTALLDIR/}" = "$secure" ]
 }
 

@@ -1,0 +1,18 @@
+# The program's version as its version record (src/res/program.rc) states it, for everything that
+# ships beside the program: PROGRAM_VERSION_TEXT ("3.0.00", the names of the release's files and
+# the installers' display version), PROGRAM_VERSION_PACKAGE (its first three numbers, all that
+# Windows Installer compares) and PROGRAM_VERSION_REVISION (the first two, the policy templates'
+# revision). A change of the record configures again.
+set(PROGRAM_VERSION_RECORD ${PROJECT_SOURCE_DIR}/src/res/program.rc)
+set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROGRAM_VERSION_RECORD})
+file(STRINGS ${PROGRAM_VERSION_RECORD} numbers REGEX "^#define PROGRAM_VERSION_NUMBERS ")
+file(STRINGS ${PROGRAM_VERSION_RECORD} text REGEX "^#define PROGRAM_VERSION_TEXT ")
+if(NOT numbers MATCHES "^#define PROGRAM_VERSION_NUMBERS +([0-9]+), *([0-9]+), *([0-9]+), *[0-9]+$")
+    message(FATAL_ERROR "${PROGRAM_VERSION_RECORD}: no PROGRAM_VERSION_NUMBERS of four numbers")
+endif()
+set(PROGRAM_VERSION_PACKAGE ${CMAKE_MATCH_1}.${CMAKE_MATCH_2}.${CMAKE_MATCH_3})
+set(PROGRAM_VERSION_REVISION ${CMAKE_MATCH_1}.${CMAKE_MATCH_2})
+if(NOT text MATCHES "^#define PROGRAM_VERSION_TEXT +\"([0-9][0-9.]*)\"$")
+    message(FATAL_ERROR "${PROGRAM_VERSION_RECORD}: no PROGRAM_VERSION_TEXT of digits and dots")
+endif()
+set(PROGRAM_VERSION_TEXT ${CMAKE_MATCH_1})
