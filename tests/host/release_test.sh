@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# A release as a vendor ships it: made twice, from two copies of the checkout in two folders, one
+# after the other, with the version changed in the version record alone and signed with a
+# throwaway certificate. The two must be the same bytes; the version must be in every artifact and
+# name; the program, both installers' helper, the uninstaller, the installer and the package must
+# carry a SHA-256 Authenticode signature by that certificate, timed at the release's date. Where the
+# 32-bit build runs (the WoW64 Wine), the uninstaller is checked as the installer writes it.
+#
+#   release_test.sh <checkout>
+set -euo pipefail
+[ $# -eq 1 ] || { echo "usage: $0 <checkout>" >&2; exit 2; }
+checkout=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Lumora Ready release test" \
+    -addext extendedKeyUsage=codeSigning -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null
+
+release() {
+    mkdir "$work/$1"
+    (cd "$checkout" && git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$work/$1")
+    sed -i 's/^#define PROGRAM_VERSION_NUMBERS .*/#define PROGRAM_VERSION_NUMBERS 3, 4, 5, 0/;
+            s/^#define PROGRAM_VERSION_TEXT .*/#define PROGRAM_VERSION_TEXT "3.4.05"/' "$work/$1/src/res/program.rc"
+    (cd "$work/$1" && SOURCE_DATE_EPOCH=1767225600 LUMORA_SIGN_CERT="$work/cert.pem" LUMORA_SIGN_KEY="$work/key.pem" \
+        ./scripts/release) >"$work/$1.log" 2>&1 || { cat "$work/$1.log"; fail "release $1 failed"; exit 1; }
+}
+release first
+release second
+dist=$work/first/dist/3.4.05
+diff -r "$dist" "$work/second/dist/3.4.05" || fail "two releases of the same tree differ"
+grep -q '^signed by: CN=Lumora Ready release test$' "$work/first.log" || fail "the release does not say who signed it"
+
+# The version, in every artifact.
+for name in LumoraReady.exe LumoraReady.exe.debug LumoraReadySetup-3.4.05.exe LumoraReady-3.4.05.msi \
+            policy/LumoraReady.admx policy/en-US/LumoraReady.adml policy/ja-JP/LumoraReady.adml docs/installing.md; do
+    [ -f "$dist/$name" ] || fail "no $name in the release"
+done
+(cd "$dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
+[ "$(wc -l <"$dist/SHA256SUMS")" -eq 11 ] || fail "SHA256SUMS lists $(wc -l <"$dist/SHA256SUMS") files, not 11"
+for exe in LumoraReady.exe LumoraReadySetup-3.4.05.exe; do
+    record=$(i686-w64-mingw32-windres -i "$dist/$exe" -O rc 2>/dev/null | tr -d '\0')
+    grep -q 'FILEVERSION 3, 4, 5, 0' <<<"$record" || fail "$exe: no FILEVERSION 3, 4, 5, 0"
+    grep -q 'VALUE "ProductVersion", "3.4.05"' <<<"$record" || fail "$exe: no ProductVersion 3.4.05"
+done
+msiinfo=$("$checkout/scripts/installer-tools" bin)/msiinfo
+(cd "$work" && "$msiinfo" export "$dist/LumoraReady-3.4.05.msi" Property) | tr -d '\r' | grep -q $'^ProductVersion\t3.4.5$' ||
+    fail "the package's ProductVersion is not 3.4.5"
+for template in LumoraReady.admx en-US/LumoraReady.adml ja-JP/LumoraReady.adml; do
+    grep -q ' revision="3.4"' "$dist/policy/$template" || fail "$template: not revision 3.4"
+done
+grep -q 'minRequiredRevision="3.4"' "$dist/policy/LumoraReady.admx" || fail "the template does not require revision 3.4"
+
+# The signatures, also of what the installers carry.
+mkdir "$work/setup" "$work/package"
+(cd "$work/setup" && 7z x -y "$dist/LumoraReadySetup-3.4.05.exe" >/dev/null)
+(cd "$work/package" && "$msiinfo" extract "$dist/LumoraReady-3.4.05.msi" Binary.EndInstance >end_instance.exe)
+signed() {
+    local report
+    report=$(osslsigncode verify -CAfile "$work/cert.pem" -in "$1" 2>&1) || { fail "$1 is not signed: $report"; return; }
+    grep -q 'Signature verification: ok' <<<"$report" || fail "$1: the signature does not verify"
+    grep -q 'Subject: .*CN *= *Lumora Ready release test' <<<"$report" || fail "$1: not signed by the test certificate"
+    grep -q 'Message digest algorithm *: SHA256' <<<"$report" || fail "$1: not signed with SHA-256"
+    grep -q 'Signing time: Jan  1 00:00:00 2026 GMT' <<<"$report" || fail "$1: not signed at the release's date"
+}
+for file in "$dist/LumoraReady.exe" "$dist/LumoraReadySetup-3.4.05.exe" "$dist/LumoraReady-3.4.05.msi" \
+            "$work/setup/\$PLUGINSDIR/end_instance.exe" "$work/setup/LumoraReadyUninstall.exe" \
+            "$work/package/end_instance.exe"; do
+    signed "$file"
+done
+
+# The uninstaller as the installer writes it, where the installer can run.
+session=$work/session
+status=0
+LUMORA_WINE_WOW64=1 "$checkout/scripts/wine-session" "$session" run "$dist/LumoraReadySetup-3.4.05.exe" \
+    '/S' '/D=C:\Lumora' >"$work/install.log" 2>&1 || status=$?
+if [ "$status" -eq 77 ]; then
+    echo "NOT CHECKED here: the uninstaller as the installer writes it ($(cat "$work/install.log"))"
+else
+    [ "$status" -eq 0 ] || fail "the installer ended with $status: $(cat "$work/install.log")"
+    signed "$session/prefix/drive_c/Lumora/LumoraReadyUninstall.exe"
+fi
+LUMORA_WINE_WOW64=1 "$checkout/scripts/wine-session" "$session" stop
+
+[ "$failures" -eq 0 ] || exit 1
+echo "passed: release"
