@@ -73,6 +73,7 @@ done
 # The uninstaller as the installer writes it, where the installer can run.
 session=$work/session
 status=0
+[ ! -f "$checkout/build/win32/wine/prefix/.lumora-ready" ] || export LUMORA_WINE_TEMPLATE=$checkout/build/win32/wine/prefix
 LUMORA_WINE_WOW64=1 "$checkout/scripts/wine-session" "$session" run "$dist/LumoraReadySetup-3.4.05.exe" \
     '/S' '/D=C:\Lumora' >"$work/install.log" 2>&1 || status=$?
 if [ "$status" -eq 77 ]; then
