@@ -8,7 +8,7 @@ die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 
 # Debian packages by purpose.
 # The installers' own tools come from scripts/installer-tools.
-PACKAGES_BUILD=(cmake ninja-build g++ googletest libgtest-dev libxml2-utils osslsigncode p7zip-full
+PACKAGES_BUILD=(cmake ninja-build g++ googletest libgtest-dev libxml2-utils osslsigncode p7zip-full gdb
                 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools)
 PACKAGES_WINE=(wine64 wine xvfb xauth)
 

@@ -52,6 +52,11 @@ for template in LumoraReady.admx en-US/LumoraReady.adml ja-JP/LumoraReady.adml; 
 done
 grep -q 'minRequiredRevision="3.4"' "$dist/policy/LumoraReady.admx" || fail "the template does not require revision 3.4"
 
+# The program has no symbols of its own; a debugger finds its functions through the debug link.
+i686-w64-mingw32-objdump -t "$dist/LumoraReady.exe" | grep -q '^no symbols$' || fail "the program keeps its symbols"
+(cd "$dist" && gdb -batch -ex 'info functions CReadyApp::InitInstance' LumoraReady.exe 2>&1) |
+    grep -q 'src/app/ready_app.cpp' || fail "gdb does not find the program's functions through its debug link"
+
 # The signatures, also of what the installers carry.
 mkdir "$work/setup" "$work/package"
 (cd "$work/setup" && 7z x -y "$dist/LumoraReadySetup-3.4.05.exe" >/dev/null)
