@@ -27,7 +27,6 @@
 #include <cstdint>
 #include <memory>
 #include <random>
-#include <stdio.h>
 #include <stdlib.h>
 #include <string>
 
@@ -208,9 +207,8 @@ MixedEvent NextEvent(std::mt19937& random)
 TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNothing)
 {
     const int part = GetParam();
-    const unsigned seed = RunSeed();
-    printf("event flood, part %d of %d: seed %u (LUMORA_FAULT_SEED=%u repeats this run)\n", part, FloodParts, seed,
-           seed);
+    const unsigned seed = RunSeed(1209);
+    SCOPED_TRACE(SeedTrace(seed));
     std::seed_seq seeds{ seed, static_cast<unsigned>(part) };
     std::mt19937 random(seeds);
     // Kept in being while holders come and go.
