@@ -18,7 +18,7 @@ UINT g_blinkTickMs = 0;
 
 UINT_PTR WINAPI RecordTimer(HWND hWnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc)
 {
-    if (id == IDT_BLINK)
+    if (id == 102)
         g_blinkTickMs = elapseMs;
     return g_setTimer(hWnd, id, elapseMs, proc);
 }
@@ -58,7 +58,7 @@ TEST_F(PromptDialog, StartsHiddenAndEnabledWithAButtonAndNoIconAndFillingTheSetC
     EXPECT_FALSE(::IsWindowVisible(m_hDlg));
     EXPECT_TRUE(::IsWindowEnabled(m_hDlg));
     ASSERT_NE(m_hButton, (HWND)NULL);
-    EXPECT_EQ(::GetDlgCtrlID(m_hButton), IDC_ICON_BUTTON);
+    EXPECT_EQ(::GetDlgCtrlID(m_hButton), 101);
     RECT button;
     ::GetWindowRect(m_hButton, &button);
     ::MapWindowPoints(NULL, m_hDlg, reinterpret_cast<POINT*>(&button), 2);
@@ -71,7 +71,7 @@ TEST_F(PromptDialog, StartsHiddenAndEnabledWithAButtonAndNoIconAndFillingTheSetC
 
     FillIcons();
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL) << "filling the set changes no icon";
-    BlinkTimerProc(m_hDlg, WM_TIMER, IDT_BLINK + 1, 0);
+    BlinkTimerProc(m_hDlg, WM_TIMER, 103, 0);
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, (HICON)NULL) << "a tick of another timer changes nothing";
     EXPECT_EQ(m_pDlg->m_nBlinkToggles + m_pDlg->m_nBlinkWait, 0u);
 
@@ -114,7 +114,7 @@ TEST_F(PromptDialog, ShowingMakesItTopmostCentredEnabledAndFocusedAndHidingUndoe
     EXPECT_FALSE(::IsWindowEnabled(m_hDlg));
     EXPECT_FALSE(m_pDlg->m_bBlinkActive);
     EXPECT_FALSE(m_pDlg->m_button.IsHeld());
-    EXPECT_FALSE(::KillTimer(m_hDlg, IDT_BLINK)) << "the blink timer still runs";
+    EXPECT_FALSE(::KillTimer(m_hDlg, 102)) << "the blink timer still runs";
 }
 
 TEST_F(PromptDialog, BlinkTicksEvery100MsAlternatesFromIdleStartsAndStopsOnceAndGoesOnAfterARestart)
@@ -138,7 +138,7 @@ TEST_F(PromptDialog, BlinkTicksEvery100MsAlternatesFromIdleStartsAndStopsOnceAnd
     const std::uint32_t wait = m_pDlg->m_nBlinkWait;
     m_pDlg->StopBlink();
     EXPECT_FALSE(m_pDlg->m_bBlinkActive);
-    EXPECT_FALSE(::KillTimer(m_hDlg, IDT_BLINK)) << "a second blink timer runs";
+    EXPECT_FALSE(::KillTimer(m_hDlg, 102)) << "a second blink timer runs";
     m_pDlg->StopBlink();
     EXPECT_FALSE(m_pDlg->m_bBlinkActive);
     m_pDlg->StartBlink();
