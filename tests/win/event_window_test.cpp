@@ -202,13 +202,17 @@ TEST_F(EventWindow, EachCodeOfBothSourcesDoesWhatItMeansToTheShownPrompt)
         LPARAM lParam;
         Seen seen;
     } codes[] = {
-        { CapEvent, 0, 0, Unchanged },          { CapEvent, 1, 0, Prompting },         { CapEvent, 2, 0, Failed },
-        { CapEvent, 3, 0, Hidden },             { CapEvent, 4, 0, Hidden },            { CapEvent, 5, 0, Unchanged },
-        { CapEvent, 0x10001, 0, Unchanged },    { CapEvent, 1, 0x1000, Prompting },    { FirmwareEvent, 0, 0x000, Unchanged },
-        { FirmwareEvent, 0, 0x400, Failed },    { FirmwareEvent, 0, 0x800, Prompting }, { FirmwareEvent, 0, 0xC00, Unchanged },
-        { FirmwareEvent, 0, 0x1000, Hidden },   { FirmwareEvent, 0, 0x1400, Hidden },  { FirmwareEvent, 0, 0x1800, Unchanged },
-        { FirmwareEvent, 0, 0x1C00, Unchanged }, { FirmwareEvent, 3, 0x0801, Prompting }, { FirmwareEvent, 0, 0x17FF, Hidden },
-        { FirmwareEvent, 1, 0xE7FF, Failed },   { FirmwareEvent, 2, 0xFFFF, Unchanged },
+        { CapEvent, 0, 0, Unchanged },     { CapEvent, 1, 0, Prompting },       { CapEvent, 2, 0, Failed },
+        { CapEvent, 3, 0, Hidden },        { CapEvent, 4, 0, Hidden },          { CapEvent, 5, 0, Unchanged },
+        { CapEvent, 0x101, 0, Unchanged }, { CapEvent, 0x10001, 0, Unchanged }, { CapEvent, ~WPARAM(0), 0, Unchanged },
+        { CapEvent, 1, 0x1000, Prompting },
+        { FirmwareEvent, 0, 0x000, Unchanged }, { FirmwareEvent, 0, 0x400, Failed },
+        { FirmwareEvent, 0, 0x800, Prompting }, { FirmwareEvent, 0, 0xC00, Unchanged },
+        { FirmwareEvent, 0, 0x1000, Hidden },   { FirmwareEvent, 0, 0x1400, Hidden },
+        { FirmwareEvent, 0, 0x1800, Unchanged }, { FirmwareEvent, 0, 0x1C00, Unchanged },
+        // No bit of lParam outside 0x1C00 counts, nor does wParam.
+        { FirmwareEvent, 3, 0x0801, Prompting }, { FirmwareEvent, 0, 0x17FF, Hidden },
+        { FirmwareEvent, 1, ~LPARAM(0x1C00) | 0x400, Failed }, { FirmwareEvent, 2, -1, Unchanged },
     };
     for (const auto& code : codes) {
         SCOPED_TRACE((code.message == CapEvent ? "capture driver wParam " : "firmware lParam ")
@@ -442,8 +446,8 @@ TEST_F(EventWindow, QuitRequestOfANewerInstanceGivesUpTheMarkAndTheMutexAndEnds)
         bool launching;
         int releases;
     };
-    for (const Case& c : { Case{ 0x464, true, false, 1 }, Case{ 0x464, false, false, 0 }, Case{ WM_CLOSE, true, false, 0 },
-                           Case{ 0x464, false, true, 0 } }) {
+    for (const Case& c : { Case{ 0x464, true, false, 1 }, Case{ 0x464, false, false, 0 },
+                           Case{ WM_CLOSE, true, false, 0 }, Case{ 0x464, false, true, 0 } }) {
         SCOPED_TRACE(std::string(c.message == WM_CLOSE ? "close" : "quit") + (c.marked ? ", marked" : "")
                      + (c.launching ? ", launching" : ""));
         if (!::IsWindow(m_hWnd))

@@ -101,7 +101,8 @@ TEST_F(Program, StartWithoutItsMainWindowEndsGivesTheMutexBackAndWritesNothing)
 TEST_F(Program, StartsWithoutTheirWindowsLogWhy)
 {
     const std::string program = ProgramBeside("window_refused.exe");
-    const struct { const char* refused; const char* event; } starts[] = { { "", "0xc00003ef" }, { "prompt", "0xc00003f0" } };
+    const struct { const char* refused; const char* event; } starts[] = {
+        { "", "0xc00003ef" }, { "prompt", "0xc00003f0" } };
     for (const auto& start : starts) {
         ChildProcess refused;
         ASSERT_TRUE(refused.Start("\"" + program + "\" " + start.refused));
@@ -191,14 +192,14 @@ TEST_F(Program, InstanceThatDoesNotQuitMakesANewStartWaitTwoSecondsAndEnd)
         ChildProcess& waiting = Start();
         MSG quit = {};
         if (marked) {
-            ASSERT_TRUE(WaitUntil([&] { return ::PeekMessageA(&quit, hPeer, 0x464, 0x464, PM_REMOVE) != FALSE; }, 10000));
+            ASSERT_TRUE(WaitUntil([&] { return ::PeekMessageA(&quit, hPeer, 0x464, 0x464, PM_REMOVE); }, 10000));
             waitFrom = ::GetTickCount();
             EXPECT_EQ(quit.wParam, 0u);
             EXPECT_EQ(quit.lParam, 0);
         } else {
             ChildProcess& killing = Start("/KILL");
             ASSERT_TRUE(killing.WaitForExit(10000));
-            EXPECT_FALSE(waiting.WaitForExit(0)) << "with \"KILL\" it ends while a start without it, begun first, waits";
+            EXPECT_FALSE(waiting.WaitForExit(0)) << "with \"KILL\" it ends while the start begun first waits";
         }
         ASSERT_TRUE(waiting.WaitForExit(10000));
         const DWORD waited = ::GetTickCount() - waitFrom;
