@@ -15,7 +15,6 @@
 #include "press_link.h"
 #include "program_test_app.h"
 #include "prompt/prompt_dlg.h"
-#include "res/resource.h"
 #include "run_seed.h"
 #include "stand_in_records.h"
 #include "suite_keys.h"
@@ -95,7 +94,7 @@ protected:
     void Deliver(bool firmware, long code)
     {
         ::SendMessageA(firmware ? m_hFirmwarePress : m_hDriverPress, StandInPressMessage, static_cast<WPARAM>(code), 0);
-        const UINT message = firmware ? WM_FIRMWARE_EVENT : WM_CAPEVENT;
+        const UINT message = firmware ? 0x4FF : ::RegisterWindowMessageA("VexaCapEvent");
         MSG msg;
         ASSERT_TRUE(::PeekMessageA(&msg, m_hWnd, message, message, PM_REMOVE)) << "the stand-in delivered nothing";
         AfxHandleQueuedMessage(&msg);
@@ -104,7 +103,7 @@ protected:
     std::string Text() const
     {
         char text[256] = {};
-        ::GetDlgItemTextA(m_hPrompt, IDC_PROMPT_TEXT, text, sizeof text);
+        ::GetDlgItemTextA(m_hPrompt, 1000, text, sizeof text);
         return text;
     }
     bool Shown() const { return ::IsWindowVisible(m_hPrompt) != FALSE; }

@@ -1,23 +1,24 @@
 // The event window as the event sources drive it: real posted messages, the real prompt, real
-// launches of the capture application stand-in, and keys held by another process. (Events that meet
-// a busy suite or a running capture application are met by the flood.)
+// launches of the capture application stand-in, and keys and the busy mutex held by other processes.
+// (Events that meet a running capture application are met by the flood.)
 #include "child_process.h"
 #include "events/event_wnd.h"
-#include "events/instance_marker.h"
 #include "import_hook.h"
 #include "message_pump.h"
 #include "named_objects.h"
 #include "poll.h"
 #include "program_test_app.h"
 #include "prompt/prompt_dlg.h"
-#include "res/resource.h"
 #include "stand_in_records.h"
 #include "test_icons.h"
 
 #include <gtest/gtest.h>
 #include <mmsystem.h>
+#include <shellapi.h>
 
+#include <algorithm>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -33,10 +34,20 @@ std::string WindowText(HWND hWnd)
     return text;
 }
 
+// The two event messages as the suite's libraries send them.
+const UINT CapEvent = ::RegisterWindowMessageA("VexaCapEvent");
+const UINT FirmwareEvent = 0x4FF;
+
 // What the window asked of the system through the program's import table, kept from the machine:
 // these machines have no sound device, and the power requests are the test process's own.
 std::vector<EXECUTION_STATE> g_powerRequests;
 std::vector<std::string> g_sounds;
+// The timers set (window, id and period) and the shell's verbs, passed on to the system.
+using Timers = std::vector<std::tuple<HWND, UINT_PTR, UINT>>;
+Timers g_timers;
+std::vector<std::string> g_verbs;
+decltype(::SetTimer)* g_setTimer = nullptr;
+decltype(::ShellExecuteA)* g_shellExecute = nullptr;
 // The prompt's requests of its place, passed on to the system: where it goes and with which flags.
 using Placings = std::vector<std::pair<HWND, UINT>>;
 Placings g_placings;
@@ -59,6 +70,18 @@ BOOL WINAPI RecordPlacing(HWND hWnd, HWND hInsertAfter, int x, int y, int cx, in
 {
     g_placings.emplace_back(hInsertAfter, flags);
     return g_setWindowPos(hWnd, hInsertAfter, x, y, cx, cy, flags);
+}
+
+UINT_PTR WINAPI RecordTimer(HWND hWnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc)
+{
+    g_timers.emplace_back(hWnd, id, elapseMs);
+    return g_setTimer(hWnd, id, elapseMs, proc);
+}
+
+HINSTANCE WINAPI RecordVerb(HWND hWnd, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT show)
+{
+    g_verbs.push_back(verb != nullptr ? verb : "(none)");
+    return g_shellExecute(hWnd, verb, file, parameters, directory, show);
 }
 
 BOOL WINAPI RecordBeep(UINT type)
@@ -84,9 +107,13 @@ protected:
         g_powerRequests.clear();
         g_sounds.clear();
         g_placings.clear();
+        g_timers.clear();
+        g_verbs.clear();
         g_setWindowPos = m_placingHook.Original();
+        g_setTimer = m_timerHook.Original();
+        g_shellExecute = m_shellHook.Original();
         ASSERT_TRUE(m_powerHook.Installed() && m_soundHook.Installed() && m_beepHook.Installed()
-                    && m_placingHook.Installed());
+                    && m_placingHook.Installed() && m_timerHook.Installed() && m_shellHook.Installed());
         MakeWindow();
     }
     void MakeWindow()
@@ -119,7 +146,7 @@ protected:
             << "a capture application stand-in is still running";
     }
 
-    void Press(WPARAM code) { Deliver(WM_CAPEVENT, code, 0); }
+    void Press(WPARAM code) { Deliver(CapEvent, code, 0); }
 
     // Posts the event and runs the messages it brings; counts the launches it makes.
     void Deliver(UINT message, WPARAM wParam, LPARAM lParam)
@@ -134,7 +161,7 @@ protected:
     CPromptDlg& Prompt() { return *m_pWnd->GetPromptDlg(); }
     bool Shown() const { return ::IsWindowVisible(m_hPrompt) != FALSE; }
     bool Topmost() const { return (::GetWindowLongA(m_hPrompt, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
-    std::string Text() const { return WindowText(::GetDlgItem(m_hPrompt, IDC_PROMPT_TEXT)); }
+    std::string Text() const { return WindowText(::GetDlgItem(m_hPrompt, 1000)); }
     HICON Icon() { return Prompt().m_hCurrentIcon; }
 
     std::vector<CaptureAppStart> WaitForStarts(size_t count) { return WaitForCaptureAppStarts(m_record.Path(), count); }
@@ -144,6 +171,8 @@ protected:
     const ImportHook<decltype(::PlaySoundA)> m_soundHook{ "WINMM.dll", "PlaySoundA", RecordSound };
     const ImportHook<decltype(::MessageBeep)> m_beepHook{ "USER32.dll", "MessageBeep", RecordBeep };
     const ImportHook<decltype(::SetWindowPos)> m_placingHook{ "USER32.dll", "SetWindowPos", RecordPlacing };
+    const ImportHook<decltype(::SetTimer)> m_timerHook{ "USER32.dll", "SetTimer", RecordTimer };
+    const ImportHook<decltype(::ShellExecuteA)> m_shellHook{ "SHELL32.dll", "ShellExecuteA", RecordVerb };
     const StandInRecord m_record{ "OSTRIVO_STANDIN_RECORD", "ostrivo-starts" };
     size_t m_launches = 0;
     HICON m_hIcons[3] = {};
@@ -154,49 +183,57 @@ protected:
 
 }  // namespace
 
-// Every event raises the power request and withdraws it; codes of no action change nothing else.
-TEST_F(EventWindow, HiddenToolWindowWhosePromptAFirstPressShowsAndCancelHidesEachEventKeepingThePowerUp)
+// Every code of both sources, sent as the libraries send it to the hidden tool window, over a
+// shown, blinking prompt whose text and icon the test set; the target cannot start, so a Launch
+// shows the failure. Each event answers 0, and raises the power request and withdraws it.
+TEST_F(EventWindow, EachCodeOfBothSourcesDoesWhatItMeansToTheShownPrompt)
 {
     EXPECT_EQ(WindowText(m_hWnd), "Lumora Ready");
     EXPECT_TRUE(::GetWindowLongA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_FALSE(::IsWindowVisible(m_hWnd));
     EXPECT_EQ(::GetWindow(m_hPrompt, GW_OWNER), m_hWnd);
     EXPECT_FALSE(Shown());
+    m_pWnd->ResolveAppPath("");
 
-    const std::vector<EXECUTION_STATE> raisedAndWithdrawn = { ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED,
-                                                               ES_CONTINUOUS };
-    Press(1);
-    EXPECT_EQ(g_powerRequests, raisedAndWithdrawn);
-    EXPECT_TRUE(Shown() && Topmost() && ::IsWindowEnabled(m_hPrompt));
-    EXPECT_EQ(::GetForegroundWindow(), m_hPrompt);
-
+    enum Seen { Unchanged, Prompting, Failed, Hidden };
     const struct {
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
-    } noAction[] = { { WM_CAPEVENT, 0, 0 },          { WM_CAPEVENT, 5, 0 },           { WM_CAPEVENT, 6, 0 },
-                     { WM_FIRMWARE_EVENT, 0, 0x000 }, { WM_FIRMWARE_EVENT, 0, 0xC00 }, { WM_FIRMWARE_EVENT, 0, 0x1800 },
-                     { WM_FIRMWARE_EVENT, 0, 0x1C00 } };
-    for (const auto& event : noAction) {
-        SCOPED_TRACE(std::string(event.message == WM_CAPEVENT ? "code " : "firmware code ")
-                     + std::to_string(event.wParam + static_cast<WPARAM>(event.lParam)));
-        g_powerRequests.clear();
-        Deliver(event.message, event.wParam, event.lParam);
-        EXPECT_TRUE(Shown());
-        EXPECT_EQ(g_powerRequests, raisedAndWithdrawn);
-        EXPECT_EQ(Text(), "Press down to start Lumora!!");
-        EXPECT_TRUE(Prompt().m_bBlinkActive);
-    }
-
-    // Cancel stops the blink, resets the icon and hides the prompt.
-    for (WPARAM cancel : { 3, 4 }) {
+        Seen seen;
+    } codes[] = {
+        { CapEvent, 0, 0, Unchanged },     { CapEvent, 1, 0, Prompting },       { CapEvent, 2, 0, Failed },
+        { CapEvent, 3, 0, Hidden },        { CapEvent, 4, 0, Hidden },          { CapEvent, 5, 0, Unchanged },
+        { CapEvent, 0x101, 0, Unchanged }, { CapEvent, 0x10001, 0, Unchanged }, { CapEvent, ~WPARAM(0), 0, Unchanged },
+        { CapEvent, 1, 0x1000, Prompting },
+        { FirmwareEvent, 0, 0x000, Unchanged }, { FirmwareEvent, 0, 0x400, Failed },
+        { FirmwareEvent, 0, 0x800, Prompting }, { FirmwareEvent, 0, 0xC00, Unchanged },
+        { FirmwareEvent, 0, 0x1000, Hidden },   { FirmwareEvent, 0, 0x1400, Hidden },
+        { FirmwareEvent, 0, 0x1800, Unchanged }, { FirmwareEvent, 0, 0x1C00, Unchanged },
+        // No bit of lParam outside 0x1C00 counts, nor does wParam.
+        { FirmwareEvent, 3, 0x0801, Prompting }, { FirmwareEvent, 0, 0x17FF, Hidden },
+        { FirmwareEvent, 1, ~LPARAM(0x1C00) | 0x400, Failed }, { FirmwareEvent, 2, -1, Unchanged },
+    };
+    for (const auto& code : codes) {
+        SCOPED_TRACE((code.message == CapEvent ? "capture driver wParam " : "firmware lParam ")
+                     + std::to_string(code.message == CapEvent ? code.wParam : static_cast<WPARAM>(code.lParam)));
         Press(1);
-        Prompt().SetIcon(IconAlternate);
-        Press(cancel);
-        EXPECT_FALSE(Shown()) << "code " << cancel;
-        EXPECT_FALSE(::IsWindowEnabled(m_hPrompt));
-        EXPECT_FALSE(Prompt().m_bBlinkActive);
-        EXPECT_EQ(Icon(), m_hIcons[0]);
+        ASSERT_TRUE(Shown() && Topmost() && ::IsWindowEnabled(m_hPrompt) && ::GetForegroundWindow() == m_hPrompt);
+        Prompt().SetText("set by the test");
+        Prompt().SetIcon(IconStarting);
+        g_powerRequests.clear();
+
+        EXPECT_EQ(::SendMessageA(m_hWnd, code.message, code.wParam, code.lParam), 0);
+
+        EXPECT_EQ(g_powerRequests, (std::vector<EXECUTION_STATE>{ 0x80000003, 0x80000000 }));
+        EXPECT_EQ(Shown(), code.seen != Hidden);
+        EXPECT_EQ(::IsWindowEnabled(m_hPrompt) != FALSE, code.seen != Hidden);
+        EXPECT_EQ(Prompt().m_bBlinkActive != FALSE, code.seen == Unchanged || code.seen == Prompting);
+        const char* const texts[] = { "set by the test", "Press down to start Lumora!!", "Failed to launch Lumora.",
+                                      "set by the test" };
+        EXPECT_EQ(Text(), texts[code.seen]);
+        const HICON icons[] = { m_hIcons[2], m_hIcons[2], m_hIcons[1], m_hIcons[0] };
+        EXPECT_EQ(Icon(), icons[code.seen]);
     }
 }
 
@@ -205,14 +242,17 @@ TEST_F(EventWindow, HiddenToolWindowWhosePromptAFirstPressShowsAndCancelHidesEac
 // WS_EX_TOPMOST; the request itself is what can be checked here.
 const Placings::value_type NotTopmost = { HWND_NOTOPMOST, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW };
 
-// While launching only Cancel acts, and it does not hide the prompt: the launch timer does.
-TEST_F(EventWindow, SecondPressLaunchesInTheTemporaryDirectoryAndThePromptHidesTwoSecondsLaterWhileOnlyCancelActs)
+// The shell opens the target with the verb "open". While launching only Cancel acts, and it does
+// not hide the prompt: the launch timer does, one timer of 2000 ms on the main window.
+TEST_F(EventWindow, SecondPressOpensTheTargetInTheTemporaryDirectoryAndThePromptHidesTwoSecondsLaterWhileOnlyCancelActs)
 {
     Press(1);
     g_placings.clear();
+    g_timers.clear();
     Press(2);
     EXPECT_EQ(g_placings, Placings{ NotTopmost });
-    const DWORD launched = ::GetTickCount();
+    EXPECT_EQ(g_verbs, std::vector<std::string>{ "open" });
+    EXPECT_EQ(g_timers, (Timers{ { m_hWnd, 101, 2000 } })) << "the launch timer: its window, id and period";
 
     EXPECT_TRUE(m_pWnd->IsLaunching());
     EXPECT_TRUE(Shown());
@@ -239,10 +279,66 @@ TEST_F(EventWindow, SecondPressLaunchesInTheTemporaryDirectoryAndThePromptHidesT
     EXPECT_EQ(Icon(), m_hIcons[0]);
 
     ASSERT_TRUE(PumpUntil([&] { return !Shown(); }, 10000));
-    EXPECT_GE(::GetTickCount() - launched, 1900u);
     EXPECT_FALSE(m_pWnd->IsLaunching());
-    EXPECT_FALSE(::KillTimer(m_hWnd, IDT_LAUNCH)) << "the launch timer fires once";
+    EXPECT_FALSE(::KillTimer(m_hWnd, 101)) << "the launch timer fires once";
+    EXPECT_EQ(g_timers.size(), 1u) << "no timer was set again";
     EXPECT_EQ(WaitForStarts(1).size(), 1u) << "the second Launch within 2000 ms started nothing";
+}
+
+// A first press over a prompt already shown, which the user moved away and another window covered:
+// the text again, and the prompt centred, topmost, in the foreground and with the focus on its
+// button again; the blink runs on, not started afresh.
+TEST_F(EventWindow, FirstPressOverTheShownPromptCentresItAndBringsItToTheFrontAgain)
+{
+    Press(1);
+    ::SetWindowPos(m_hPrompt, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    const HWND hOther = ::CreateWindowExA(WS_EX_TOPMOST, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 300, 300,
+                                          NULL, NULL, NULL, NULL);
+    ::SetForegroundWindow(hOther);
+    ::SetFocus(hOther);
+    PumpPendingMessages();
+    ASSERT_NE(::GetForegroundWindow(), m_hPrompt);
+    Prompt().SetText("");
+    g_placings.clear();
+    g_timers.clear();
+
+    Press(1);
+
+    EXPECT_EQ(Text(), "Press down to start Lumora!!");
+    RECT screen, window;
+    ::GetWindowRect(::GetDesktopWindow(), &screen);
+    ::GetWindowRect(m_hPrompt, &window);
+    EXPECT_NEAR(window.left + window.right, screen.left + screen.right, 1) << "centred on the screen";
+    EXPECT_NEAR(window.top + window.bottom, screen.top + screen.bottom, 1);
+    EXPECT_NE(std::find(g_placings.begin(), g_placings.end(),
+                        Placings::value_type{ HWND_TOPMOST, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE }),
+              g_placings.end()) << "asked to be topmost";  // Wine: it keeps WS_EX_TOPMOST anyway
+    EXPECT_EQ(::GetForegroundWindow(), m_hPrompt);
+    EXPECT_EQ(::GetFocus(), Prompt().m_button.m_hWnd);
+    EXPECT_TRUE(Prompt().m_bBlinkActive);
+    EXPECT_TRUE(g_timers.empty()) << "the blink was started afresh";
+    ::DestroyWindow(hOther);
+}
+
+// While another program holds the suite's busy mutex, a second press changes nothing: the blink
+// goes on, the text stays and nothing is started. Once it has gone, the same press launches.
+TEST_F(EventWindow, SecondPressWhileAnotherProgramHoldsTheBusyMutexChangesNothing)
+{
+    Press(1);
+    ChildProcess holder;
+    ASSERT_TRUE(holder.Start("\"" + ProgramBeside("mutex_holder.exe") + "\" " + BusyMutexName + " 60000", true));
+    ASSERT_TRUE(WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
+
+    Press(2);
+    EXPECT_TRUE(Shown() && Prompt().m_bBlinkActive) << "the prompt blinks on";
+    EXPECT_EQ(Text(), "Press down to start Lumora!!");
+    EXPECT_FALSE(m_pWnd->IsLaunching());
+    EXPECT_TRUE(g_verbs.empty()) << "the shell was asked to start the target";
+
+    holder.Terminate();
+    Press(2);
+    EXPECT_EQ(g_verbs, std::vector<std::string>{ "open" });
+    EXPECT_TRUE(m_pWnd->IsLaunching());
 }
 
 TEST_F(EventWindow, LaunchWithoutAPromptShowsTheHiddenPromptNotTopmostAndStillDisabled)
@@ -274,7 +370,6 @@ TEST_F(EventWindow, FailedLaunchShowsTheFailureTextAndAlternateIconBeepsUnlessSi
             Press(2);
             const std::string situation = (shown ? "shown, path " : "hidden, path ") + std::string(path).substr(0, 40);
             EXPECT_EQ(Shown(), shown) << situation << ": a failure neither shows nor hides the prompt";
-            EXPECT_TRUE(!shown || Topmost()) << situation;
             EXPECT_EQ(Text(), "Failed to launch Lumora.") << situation;
             EXPECT_EQ(Icon(), m_hIcons[1]) << situation;
             EXPECT_FALSE(m_pWnd->IsLaunching()) << situation;
@@ -347,8 +442,8 @@ TEST_F(EventWindow, QuitRequestOfANewerInstanceGivesUpTheMarkAndTheMutexAndEnds)
         bool launching;
         int releases;
     };
-    for (const Case& c : { Case{ WM_READY_QUIT, true, false, 1 }, Case{ WM_READY_QUIT, false, false, 0 },
-                           Case{ WM_CLOSE, true, false, 0 }, Case{ WM_READY_QUIT, false, true, 0 } }) {
+    for (const Case& c : { Case{ 0x464, true, false, 1 }, Case{ 0x464, false, false, 0 },
+                           Case{ WM_CLOSE, true, false, 0 }, Case{ 0x464, false, true, 0 } }) {
         SCOPED_TRACE(std::string(c.message == WM_CLOSE ? "close" : "quit") + (c.marked ? ", marked" : "")
                      + (c.launching ? ", launching" : ""));
         if (!::IsWindow(m_hWnd))
@@ -361,9 +456,9 @@ TEST_F(EventWindow, QuitRequestOfANewerInstanceGivesUpTheMarkAndTheMutexAndEnds)
         CHeldMutex& instanceMutex = theProgramTestApp.m_instanceMutex;
         ASSERT_TRUE(instanceMutex.Create(NULL));
         if (c.marked)
-            ::SetPropA(m_hWnd, InstanceMutexName, RunningInstanceMark());
+            ::SetPropA(m_hWnd, "Vexa Lumora Kivrel", reinterpret_cast<HANDLE>(1));
         const LRESULT result = ::SendMessageA(m_hWnd, c.message, 0, 0);
-        if (c.message == WM_READY_QUIT) {
+        if (c.message == 0x464) {
             EXPECT_EQ(result, 0x12345678);
         }
         EXPECT_EQ(instanceMutex.m_hMutex == NULL, c.releases == 1);

@@ -1,22 +1,28 @@
 // The program as users start it, in processes of its own: resident with a marked hidden window,
-// one instance at a time (a newer one replaces the running one, "KILL" only ends it), the end by a
-// close request, and the UI component library from start-up to the end. (The failure box when no
-// library loads is met by the broken-library starts.)
+// one instance at a time (a newer one replaces the running one, "KILL" only ends it, an instance that
+// does not quit makes a newer one give up), the box when OLE cannot start, and the UI component
+// library from start-up to the end. (The failure box when no library loads is met by the
+// broken-library starts.)
 #include "debugged_process.h"
 #include "program_fixture.h"
 #include "stand_in_records.h"
 #include "ui_library_registration.h"
+
+#include <tlhelp32.h>
 
 #include <string>
 #include <vector>
 
 using namespace program_fixture;
 
-TEST_F(Program, RunsResidentWithAMarkedHiddenToolWindowLeavesItsPathAsTheFootmarkAndEndsOnClose)
+// A newer instance finds the window marked "Vexa Lumora Kivrel" = 1 and posts it 0x464 (wParam 0,
+// lParam 0): the program ends and gives up the mutex of that name.
+TEST_F(Program, RunsResidentWithAMarkedHiddenToolWindowLeavesItsPathAsTheFootmarkAndEndsOnAQuitRequest)
 {
     ChildProcess& program = Start();
     const HWND hMain = WaitForMarkedWindow(program);
     ASSERT_NE(hMain, (HWND)NULL);
+    EXPECT_TRUE(MutexHeldElsewhere("Vexa Lumora Kivrel"));
 
     EXPECT_FALSE(::IsWindowVisible(hMain));
     EXPECT_TRUE(::GetWindowLongA(hMain, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
@@ -27,7 +33,7 @@ TEST_F(Program, RunsResidentWithAMarkedHiddenToolWindowLeavesItsPathAsTheFootmar
     EXPECT_EQ(::lstrcmpiA(reinterpret_cast<const char*>(data.data()), ProgramBeside("LumoraReady.exe").c_str()), 0)
         << reinterpret_cast<const char*>(data.data());
 
-    ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(::PostMessageA(hMain, 0x464, 0, 0));
     ASSERT_TRUE(program.WaitForExit(10000));
     EXPECT_EQ(program.ExitCode(), 0u);
 }
@@ -91,20 +97,48 @@ TEST_F(Program, StartWithoutItsMainWindowEndsGivesTheMutexBackAndWritesNothing)
     EXPECT_FALSE(FootmarkWritten());
 }
 
-// A start that ends without its main window, its prompt or OLE says why in the event log.
-TEST_F(Program, StartsWithoutTheirWindowsOrOleLogWhy)
+// A start that ends without its main window or its prompt says why in the event log.
+TEST_F(Program, StartsWithoutTheirWindowsLogWhy)
 {
     const std::string program = ProgramBeside("window_refused.exe");
     const struct { const char* refused; const char* event; } starts[] = {
-        { "", "0xc00003ef" }, { "prompt", "0xc00003f0" }, { "ole", "0xc00003ea" } };
+        { "", "0xc00003ef" }, { "prompt", "0xc00003f0" } };
     for (const auto& start : starts) {
         ChildProcess refused;
         ASSERT_TRUE(refused.Start("\"" + program + "\" " + start.refused));
-        if (start.refused == std::string("ole"))  // its box first
-            ::PostMessageA(WaitForShownDialog(refused, "window_refused"), WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(refused.WaitForExit(10000)) << start.refused;
         EXPECT_TRUE(Logged(refused.Id(), std::string("0x0001,0x0000,") + start.event + " err L\"" + program + "\""));
     }
+}
+
+// OLE refuses to start: the box with its text and OK; neither library is loaded, and the end is
+// logged and writes nothing.
+TEST_F(Program, OleThatCannotStartShowsItsBoxBeforeAnyLibraryLoadsAndWritesNothing)
+{
+    const std::string program = ProgramBeside("window_refused.exe");
+    ChildProcess refused;
+    ASSERT_TRUE(refused.Start("\"" + program + "\" ole"));
+    const HWND hBox = WaitForShownDialog(refused, "window_refused");
+    ASSERT_NE(hBox, (HWND)NULL);
+    EXPECT_EQ(MessageBoxText(hBox), "Failed to initialize OLE. Check that the version of the OLE library is correct.");
+    // Requested with OK alone and no icon, the box gets the framework's default icon for such a box,
+    // the exclamation mark (its handle is of the program's process). Wine: 0x440 is its icon control.
+    EXPECT_NE(::SendDlgItemMessageA(hBox, 0x0440, STM_GETICON, 0, 0), 0);
+    std::string modules;
+    const HANDLE hModules = ::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, refused.Id());
+    MODULEENTRY32 module = {};
+    module.dwSize = sizeof module;
+    for (BOOL more = ::Module32First(hModules, &module); more; more = ::Module32Next(hModules, &module))
+        modules += std::string(::CharUpperA(module.szModule)) + " ";
+    ::CloseHandle(hModules);
+    EXPECT_NE(modules.find("WINDOW_REFUSED.EXE "), std::string::npos) << modules;
+    EXPECT_TRUE(modules.find("VEXACAP.DLL ") == std::string::npos && modules.find("VXBIOS.DLL ") == std::string::npos)
+        << modules;
+
+    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(refused.WaitForExit(10000));
+    EXPECT_TRUE(Logged(refused.Id(), "0x0001,0x0000,0xc00003ea err L\"" + program + "\""));
+    EXPECT_FALSE(FootmarkWritten());
 }
 
 // A silenced source of button events is a warning in the event log, and the start goes on without
@@ -140,21 +174,38 @@ TEST_F(Program, HardKilledInstanceLeavesAnAbandonedMutexAndTheNextStartGoesOnAtO
     ::CloseHandle(hKeep);
 }
 
-TEST_F(Program, MutexHeldWithoutAMarkedWindowMakesANewStartWaitAndEnd)
+// The test plays an instance that holds the mutex and does not quit. Its window marked, a new start
+// posts it 0x464 (wParam 0, lParam 0), waits 2 s for the mutex and ends; unmarked, the new start
+// waits as long, and one with "KILL" ends at once. Nothing else runs, and nothing is written.
+TEST_F(Program, InstanceThatDoesNotQuitMakesANewStartWaitTwoSecondsAndEnd)
 {
-    ChildProcess holder;
-    ASSERT_TRUE(holder.Start("\"" + ProgramBeside("mutex_holder.exe") + "\" \"" + InstanceName + "\" 60000"));
-    ASSERT_TRUE(WaitUntil([] { return MutexExists(InstanceName); }, 10000));
-
-    const DWORD started = ::GetTickCount();
-    ChildProcess& waiting = Start();
-    ChildProcess& killing = Start("/KILL");
-    ASSERT_TRUE(killing.WaitForExit(10000));
-    EXPECT_FALSE(waiting.WaitForExit(0)) << "with \"KILL\" it ends while a start without it, begun first, still waits";
-    ASSERT_TRUE(waiting.WaitForExit(10000));
-    EXPECT_GE(::GetTickCount() - started, 1900u) << "it waited for the mutex";
-    EXPECT_TRUE(MarkedWindows().empty());
-    EXPECT_FALSE(holder.WaitForExit(0)) << "the holder is not affected";
+    const HANDLE hHeld = ::CreateMutexA(NULL, TRUE, "Vexa Lumora Kivrel");
+    const HWND hPeer = ::CreateWindowExA(0, "STATIC", "peer", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    for (bool marked : { true, false }) {
+        SCOPED_TRACE(marked ? "marked" : "not marked");
+        ::SetPropA(hPeer, "Vexa Lumora Kivrel", reinterpret_cast<HANDLE>(marked ? 1 : 0));
+        DWORD waitFrom = ::GetTickCount();
+        ChildProcess& waiting = Start();
+        MSG quit = {};
+        if (marked) {
+            ASSERT_TRUE(WaitUntil([&] { return ::PeekMessageA(&quit, hPeer, 0x464, 0x464, PM_REMOVE); }, 10000));
+            waitFrom = ::GetTickCount();
+            EXPECT_TRUE(quit.wParam == 0 && quit.lParam == 0) << "wParam and lParam of the quit request";
+        } else {
+            ChildProcess& killing = Start("/KILL");
+            ASSERT_TRUE(killing.WaitForExit(10000));
+            EXPECT_FALSE(waiting.WaitForExit(0)) << "with \"KILL\" it ends while the start begun first waits";
+        }
+        ASSERT_TRUE(waiting.WaitForExit(10000));
+        const DWORD waited = ::GetTickCount() - waitFrom;
+        EXPECT_GE(waited, 1900u) << "the wait for the mutex";
+        EXPECT_LE(waited, marked ? 3000u : 4000u) << "the wait for the mutex";
+        EXPECT_EQ(MarkedWindows(), marked ? std::vector<HWND>{ hPeer } : std::vector<HWND>{});
+        EXPECT_FALSE(FootmarkWritten());
+    }
+    ::DestroyWindow(hPeer);
+    ::ReleaseMutex(hHeld);
+    ::CloseHandle(hHeld);
 }
 
 namespace {

@@ -1,5 +1,5 @@
-// Holds a named mutex for a while, as an instance of the program that has not yet marked its window
-// would: mutex_holder <name> <milliseconds>. Prints "holding" once it holds the mutex.
+// Holds a named mutex for a while, as another program of the suite would: mutex_holder <name>
+// <milliseconds>. Prints "holding" once it holds the mutex.
 #include <windows.h>
 
 #include <stdio.h>

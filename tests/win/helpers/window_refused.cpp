@@ -2,6 +2,7 @@
 // the argument "prompt" its prompt, with "ole" OLE. The start must end on its own, give up the
 // instance mutex and write nothing.
 #include "app/ready_app.h"
+#include "import_hook.h"
 
 #include <string.h>
 
@@ -27,9 +28,13 @@ struct Refusal {
     ~Refusal() { ::UnhookWindowsHookEx(hHook); }
 } g_refusal;
 
-// A thread of the multithreaded apartment cannot start OLE; the apartment ends with the process.
-const HRESULT g_apartment =
-    strstr(::GetCommandLineA(), " ole") != nullptr ? ::CoInitializeEx(NULL, COINIT_MULTITHREADED) : S_FALSE;
+// With "ole", OLE's start fails as when its library cannot be initialised, for the life of the process.
+HRESULT WINAPI RefuseOle(LPVOID)
+{
+    return E_OUTOFMEMORY;
+}
+const bool g_bRefuseOle = strstr(::GetCommandLineA(), " ole") != nullptr;
+const ImportHook<decltype(::OleInitialize)> g_oleRefusal("ole32.dll", g_bRefuseOle ? "OleInitialize" : "", RefuseOle);
 
 }  // namespace
 
