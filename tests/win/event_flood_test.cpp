@@ -1,13 +1,16 @@
-// A flood of button events through both library stand-ins into the real event window, with the
-// suite's busy mutex and the capture application coming and going: every event does what the
-// decision order says for the state it meets, and the process holds no more handles, GDI objects
-// or USER objects afterwards than before.
+// Every code of both library stand-ins, delivered through the libraries into the real event window
+// in every state of the decision order: free, busy (another program holds the suite's busy
+// mutex), with the capture application running, and launching, free or busy, over a shown and a
+// hidden prompt. Every event does what the decision order says for the state it meets, and after
+// a first walk has made what the program makes once, two more walks leave the process holding no
+// more handles, GDI objects or USER objects than before.
 #include "child_process.h"
 #include "devices/capture_driver.h"
 #include "devices/firmware_events.h"
 #include "event_decision_table.h"
 #include "events/event_wnd.h"
 #include "framework/win_app.h"
+#include "import_hook.h"
 #include "message_pump.h"
 #include "named_objects.h"
 #include "object_counts.h"
@@ -15,7 +18,6 @@
 #include "press_link.h"
 #include "program_test_app.h"
 #include "prompt/prompt_dlg.h"
-#include "run_seed.h"
 #include "stand_in_records.h"
 #include "suite_keys.h"
 
@@ -25,7 +27,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <random>
 #include <stdlib.h>
 #include <string>
 
@@ -33,10 +34,38 @@ namespace {
 
 const char* const BusyMutexName = "vexa_kivrel_mutex_object";
 const char* const CaptureAppMutexName = "Vexa Lumora Ostrivo";
-// 100,000 events in all, in four parts: each part is one test, well inside a test's time limit on
-// a busy machine.
-const int FloodParts = 4;
-const int EventsPerPart = 25000;
+
+// The launch timer's procedure, so that the test can have the timer fire without waiting 2 s.
+decltype(::SetTimer)* g_setTimer = nullptr;
+TIMERPROC g_launchTimer = nullptr;
+
+UINT_PTR WINAPI RecordLaunchTimer(HWND hWnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc)
+{
+    if (id == 101)
+        g_launchTimer = proc;
+    return g_setTimer(hWnd, id, elapseMs, proc);
+}
+
+// One code of a source, and the button event it stands for.
+struct Code {
+    bool firmware;
+    long code;
+    ButtonEvent event;
+};
+
+// The codes of both sources: the capture driver's wParam, and the firmware's lParam, whose bits
+// outside 0x1C00 mean nothing.
+const Code Codes[] = {
+    { false, 0, ButtonEvent::None },         { false, 1, ButtonEvent::Prompt },
+    { false, 2, ButtonEvent::Launch },       { false, 3, ButtonEvent::Cancel },
+    { false, 4, ButtonEvent::Cancel },       { false, 5, ButtonEvent::None },
+    { false, 0x10001, ButtonEvent::None },   { true, 0x000, ButtonEvent::None },
+    { true, 0x400, ButtonEvent::Launch },    { true, 0x800, ButtonEvent::Prompt },
+    { true, 0xC00, ButtonEvent::None },      { true, 0x1000, ButtonEvent::Cancel },
+    { true, 0x1400, ButtonEvent::Cancel },   { true, 0x1800, ButtonEvent::None },
+    { true, 0x1C00, ButtonEvent::None },     { true, 0x17FF, ButtonEvent::Cancel },
+    { true, ~0x1C00L | 0x800, ButtonEvent::Prompt },
+};
 
 // The capture applications that launches start come from the shell: they end with this process.
 const EndChildrenWithThisProcess endStandIns;
@@ -58,13 +87,15 @@ struct PromptState {
     }
 };
 
-class EventFlood : public ::testing::TestWithParam<int> {
+class EventFlood : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_FALSE(MutexExists(CaptureAppMutexName)) << "a capture application is running already";
         ASSERT_FALSE(MutexExists(BusyMutexName)) << "something holds the busy mutex already";
         RegisterStandInLibraries();
+        ASSERT_TRUE(m_timerHook.Installed());
+        g_setTimer = m_timerHook.Original();
 
         // The program's own start-up steps, with both libraries and the capture application stand-in.
         ASSERT_TRUE(theProgramTestApp.m_firmware.Load());
@@ -83,6 +114,8 @@ protected:
     }
     void TearDown() override
     {
+        m_holder.reset();
+        m_captureApp.reset();
         EndNewCaptureApps();
         if (::IsWindow(m_hWnd))
             m_pWnd->DestroyWindow();
@@ -162,6 +195,106 @@ protected:
         ASSERT_TRUE(WaitUntil([] { return !MutexExists(CaptureAppMutexName); }, 10000));
     }
 
+    // Delivers a code, and checks that the prompt ends as the decision order says for the state
+    // that the event met.
+    void Check(const Code& code)
+    {
+        const PromptState before = State();
+        const DecisionRow* row = RowFor(before.launching, m_appRunning, m_busy, code.event);
+        ASSERT_NE(row, nullptr);
+        ASSERT_NO_FATAL_FAILURE(Deliver(code.firmware, code.code));
+        if (row->effect == EventEffect::LaunchTarget) {
+            // The capture application runs once it has recorded its start; from then on it is there.
+            ++m_starts;
+            ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), m_starts).size(), m_starts);
+            m_appRunning = true;
+        }
+        ASSERT_EQ(State().Describe(), After(row->effect, before).Describe())
+            << (code.firmware ? "firmware" : "capture driver") << " code 0x" << std::hex << code.code << " over "
+            << before.Describe() << (m_busy ? ", busy" : "") << (m_appRunning ? ", capture application running" : "");
+    }
+    void Hide() { Check({ false, 3, ButtonEvent::Cancel }); }
+    void Show() { Check({ false, 1, ButtonEvent::Prompt }); }
+
+    void Busy(bool busy)
+    {
+        m_holder.reset();
+        if (busy) {
+            m_holder = std::make_unique<ChildProcess>();
+            ASSERT_TRUE(m_holder->Start("\"" + ProgramBeside("busy_holder.exe") + "\" 600000", true));
+        }
+        ASSERT_TRUE(WaitUntil([&] { return MutexHeldElsewhere(BusyMutexName) == busy; }, 10000));
+        m_busy = busy;
+    }
+    void CaptureAppRunning(bool running)
+    {
+        m_captureApp.reset();
+        ASSERT_NO_FATAL_FAILURE(EndNewCaptureApps());
+        m_appRunning = false;
+        if (running) {
+            m_captureApp = std::make_unique<ChildProcess>();
+            ASSERT_TRUE(m_captureApp->Start("\"" + ProgramBeside("Ostrivo.exe") + "\""));
+            ++m_starts;
+            ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), m_starts).size(), m_starts);
+            m_appRunning = true;
+        }
+    }
+
+    // Every code while a launch is under way, free and busy; then the capture application ends and
+    // the launch timer (101) fires, which ends the launch and hides the prompt.
+    void WhileLaunching()
+    {
+        for (const bool busy : { false, true }) {
+            ASSERT_NO_FATAL_FAILURE(Busy(busy));
+            for (const Code& code : Codes)
+                ASSERT_NO_FATAL_FAILURE(Check(code));
+        }
+        ASSERT_NO_FATAL_FAILURE(Busy(false));
+        ASSERT_NO_FATAL_FAILURE(CaptureAppRunning(false));
+        ASSERT_NE(g_launchTimer, nullptr);
+        g_launchTimer(m_hWnd, WM_TIMER, 101, ::GetTickCount());
+        ASSERT_FALSE(m_pWnd->IsLaunching());
+        ASSERT_FALSE(Shown());
+    }
+
+    // Every code in every state, over a hidden prompt and, where the state lets one be shown, over
+    // a shown one. A Launch that launches leads to the codes while launching.
+    void Walk()
+    {
+        for (const Code& code : Codes) {
+            for (const bool shown : { false, true }) {
+                ASSERT_NO_FATAL_FAILURE(shown ? Show() : Hide());
+                ASSERT_NO_FATAL_FAILURE(Check(code));
+                if (m_pWnd->IsLaunching()) {
+                    ASSERT_NO_FATAL_FAILURE(WhileLaunching());
+                }
+            }
+        }
+        // Busy over a shown prompt: nothing but a Cancel changes it.
+        ASSERT_NO_FATAL_FAILURE(Show());
+        ASSERT_NO_FATAL_FAILURE(Busy(true));
+        for (const Code& code : Codes) {
+            if (code.event != ButtonEvent::Cancel) {
+                ASSERT_NO_FATAL_FAILURE(Check(code));
+            }
+        }
+        for (const Code& code : Codes) {
+            ASSERT_NO_FATAL_FAILURE(Hide());
+            ASSERT_NO_FATAL_FAILURE(Check(code));
+        }
+        // The capture application running over a shown prompt, free and busy: every event hides it.
+        for (const bool busy : { true, false }) {
+            ASSERT_NO_FATAL_FAILURE(Busy(false));
+            ASSERT_NO_FATAL_FAILURE(Show());
+            ASSERT_NO_FATAL_FAILURE(Busy(busy));
+            ASSERT_NO_FATAL_FAILURE(CaptureAppRunning(true));
+            for (const Code& code : Codes)
+                ASSERT_NO_FATAL_FAILURE(Check(code));
+            ASSERT_NO_FATAL_FAILURE(CaptureAppRunning(false));
+        }
+    }
+
+    const ImportHook<decltype(::SetTimer)> m_timerHook{ "USER32.dll", "SetTimer", RecordLaunchTimer };
     SetAsideSuiteKeys m_suiteKeys;
     CCaptureDriver m_driver;
     CEventWnd* m_pWnd = nullptr;  // deletes itself with its window
@@ -171,128 +304,34 @@ protected:
     HWND m_hFirmwarePress = NULL;
     const StandInRecord m_record{ "OSTRIVO_STANDIN_RECORD", "ostrivo-starts" };
     size_t m_endedCaptureApps = 0;
+    size_t m_starts = 0;  // the capture applications started, by launches and by the test
+    bool m_busy = false;
+    bool m_appRunning = false;
+    std::unique_ptr<ChildProcess> m_holder;
+    std::unique_ptr<ChildProcess> m_captureApp;
 };
-
-// One event of the mix: its source, its code and the button event the code stands for.
-struct MixedEvent {
-    bool firmware;
-    long code;
-    ButtonEvent event;
-};
-
-// Prompts, launches, cancels and codes of no action in the proportions 30:25:25:20, from either
-// source, with any code that stands for the event.
-MixedEvent NextEvent(std::mt19937& random)
-{
-    static const ButtonEvent events[4] = { ButtonEvent::Prompt, ButtonEvent::Launch, ButtonEvent::Cancel,
-                                           ButtonEvent::None };
-    static const long driverCodes[3][2] = { { 1, 1 }, { 2, 2 }, { 3, 4 } };
-    static const long firmwareCodes[4][4] = {
-        { 0x800, 0x800, 0x800, 0x800 }, { 0x400, 0x400, 0x400, 0x400 },
-        { 0x1000, 0x1400, 0x1000, 0x1400 }, { 0x000, 0xC00, 0x1800, 0x1C00 } };
-    const bool firmware = random() % 2 == 0;
-    const unsigned pick = random() % 100;
-    const int action = pick < 30 ? 0 : pick < 55 ? 1 : pick < 80 ? 2 : 3;
-    // Driver codes past 4 and firmware bits outside the event mask mean nothing more.
-    const long driverNone = random() % 2 == 0 ? 0 : 5 + static_cast<long>(random() % 100000);
-    const long code = firmware     ? firmwareCodes[action][random() % 4] | static_cast<long>(random() & 0xE3FF)
-                      : action < 3 ? driverCodes[action][random() % 2]
-                                   : driverNone;
-    return { firmware, code, events[action] };
-}
 
 }  // namespace
 
-TEST_P(EventFlood, TwentyFiveThousandMixedEventsKeepThePromptConsistentAndLeakNothing)
+TEST_F(EventFlood, EveryCodeInEveryStateDoesWhatTheDecisionOrderSaysAndLeaksNothing)
 {
-    const int part = GetParam();
-    const unsigned seed = RunSeed(1209);
-    SCOPED_TRACE(SeedTrace(seed));
-    std::seed_seq seeds{ seed, static_cast<unsigned>(part) };
-    std::mt19937 random(seeds);
     // Kept in being while holders come and go.
     const std::unique_ptr<void, decltype(&::CloseHandle)> busyMutex(::CreateMutexA(NULL, FALSE, BusyMutexName),
                                                                      ::CloseHandle);
-
-    // Everything that a first event, a first launch and a first hide make once is made before the
-    // counts are taken.
-    ASSERT_NO_FATAL_FAILURE(Deliver(false, 1));
-    ASSERT_NO_FATAL_FAILURE(Deliver(true, 0x400));
-    ASSERT_TRUE(m_pWnd->IsLaunching());
-    ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), 1).size(), 1u);
-    EndNewCaptureApps();
-    ASSERT_TRUE(PumpUntil([&] { return !m_pWnd->IsLaunching(); }, 10000));
-    Deliver(true, 0x1000);
+    ASSERT_NO_FATAL_FAILURE(Walk());
     PumpPendingMessages();
     const int handlesBefore = HandlesHeld();
     const int gdiRoomBefore = GdiRoom();
     const int userRoomBefore = UserRoom();
 
-    size_t starts = 1;  // the capture applications started: the warm-up's, the flood's and the test's own
-    bool busy = false;
-    bool captureAppRunning = false;
-    std::unique_ptr<ChildProcess> holder;
-    std::unique_ptr<ChildProcess> captureApp;
-    for (int sent = 1, stretchLeft = 0; sent <= EventsPerPart; ++sent, --stretchLeft) {
-        if (stretchLeft == 0) {
-            // The suite changes between stretches: what held the busy mutex lets it go, the capture
-            // applications end, and the next state comes about.
-            holder.reset();
-            captureApp.reset();
-            EndNewCaptureApps();
-            // Free for 30 in 100 stretches, busy (the busy holder stand-in holds the mutex) for 55, and
-            // for 15 a capture application stand-in that the test started runs.
-            const unsigned pick = random() % 100;
-            busy = pick >= 30 && pick < 85;
-            captureAppRunning = pick >= 85;
-            if (busy) {
-                holder = std::make_unique<ChildProcess>();
-                ASSERT_TRUE(holder->Start("\"" + ProgramBeside("busy_holder.exe") + "\" 600000", true));
-                ASSERT_TRUE(WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
-            } else if (captureAppRunning) {
-                captureApp = std::make_unique<ChildProcess>();
-                ASSERT_TRUE(captureApp->Start("\"" + ProgramBeside("Ostrivo.exe") + "\""));
-                // It runs once it has recorded its start, which it does after taking its mutex.
-                ++starts;
-                ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), starts).size(), starts);
-            }
-            stretchLeft = 200 + static_cast<int>(random() % 1600);
-        }
-
-        const MixedEvent mixed = NextEvent(random);
-        const PromptState before = State();
-        const DecisionRow* row = RowFor(before.launching, captureAppRunning, busy, mixed.event);
-        ASSERT_NE(row, nullptr);
-        ASSERT_NO_FATAL_FAILURE(Deliver(mixed.firmware, mixed.code));
-        if (row->effect == EventEffect::LaunchTarget) {
-            // The capture application runs once it has recorded its start; from then on it is there.
-            ++starts;
-            ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), starts).size(), starts);
-            captureAppRunning = true;
-        }
-        ASSERT_EQ(State().Describe(), After(row->effect, before).Describe())
-            << "event " << sent << ": " << (mixed.firmware ? "firmware" : "capture driver") << " code 0x" << std::hex
-            << mixed.code;
-
-        // Now and then the timers run: the blink moves the icon, and the launch timer hides the prompt.
-        if (sent % 64 == 0) {
-            const bool launching = m_pWnd->IsLaunching() != FALSE;
-            PumpPendingMessages();
-            ASSERT_TRUE(!launching || m_pWnd->IsLaunching() || !Shown()) << "a launch ended, the prompt stayed";
-        }
+    for (int walk = 2; walk <= 3; ++walk) {
+        SCOPED_TRACE("walk " + std::to_string(walk));
+        ASSERT_NO_FATAL_FAILURE(Walk());
     }
-
-    holder.reset();
-    captureApp.reset();
-    EndNewCaptureApps();
-    ASSERT_TRUE(PumpUntil([&] { return !m_pWnd->IsLaunching(); }, 10000));
-
     PumpPendingMessages();
 
-    EXPECT_EQ(ReadCaptureAppStarts(m_record.Path()).size(), starts);
+    EXPECT_EQ(ReadCaptureAppStarts(m_record.Path()).size(), m_starts);
     EXPECT_EQ(HandlesHeld(), handlesBefore) << "kernel handles";
     EXPECT_EQ(GdiRoom(), gdiRoomBefore) << "room for GDI objects";
     EXPECT_EQ(UserRoom(), userRoomBefore) << "room for USER objects";
 }
-
-INSTANTIATE_TEST_SUITE_P(FourParts, EventFlood, ::testing::Range(1, FloodParts + 1));
