@@ -1,8 +1,5 @@
-// What the benchmarks compute on their own: the percentiles of their tables, and the DLLs a
-// program file imports, read from files whole, cut short or of another kind; with that reader, the
-// program file's own imports.
+// The program file's own imports and subsystem, read with the benchmarks' reader of program files.
 #include "pe_imports.h"
-#include "samples.h"
 
 #include "child_process.h"
 
@@ -23,36 +20,7 @@ std::vector<char> Bytes(const std::string& path)
     return std::vector<char>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-// A file of the test's own, removed with the object.
-class TempFile {
-public:
-    TempFile(const std::vector<char>& bytes, size_t size)
-        : m_path(TempPath("bench-support-test-" + std::to_string(::GetCurrentProcessId()) + ".bin"))
-    {
-        std::ofstream(m_path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
-    }
-    ~TempFile() { ::DeleteFileA(m_path.c_str()); }
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
 }  // namespace
-
-TEST(Percentile, NearestRankOfUnsortedSamples)
-{
-    std::vector<double> samples;
-    for (int i = 100; i >= 1; --i)
-        samples.push_back(i);
-    EXPECT_EQ(Percentile(samples, 0.5), 50);
-    EXPECT_EQ(Percentile(samples, 0.95), 95);
-    EXPECT_EQ(Percentile(samples, 0.99), 99);
-    EXPECT_EQ(Percentile(samples, 1.0), 100);
-    EXPECT_EQ(Percentile({ 7 }, 0.99), 7);
-    EXPECT_EQ(Percentile({ 3, 1, 2 }, 0.5), 2);
-    EXPECT_EQ(Percentile({}, 0.5), -1) << "no samples, no figure";
-}
 
 // The program runs on a Windows without any runtime installed, and opens no console.
 TEST(ImportedDlls, OfTheProgramAreSystemDllsOfAGuiProgram)
@@ -73,33 +41,4 @@ TEST(ImportedDlls, OfTheProgramAreSystemDllsOfAGuiProgram)
     ASSERT_GE(file.size(), header + 24u + 70u);
     std::memcpy(&subsystem, &file[header + 24 + 68], sizeof subsystem);
     EXPECT_EQ(subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
-}
-
-TEST(ImportedDlls, FileCutShortGivesNoneOrTheFirstOnes)
-{
-    const std::vector<char> whole = Bytes(ProgramBeside("LumoraReady.exe"));
-    ASSERT_FALSE(whole.empty());
-    std::vector<std::string> all;
-    ASSERT_TRUE(ImportedDlls(ProgramBeside("LumoraReady.exe"), &all));
-    for (size_t size : { size_t(0), size_t(2), size_t(63), size_t(64), size_t(200), size_t(400), size_t(1024),
-                         whole.size() / 4, whole.size() / 2, whole.size() - 1 }) {
-        SCOPED_TRACE("cut at " + std::to_string(size));
-        const TempFile cut(whole, size);
-        std::vector<std::string> names;
-        if (!ImportedDlls(cut.Path(), &names))
-            continue;
-        ASSERT_LE(names.size(), all.size());
-        for (size_t i = 0; i < names.size(); ++i)
-            EXPECT_EQ(names[i], all[i]);
-    }
-}
-
-TEST(ImportedDlls, OtherFilesAreNotRead)
-{
-    const std::string text = "MZ is how this text begins, and nothing follows that a reader could take.";
-    const TempFile notAProgram(std::vector<char>(text.begin(), text.end()), text.size());
-    std::vector<std::string> names = { "left over" };
-    EXPECT_FALSE(ImportedDlls(notAProgram.Path(), &names));
-    EXPECT_TRUE(names.empty());
-    EXPECT_FALSE(ImportedDlls(TempPath("no-such-file-of-the-bench-test.exe"), &names));
 }
