@@ -9,7 +9,6 @@
 #include "devices/firmware_events.h"
 #include "event_decision_table.h"
 #include "events/event_wnd.h"
-#include "framework/win_app.h"
 #include "import_hook.h"
 #include "message_pump.h"
 #include "named_objects.h"
@@ -29,6 +28,7 @@
 #include <memory>
 #include <stdlib.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -38,6 +38,14 @@ const char* const CaptureAppMutexName = "Vexa Lumora Ostrivo";
 // The launch timer's procedure, so that the test can have the timer fire without waiting 2 s.
 decltype(::SetTimer)* g_setTimer = nullptr;
 TIMERPROC g_launchTimer = nullptr;
+// The power requests of an event, kept from the machine: they are the test process's own.
+std::vector<EXECUTION_STATE> g_powerRequests;
+
+EXECUTION_STATE WINAPI RecordPowerRequest(EXECUTION_STATE flags)
+{
+    g_powerRequests.push_back(flags);
+    return ES_CONTINUOUS;
+}
 
 UINT_PTR WINAPI RecordLaunchTimer(HWND hWnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc)
 {
@@ -73,6 +81,7 @@ const EndChildrenWithThisProcess endStandIns;
 // The prompt as the window shows it, and whether a launch is in progress.
 struct PromptState {
     bool shown;
+    bool enabled;
     bool launching;
     bool blinking;
     bool topmost;
@@ -81,7 +90,7 @@ struct PromptState {
 
     std::string Describe() const
     {
-        return std::string(shown ? "shown" : "hidden") + (launching ? ", launching" : "")
+        return std::string(shown ? "shown" : "hidden") + (enabled ? ", enabled" : "") + (launching ? ", launching" : "")
                + (blinking ? ", blinking" : "") + (topmost ? ", topmost" : "") + ", icon "
                + std::to_string(reinterpret_cast<std::uintptr_t>(icon)) + ", text \"" + text + "\"";
     }
@@ -94,7 +103,7 @@ protected:
         ASSERT_FALSE(MutexExists(CaptureAppMutexName)) << "a capture application is running already";
         ASSERT_FALSE(MutexExists(BusyMutexName)) << "something holds the busy mutex already";
         RegisterStandInLibraries();
-        ASSERT_TRUE(m_timerHook.Installed());
+        ASSERT_TRUE(m_timerHook.Installed() && m_powerHook.Installed());
         g_setTimer = m_timerHook.Original();
 
         // The program's own start-up steps, with both libraries and the capture application stand-in.
@@ -123,14 +132,17 @@ protected:
     }
 
     // Presses through a stand-in and handles the one event it delivers, and nothing else: no timer
-    // runs between the state the event meets and the state it leaves.
+    // runs between the state the event meets and the state it leaves. Every event answers 0, and
+    // raises the power request and withdraws it.
     void Deliver(bool firmware, long code)
     {
         ::SendMessageA(firmware ? m_hFirmwarePress : m_hDriverPress, StandInPressMessage, static_cast<WPARAM>(code), 0);
         const UINT message = firmware ? 0x4FF : ::RegisterWindowMessageA("VexaCapEvent");
         MSG msg;
         ASSERT_TRUE(::PeekMessageA(&msg, m_hWnd, message, message, PM_REMOVE)) << "the stand-in delivered nothing";
-        AfxHandleQueuedMessage(&msg);
+        g_powerRequests.clear();
+        EXPECT_EQ(::DispatchMessageA(&msg), 0);
+        EXPECT_EQ(g_powerRequests, (std::vector<EXECUTION_STATE>{ 0x80000003, 0x80000000 }));
     }
 
     std::string Text() const
@@ -146,7 +158,7 @@ protected:
     PromptState State() const
     {
         const CPromptDlg& prompt = *m_pWnd->GetPromptDlg();
-        return { Shown(), m_pWnd->IsLaunching() != FALSE, prompt.m_bBlinkActive != FALSE, Topmost(),
+        return { Shown(), ::IsWindowEnabled(m_hPrompt) != FALSE, m_pWnd->IsLaunching() != FALSE, prompt.m_bBlinkActive != FALSE, Topmost(),
                  prompt.m_hCurrentIcon, Text() };
     }
     // The state that an event with this effect leaves, from the state it met.
@@ -159,10 +171,10 @@ protected:
             state.icon = IconOf(IconIdle);
             break;
         case EventEffect::HideForRunningApp:
-            state.shown = state.blinking = false;
+            state.shown = state.enabled = state.blinking = false;
             break;
         case EventEffect::ShowPrompt:
-            state.shown = state.topmost = state.blinking = true;
+            state.shown = state.enabled = state.topmost = state.blinking = true;
             state.text = std::string(m_pWnd->GetPromptText());
             break;
         case EventEffect::LaunchTarget:
@@ -175,7 +187,7 @@ protected:
             state.topmost = Topmost();
             break;
         case EventEffect::HidePrompt:
-            state.shown = state.blinking = false;
+            state.shown = state.enabled = state.blinking = false;
             state.icon = IconOf(IconIdle);
             break;
         }
@@ -295,6 +307,8 @@ protected:
     }
 
     const ImportHook<decltype(::SetTimer)> m_timerHook{ "USER32.dll", "SetTimer", RecordLaunchTimer };
+    const ImportHook<decltype(::SetThreadExecutionState)> m_powerHook{ "KERNEL32.dll", "SetThreadExecutionState",
+                                                                       RecordPowerRequest };
     SetAsideSuiteKeys m_suiteKeys;
     CCaptureDriver m_driver;
     CEventWnd* m_pWnd = nullptr;  // deletes itself with its window

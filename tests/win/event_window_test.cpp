@@ -34,13 +34,11 @@ std::string WindowText(HWND hWnd)
     return text;
 }
 
-// The two event messages as the suite's libraries send them.
+// The capture driver's event message as its library sends it.
 const UINT CapEvent = ::RegisterWindowMessageA("VexaCapEvent");
-const UINT FirmwareEvent = 0x4FF;
 
 // What the window asked of the system through the program's import table, kept from the machine:
-// these machines have no sound device, and the power requests are the test process's own.
-std::vector<EXECUTION_STATE> g_powerRequests;
+// these machines have no sound device.
 std::vector<std::string> g_sounds;
 // The timers set (window, id and period) and the shell's verbs, passed on to the system.
 using Timers = std::vector<std::tuple<HWND, UINT_PTR, UINT>>;
@@ -52,12 +50,6 @@ decltype(::ShellExecuteA)* g_shellExecute = nullptr;
 using Placings = std::vector<std::pair<HWND, UINT>>;
 Placings g_placings;
 decltype(::SetWindowPos)* g_setWindowPos = nullptr;
-
-EXECUTION_STATE WINAPI RecordPowerRequest(EXECUTION_STATE flags)
-{
-    g_powerRequests.push_back(flags);
-    return ES_CONTINUOUS;
-}
 
 BOOL WINAPI RecordSound(LPCSTR name, HMODULE hModule, DWORD flags)
 {
@@ -104,7 +96,6 @@ protected:
         m_hIcons[1] = MakeSquareIcon(RGB(0, 255, 0));
         m_hIcons[2] = MakeSquareIcon(RGB(0, 0, 255));
 
-        g_powerRequests.clear();
         g_sounds.clear();
         g_placings.clear();
         g_timers.clear();
@@ -112,7 +103,7 @@ protected:
         g_setWindowPos = m_placingHook.Original();
         g_setTimer = m_timerHook.Original();
         g_shellExecute = m_shellHook.Original();
-        ASSERT_TRUE(m_powerHook.Installed() && m_soundHook.Installed() && m_beepHook.Installed()
+        ASSERT_TRUE(m_soundHook.Installed() && m_beepHook.Installed()
                     && m_placingHook.Installed() && m_timerHook.Installed() && m_shellHook.Installed());
         MakeWindow();
     }
@@ -166,8 +157,6 @@ protected:
 
     std::vector<CaptureAppStart> WaitForStarts(size_t count) { return WaitForCaptureAppStarts(m_record.Path(), count); }
 
-    const ImportHook<decltype(::SetThreadExecutionState)> m_powerHook{ "KERNEL32.dll", "SetThreadExecutionState",
-                                                                       RecordPowerRequest };
     const ImportHook<decltype(::PlaySoundA)> m_soundHook{ "WINMM.dll", "PlaySoundA", RecordSound };
     const ImportHook<decltype(::MessageBeep)> m_beepHook{ "USER32.dll", "MessageBeep", RecordBeep };
     const ImportHook<decltype(::SetWindowPos)> m_placingHook{ "USER32.dll", "SetWindowPos", RecordPlacing };
@@ -182,60 +171,6 @@ protected:
 };
 
 }  // namespace
-
-// Every code of both sources, sent as the libraries send it to the hidden tool window, over a
-// shown, blinking prompt whose text and icon the test set; the target cannot start, so a Launch
-// shows the failure. Each event answers 0, and raises the power request and withdraws it.
-TEST_F(EventWindow, EachCodeOfBothSourcesDoesWhatItMeansToTheShownPrompt)
-{
-    EXPECT_EQ(WindowText(m_hWnd), "Lumora Ready");
-    EXPECT_TRUE(::GetWindowLongA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-    EXPECT_FALSE(::IsWindowVisible(m_hWnd));
-    EXPECT_EQ(::GetWindow(m_hPrompt, GW_OWNER), m_hWnd);
-    EXPECT_FALSE(Shown());
-    m_pWnd->ResolveAppPath("");
-
-    enum Seen { Unchanged, Prompting, Failed, Hidden };
-    const struct {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-        Seen seen;
-    } codes[] = {
-        { CapEvent, 0, 0, Unchanged },     { CapEvent, 1, 0, Prompting },       { CapEvent, 2, 0, Failed },
-        { CapEvent, 3, 0, Hidden },        { CapEvent, 4, 0, Hidden },          { CapEvent, 5, 0, Unchanged },
-        { CapEvent, 0x101, 0, Unchanged }, { CapEvent, 0x10001, 0, Unchanged }, { CapEvent, ~WPARAM(0), 0, Unchanged },
-        { CapEvent, 1, 0x1000, Prompting },
-        { FirmwareEvent, 0, 0x000, Unchanged }, { FirmwareEvent, 0, 0x400, Failed },
-        { FirmwareEvent, 0, 0x800, Prompting }, { FirmwareEvent, 0, 0xC00, Unchanged },
-        { FirmwareEvent, 0, 0x1000, Hidden },   { FirmwareEvent, 0, 0x1400, Hidden },
-        { FirmwareEvent, 0, 0x1800, Unchanged }, { FirmwareEvent, 0, 0x1C00, Unchanged },
-        // No bit of lParam outside 0x1C00 counts, nor does wParam.
-        { FirmwareEvent, 3, 0x0801, Prompting }, { FirmwareEvent, 0, 0x17FF, Hidden },
-        { FirmwareEvent, 1, ~LPARAM(0x1C00) | 0x400, Failed }, { FirmwareEvent, 2, -1, Unchanged },
-    };
-    for (const auto& code : codes) {
-        SCOPED_TRACE((code.message == CapEvent ? "capture driver wParam " : "firmware lParam ")
-                     + std::to_string(code.message == CapEvent ? code.wParam : static_cast<WPARAM>(code.lParam)));
-        Press(1);
-        ASSERT_TRUE(Shown() && Topmost() && ::IsWindowEnabled(m_hPrompt) && ::GetForegroundWindow() == m_hPrompt);
-        Prompt().SetText("set by the test");
-        Prompt().SetIcon(IconStarting);
-        g_powerRequests.clear();
-
-        EXPECT_EQ(::SendMessageA(m_hWnd, code.message, code.wParam, code.lParam), 0);
-
-        EXPECT_EQ(g_powerRequests, (std::vector<EXECUTION_STATE>{ 0x80000003, 0x80000000 }));
-        EXPECT_EQ(Shown(), code.seen != Hidden);
-        EXPECT_EQ(::IsWindowEnabled(m_hPrompt) != FALSE, code.seen != Hidden);
-        EXPECT_EQ(Prompt().m_bBlinkActive != FALSE, code.seen == Unchanged || code.seen == Prompting);
-        const char* const texts[] = { "set by the test", "Press down to start Lumora!!", "Failed to launch Lumora.",
-                                      "set by the test" };
-        EXPECT_EQ(Text(), texts[code.seen]);
-        const HICON icons[] = { m_hIcons[2], m_hIcons[2], m_hIcons[1], m_hIcons[0] };
-        EXPECT_EQ(Icon(), icons[code.seen]);
-    }
-}
 
 // The prompt steps out of the topmost band, shown and not activated. Wine: an owned popup that has
 // been activated sits right above its owner, and Wine places it above its owner again, so it keeps
@@ -285,11 +220,17 @@ TEST_F(EventWindow, SecondPressOpensTheTargetInTheTemporaryDirectoryAndThePrompt
     EXPECT_EQ(WaitForStarts(1).size(), 1u) << "the second Launch within 2000 ms started nothing";
 }
 
-// A first press over a prompt already shown, which the user moved away and another window covered:
+// The hidden tool window "Lumora Ready" owns its prompt. A first press over a prompt already shown,
+// which the user moved away and another window covered:
 // the text again, and the prompt centred, topmost, in the foreground and with the focus on its
 // button again; the blink runs on, not started afresh.
 TEST_F(EventWindow, FirstPressOverTheShownPromptCentresItAndBringsItToTheFrontAgain)
 {
+    EXPECT_EQ(WindowText(m_hWnd), "Lumora Ready");
+    EXPECT_TRUE(::GetWindowLongA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(::IsWindowVisible(m_hWnd));
+    EXPECT_EQ(::GetWindow(m_hPrompt, GW_OWNER), m_hWnd);
+    EXPECT_FALSE(Shown());
     Press(1);
     ::SetWindowPos(m_hPrompt, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     const HWND hOther = ::CreateWindowExA(WS_EX_TOPMOST, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 300, 300,
