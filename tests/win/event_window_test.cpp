@@ -261,27 +261,6 @@ TEST_F(EventWindow, FirstPressOverTheShownPromptCentresItAndBringsItToTheFrontAg
     ::DestroyWindow(hOther);
 }
 
-// While another program holds the suite's busy mutex, a second press changes nothing: the blink
-// goes on, the text stays and nothing is started. Once it has gone, the same press launches.
-TEST_F(EventWindow, SecondPressWhileAnotherProgramHoldsTheBusyMutexChangesNothing)
-{
-    Press(1);
-    ChildProcess holder;
-    ASSERT_TRUE(holder.Start("\"" + ProgramBeside("mutex_holder.exe") + "\" " + BusyMutexName + " 60000", true));
-    ASSERT_TRUE(WaitUntil([] { return MutexHeldElsewhere(BusyMutexName); }, 10000));
-
-    Press(2);
-    EXPECT_TRUE(Shown() && Prompt().m_bBlinkActive) << "the prompt blinks on";
-    EXPECT_EQ(Text(), "Press down to start Lumora!!");
-    EXPECT_FALSE(m_pWnd->IsLaunching());
-    EXPECT_TRUE(g_verbs.empty()) << "the shell was asked to start the target";
-
-    holder.Terminate();
-    Press(2);
-    EXPECT_EQ(g_verbs, std::vector<std::string>{ "open" });
-    EXPECT_TRUE(m_pWnd->IsLaunching());
-}
-
 TEST_F(EventWindow, LaunchWithoutAPromptShowsTheHiddenPromptNotTopmostAndStillDisabled)
 {
     Press(1);
