@@ -32,13 +32,12 @@ dist=$work/first/dist/3.4.05
 diff -r "$dist" "$work/second/dist/3.4.05" || fail "two releases of the same tree differ"
 grep -q '^signed by: CN=Lumora Ready release test$' "$work/first.log" || fail "the release does not say who signed it"
 
-# The version, in every artifact.
-for name in LumoraReady.exe LumoraReady.exe.debug LumoraReadySetup-3.4.05.exe LumoraReady-3.4.05.msi \
-            policy/LumoraReady.admx policy/en-US/LumoraReady.adml policy/ja-JP/LumoraReady.adml docs/installing.md; do
-    [ -f "$dist/$name" ] || fail "no $name in the release"
-done
+# Every file, summed; the version in every artifact.
+listed=$(awk '{ printf "%s ", $2 }' "$dist/SHA256SUMS")
+[ "$listed" = "LumoraReady-3.4.05.msi LumoraReady.exe LumoraReady.exe.debug LumoraReadySetup-3.4.05.exe \
+docs/command-line.md docs/installing.md docs/settings.md docs/troubleshooting.md policy/LumoraReady.admx \
+policy/en-US/LumoraReady.adml policy/ja-JP/LumoraReady.adml " ] || fail "SHA256SUMS lists $listed"
 (cd "$dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
-[ "$(wc -l <"$dist/SHA256SUMS")" -eq 11 ] || fail "SHA256SUMS lists $(wc -l <"$dist/SHA256SUMS") files, not 11"
 for exe in LumoraReady.exe LumoraReadySetup-3.4.05.exe; do
     record=$(i686-w64-mingw32-windres -i "$dist/$exe" -O rc 2>/dev/null | tr -d '\0')
     grep -q 'FILEVERSION 3, 4, 5, 0' <<<"$record" || fail "$exe: no FILEVERSION 3, 4, 5, 0"
@@ -47,10 +46,8 @@ done
 msiinfo=$("$checkout/scripts/installer-tools" bin)/msiinfo
 (cd "$work" && "$msiinfo" export "$dist/LumoraReady-3.4.05.msi" Property) | tr -d '\r' | grep -q $'^ProductVersion\t3.4.5$' ||
     fail "the package's ProductVersion is not 3.4.5"
-for template in LumoraReady.admx en-US/LumoraReady.adml ja-JP/LumoraReady.adml; do
-    grep -q ' revision="3.4"' "$dist/policy/$template" || fail "$template: not revision 3.4"
-done
-grep -q 'minRequiredRevision="3.4"' "$dist/policy/LumoraReady.admx" || fail "the template does not require revision 3.4"
+[ "$(cat "$dist"/policy/{,*/}LumoraReady.adm? | grep -o '[ d]Revision="3.4"\| revision="3.4"' | wc -l)" -eq 4 ] ||
+    fail "the templates are not all of revision 3.4"
 
 # The program has no symbols of its own; a debugger finds its functions through the debug link.
 i686-w64-mingw32-objdump -t "$dist/LumoraReady.exe" | grep -q '^no symbols$' || fail "the program keeps its symbols"
