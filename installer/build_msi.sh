@@ -28,10 +28,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d "${output}.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(date +%s)}
-cp "$program" "$work/LumoraReady.exe"
-cp "$icon" "$work/LumoraReady.ico"
-cp "$end_instance" "$work/EndInstance.exe"
-touch -d "@$SOURCE_DATE_EPOCH" "$work"/*
+"$here/stage_files.sh" "$work" "$program" "$icon" "$end_instance"
 
 # A GUID in Windows Installer's form from the SHA-256 of what it reads.
 guid() { sha256sum | sed 's/^\(.\{8\}\)\(.\{4\}\)\(.\{4\}\)\(.\{4\}\)\(.\{12\}\).*/{\1-\2-\3-\4-\5}/' | tr a-f A-F; }
@@ -40,7 +37,7 @@ package_code=$(cat "$work"/* "$here/lumora_ready.wxs" "$0" - <<<"$arch $version 
 [ "$arch" = x86 ] && platform=Intel || platform=x64
 
 (cd "$work" && "$wixl" -a "$arch" -D Arch="$arch" -D Version="$version" -D ProductCode="$product_code" \
-    -D Program=LumoraReady.exe -D Icon=LumoraReady.ico -D EndInstance=EndInstance.exe -o package.msi \
+    -D Program="$(basename "$program")" -D Icon="$(basename "$icon")" -D EndInstance="$(basename "$end_instance")" -o package.msi \
     "$here/lumora_ready.wxs")
 "$msibuild" "$work/package.msi" -s "Lumora Ready" "Vexa Corporation" "$platform;1033" "$package_code"
 
