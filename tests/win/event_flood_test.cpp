@@ -158,8 +158,8 @@ protected:
     PromptState State() const
     {
         const CPromptDlg& prompt = *m_pWnd->GetPromptDlg();
-        return { Shown(), ::IsWindowEnabled(m_hPrompt) != FALSE, m_pWnd->IsLaunching() != FALSE, prompt.m_bBlinkActive != FALSE, Topmost(),
-                 prompt.m_hCurrentIcon, Text() };
+        return { Shown(), ::IsWindowEnabled(m_hPrompt) != FALSE, m_pWnd->IsLaunching() != FALSE,
+                 prompt.m_bBlinkActive != FALSE, Topmost(), prompt.m_hCurrentIcon, Text() };
     }
     // The state that an event with this effect leaves, from the state it met.
     PromptState After(EventEffect effect, PromptState state) const
@@ -216,10 +216,7 @@ protected:
         ASSERT_NE(row, nullptr);
         ASSERT_NO_FATAL_FAILURE(Deliver(code.firmware, code.code));
         if (row->effect == EventEffect::LaunchTarget) {
-            // The capture application runs once it has recorded its start; from then on it is there.
-            ++m_starts;
-            ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), m_starts).size(), m_starts);
-            m_appRunning = true;
+            ASSERT_NO_FATAL_FAILURE(CaptureAppStarted());
         }
         ASSERT_EQ(State().Describe(), After(row->effect, before).Describe())
             << (code.firmware ? "firmware" : "capture driver") << " code 0x" << std::hex << code.code << " over "
@@ -246,10 +243,15 @@ protected:
         if (running) {
             m_captureApp = std::make_unique<ChildProcess>();
             ASSERT_TRUE(m_captureApp->Start("\"" + ProgramBeside("Ostrivo.exe") + "\""));
-            ++m_starts;
-            ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), m_starts).size(), m_starts);
-            m_appRunning = true;
+            ASSERT_NO_FATAL_FAILURE(CaptureAppStarted());
         }
+    }
+    // The capture application runs once it has recorded its start; from then on it is there.
+    void CaptureAppStarted()
+    {
+        ++m_starts;
+        ASSERT_EQ(WaitForCaptureAppStarts(m_record.Path(), m_starts).size(), m_starts);
+        m_appRunning = true;
     }
 
     // Every code while a launch is under way, free and busy; then the capture application ends and
