@@ -1,6 +1,6 @@
-# The Debian 13 tree that the WoW64 Wine and the installer tools are built and run in: a root of its
-# own in the machine's cache, outside the checkout, so that every clone on the machine shares it.
-# Sourced, not run, after lib.sh.
+# The Debian 13 tree that the WoW64 Wine and the installer tools are installed and run in: a root of
+# its own in the machine's cache, outside the checkout, so that every clone on the machine shares it.
+# Its packages are the exact versions of scripts/tool-pins. Sourced, not run, after lib.sh.
 #
 # LUMORA_WOW64_CACHE names the cache folder (default /var/cache/lumora-ready/wine-wow64).
 
@@ -51,6 +51,23 @@ make_tree() {
         die "the Debian 13 tree could not be made (see $CACHE/tree.log)"
     mv "$TREE.new" "$TREE"
     touch "$TREE/.lumora-tree"
+}
+
+PINS=$ROOT/scripts/tool-pins
+
+# The pins of one part ("wine" or "installer"), one "suite package version [sha256]" line each: also
+# the key of that part's cache.
+pins() { awk -v part="$1" '$1 == part { $1 = ""; sub(/^ /, ""); print }' "$PINS"; }
+pinned_version() { awk -v package="$1" '$3 == package { print $4 }' "$PINS"; }
+
+# Installs a part's pinned packages of Debian 13 in the tree, each at exactly its version, with
+# what they depend on; apt checks them against the release's signature.
+install_pinned() {
+    local specs
+    specs=$(pins "$1" | awk '$1 == "trixie" && $2 !~ /:/ { printf "%s=%s ", $2, $3 }')
+    (TREE_CHECKOUT='' run_in_tree env DEBIAN_FRONTEND=noninteractive SPECS="$specs" bash -c '
+        apt-get update -qq && apt-get install -y -qq --no-install-recommends --allow-downgrades $SPECS >/dev/null') ||
+        die "the tree's packages could not be installed at their pinned versions: $specs"
 }
 
 # Holds the cache for one builder at a time on file descriptor 8: a second caller waits for the
