@@ -5,6 +5,14 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 say() { printf '%s\n' "$*"; }
 die() { printf 'error: %s\n' "$*" >&2; exit 1; }
+# Runs a command, then says how long it took.
+timed() {
+    local label=$1 started=$SECONDS status=0
+    shift
+    "$@" || status=$?
+    say "== $label took $((SECONDS - started)) s"
+    return "$status"
+}
 
 # Debian packages by purpose.
 # The installers' own tools come from scripts/installer-tools.
