@@ -31,10 +31,12 @@ release second
 dist=$work/first/dist/3.4.05
 diff -r "$dist" "$work/second/dist/3.4.05" || fail "two releases of the same tree differ"
 grep -q '^signed by: CN=Lumora Ready release test$' "$work/first.log" || fail "the release does not say who signed it"
+makensis=$(grep '^nsis=3\.' "$dist/TOOLS") && grep '^made with: ' "$work/first.log" | grep -qF "$makensis" ||
+    fail "the release does not record the version of makensis that made it"
 
 # Every file, summed; the version in every artifact.
 listed=$(awk '{ printf "%s ", $2 }' "$dist/SHA256SUMS")
-[ "$listed" = "LumoraReady-3.4.05.msi LumoraReady.exe LumoraReady.exe.debug LumoraReadySetup-3.4.05.exe \
+[ "$listed" = "LumoraReady-3.4.05.msi LumoraReady.exe LumoraReady.exe.debug LumoraReadySetup-3.4.05.exe TOOLS \
 docs/command-line.md docs/installing.md docs/settings.md docs/troubleshooting.md policy/LumoraReady.admx \
 policy/en-US/LumoraReady.adml policy/ja-JP/LumoraReady.adml " ] || fail "SHA256SUMS lists $listed"
 (cd "$dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
