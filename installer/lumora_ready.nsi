@@ -29,7 +29,7 @@ SetCompressor /SOLID lzma
 !define VERSION_RECORD "${__FILEDIR__}/../src/res/program.rc"
 !searchparse /file "${VERSION_RECORD}" `VALUE "CompanyName", "` PUBLISHER `"`
 !searchparse /file "${VERSION_RECORD}" `VALUE "FileDescription", "` PRODUCT_NAME `"`
-!searchparse /file "${VERSION_RECORD}" `#define PROGRAM_VERSION_TEXT "` PRODUCT_VERSION `"`
+!searchparse /file "${__FILEDIR__}/../src/res/program_version.h" `#define PROGRAM_VERSION_TEXT "` PRODUCT_VERSION `"`
 !searchparse /file "${VERSION_RECORD}" `VALUE "LegalCopyright", "` COPYRIGHT `"`
 !getdllversion "${PROGRAM}" PROGRAM_VERSION_
 

@@ -15,7 +15,7 @@ set -euo pipefail
 scenario=$1 state=$2 setup=$3 shipped=$4 bin=$5 makensis=$6 nsis_target=$7
 [ "$nsis_target" = x86-unicode ] && bits=32 || bits=64
 . "$(dirname "$0")/installer_session.sh"
-version_record=$here/../../src/res/program.rc
+version_record=$here/../../src/res/program_version.h
 uninstaller="$folder\\LumoraReadyUninstall.exe"
 entry_key="$uninstall_key\\LumoraReady"
 
