@@ -3,7 +3,8 @@
 ; suite alone. The build makes it with:
 ;
 ;   makensis -DTARGET=<x86-unicode|amd64-unicode> -DPROGRAM=<LumoraReady.exe>
-;            -DEND_INSTANCE=<end_instance.exe> -DOUTFILE=<setup.exe> [-DSIGN=<sign.sh>] lumora_ready.nsi
+;            -DEND_INSTANCE=<end_instance.exe> -DADMIN_ONLY_CHECK=<admin_only_check.exe>
+;            -DOUTFILE=<setup.exe> [-DSIGN=<sign.sh>] lumora_ready.nsi
 ;
 ; SIGN names a command that signs the file it is given (sign.sh): it signs the uninstaller before it
 ; goes into the installer, and then the installer.
@@ -133,6 +134,7 @@ Section "-${PRODUCT_NAME}" SecProgram
     ; same folder leaves its traces to this one. A per-user installation has no rights over the
     ; machine's values, and a machine-wide one stays beside it.
     ${If} ${SectionIsSelected} ${SecAllUsers}
+        Call RefuseFilesThatUsersCanChange
         SetShellVarContext current
         Call RemoveRegistration
         SetShellVarContext all
@@ -198,6 +200,23 @@ Function RefuseFolderThatUsersCanWrite
     MessageBox MB_ICONSTOP "${PRODUCT_NAME} for every user is installed only under $PROGRAMFILES, which only administrators can change; $INSTDIR is not." /SD IDOK
     SetErrorLevel 2
     Quit
+FunctionEnd
+
+; Every user's login starts the program: whoever could replace it, or change who may, would run
+; code in every session, an administrator's included. A folder under Program Files may still have
+; been made so by another installer. The installer's own admin_only_check.exe, extracted to its
+; private folder, judges the folder and the files just written before anything machine-wide is.
+Function RefuseFilesThatUsersCanChange
+    InitPluginsDir
+    File "/oname=$PLUGINSDIR\admin_only_check.exe" "${ADMIN_ONLY_CHECK}"
+    ClearErrors
+    ExecWait '"$PLUGINSDIR\admin_only_check.exe" "$INSTDIR" "$INSTDIR\${PROGRAM_FILE}" "$INSTDIR\${UNINSTALLER}"' $0
+    ${If} ${Errors}
+    ${OrIf} $0 <> 0
+        MessageBox MB_ICONSTOP "${PRODUCT_NAME} for every user is installed only where nobody but administrators and the system can change it; others can change $INSTDIR or its files." /SD IDOK
+        SetErrorLevel 5
+        Quit
+    ${EndIf}
 FunctionEnd
 
 ; The earlier installation of the kind in $Kind, and the folder: /D='s, else the earlier one's, else

@@ -7,8 +7,9 @@
 #   installer_test.sh <scenario> <state-dir> <setup.exe> <shipped LumoraReady.exe> <bin-dir> <makensis> <nsis-target>
 #
 # Scenarios: silent-install, start-at-login, upgrade-while-running, upgrade-that-gives-up,
-# every-user-outside-program-files, every-user-asks-for-elevation, removal, removal-keeps-settings.
-# bin-dir holds install_probe.exe, end_instance.exe and the stand-ins; makensis builds an older
+# every-user-outside-program-files, every-user-asks-for-elevation, every-user-folder-others-can-change,
+# removal, removal-keeps-settings.
+# bin-dir holds install_probe.exe, the installer's helpers and the stand-ins; makensis builds an older
 # installer to upgrade, for the nsis-target of the one under test (x86-unicode or amd64-unicode).
 set -euo pipefail
 [ $# -eq 7 ] || { echo "usage: $0 <scenario> <state-dir> <setup.exe> <program> <bin-dir> <makensis> <nsis-target>" >&2; exit 2; }
@@ -93,7 +94,8 @@ install_older_build() {
     mkdir -p "$old"
     cp "$shipped" "$old/LumoraReady.exe"
     printf 'an older build' >>"$old/LumoraReady.exe"
-    "$makensis" -V1 -WX -DTARGET="$nsis_target" -DPROGRAM="$old/LumoraReady.exe" -DEND_INSTANCE="$bin/end_instance.exe" -DOUTFILE="$old/LumoraReadySetup.exe" \
+    "$makensis" -V1 -WX -DTARGET="$nsis_target" -DPROGRAM="$old/LumoraReady.exe" -DEND_INSTANCE="$bin/end_instance.exe" \
+        -DADMIN_ONLY_CHECK="$bin/admin_only_check.exe" -DOUTFILE="$old/LumoraReadySetup.exe" \
         "$here/../../installer/lumora_ready.nsi"
     start_shell
     install 0 "$old/LumoraReadySetup.exe" "$1"
@@ -163,6 +165,15 @@ every_user_asks_for_elevation() {
     check "the installer ended with $status, expected 4" [ "$status" -eq 4 ]
     check "it started itself again" [ "$(grep -c '^started .*setup-under-test' "$state/programs.log")" -eq 2 ]
     expect_no_key "HKLM\\$entry_key"
+}
+
+# A suite's folder under Program Files that everyone may write (Wine's DACL follows the Unix mode).
+every_user_folder_others_can_change() {
+    chmod o+w "$unix_folder"
+    install 5 "$setup" "/S /ALLUSERS"
+    expect_run_values "" ""
+    expect_no_key "HKLM\\$entry_key"
+    expect_no_key "$event_source_key"
 }
 
 footmark_written() { [ -n "$(value "HKCU\\$ready_key" Footmark)" ]; }
