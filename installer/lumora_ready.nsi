@@ -15,7 +15,8 @@
 ; (the default, in the user's own program folder, with the user's own rights); /NOSOUND writes the
 ; "Silent" setting, so the program launches without its sound; /D=<folder>, the last, names the
 ; folder. Without them an upgrade keeps the earlier installation's kind and folder. The uninstaller
-; takes /S as well.
+; takes /S as well. A folder for every user is an administrator's choice: the installer that starts
+; itself again elevated does not hand its /D= across, and the elevated run ignores one.
 
 Target ${TARGET}
 SetCompressor /SOLID lzma
@@ -222,14 +223,16 @@ FunctionEnd
 ; The earlier installation of the kind in $Kind, and the folder: /D='s, else the earlier one's, else
 ; the kind's own. Each kind looks in its own root only: a machine-wide installation, which runs
 ; elevated, takes nothing from the installing user's HKCU, and a per-user one has no business with
-; the machine's. A machine-wide installation without an elevated token starts itself again elevated.
+; the machine's. A machine-wide installation without an elevated token starts itself again elevated,
+; without /D=. A per-user installation that runs elevated (an administrator's own elevated prompt)
+; takes no folder from HKCU either, which any program of the user can write: it keeps an earlier
+; installation only in the folder it installs to.
 Function ChooseKind
     ${If} $Kind == all
         !insertmacro SelectSection ${SecAllUsers}
         ${GetParameters} $ElevatedSwitches
         StrCpy $ElevatedSwitches "$ElevatedSwitches /ALLUSERS"
         ${IfThen} ${SectionIsSelected} ${SecNoSound} ${|} StrCpy $ElevatedSwitches "$ElevatedSwitches /NOSOUND" ${|}
-        ${IfThen} $GivenFolder != "" ${|} StrCpy $ElevatedSwitches "$ElevatedSwitches /D=$GivenFolder" ${|}
         StrCpy $ElevatedFile $EXEPATH
         Call RunElevated
         ReadRegStr $EarlierFolder HKLM "${UNINSTALL_KEY}" "InstallLocation"
@@ -238,6 +241,12 @@ Function ChooseKind
         !insertmacro UnselectSection ${SecAllUsers}
         ReadRegStr $EarlierFolder HKCU "${UNINSTALL_KEY}" "InstallLocation"
         StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${SUITE_FOLDER}"
+        ${IfThen} $GivenFolder != "" ${|} StrCpy $INSTDIR $GivenFolder ${|}
+        Call IsElevated
+        ${If} $0 = 1
+        ${AndIf} $EarlierFolder != $INSTDIR
+            StrCpy $EarlierFolder ""
+        ${EndIf}
     ${EndIf}
     ${If} $EarlierFolder == ""
         StrCpy $Upgrade 0
@@ -264,6 +273,12 @@ FunctionEnd
 Function .onInit
     StrCpy $GivenFolder $INSTDIR
     ${GetParameters} $0
+    ; The run started elevated by one without an administrator's token takes no folder from it.
+    ClearErrors
+    ${GetOptions} $0 "${ELEVATED_SWITCH}" $4
+    ${IfNot} ${Errors}
+        StrCpy $GivenFolder ""
+    ${EndIf}
     ClearErrors
     ${GetOptions} $0 "/NOSOUND" $4
     ${IfNot} ${Errors}

@@ -7,8 +7,9 @@
 #   installer_test.sh <scenario> <state-dir> <setup.exe> <shipped LumoraReady.exe> <bin-dir> <makensis> <nsis-target>
 #
 # Scenarios: silent-install, start-at-login, upgrade-while-running, upgrade-that-gives-up,
-# every-user-outside-program-files, every-user-asks-for-elevation, every-user-folder-others-can-change,
-# removal, removal-keeps-settings.
+# every-user-outside-program-files, every-user-asks-for-elevation, elevated-run-takes-no-folder,
+# every-user-folder-others-can-change, elevated-per-user-takes-no-folder-from-hkcu, removal,
+# removal-keeps-settings.
 # bin-dir holds install_probe.exe, the installer's helpers and the stand-ins; makensis builds an older
 # installer to upgrade, for the nsis-target of the one under test (x86-unicode or amd64-unicode).
 set -euo pipefail
@@ -167,6 +168,16 @@ every_user_asks_for_elevation() {
     expect_no_key "HKLM\\$entry_key"
 }
 
+# The run that a limited one started elevated takes its folder from HKLM, not from its switches.
+elevated_run_takes_no_folder() {
+    folder="C:\\$program_files\\Vexa\\Lumora Ready Elsewhere"
+    install 0 "$setup" "/S /ALLUSERS /D=$folder"
+    install 0 "$setup" "/ELEVATED /S /ALLUSERS /D=C:\\$program_files\\Vexa\\Chosen"
+    expect_no_file "$drive_c/$program_files/Vexa/Chosen"
+    expect_value "HKLM\\$entry_key" InstallLocation "$folder"
+    expect_run_values "\"$folder\\LumoraReady.exe\"" ""
+}
+
 # A suite's folder under Program Files that everyone may write (Wine's DACL follows the Unix mode).
 every_user_folder_others_can_change() {
     chmod o+w "$unix_folder"
@@ -174,6 +185,17 @@ every_user_folder_others_can_change() {
     expect_run_values "" ""
     expect_no_key "HKLM\\$entry_key"
     expect_no_key "$event_source_key"
+}
+
+# Wine's token is elevated, as an administrator's own elevated prompt: the per-user installation
+# goes to the user's program folder, not where the user's HKCU points.
+elevated_per_user_takes_no_folder_from_hkcu() {
+    per_user_folder
+    run reg add "HKCU\\$entry_key" /v InstallLocation /d 'C:\Windows' /f "$view" >/dev/null
+    install 0 "$setup" /S
+    expect_no_file "$drive_c/windows/LumoraReady.exe"
+    expect_file "$unix_folder/LumoraReady.exe"
+    expect_value "HKCU\\$entry_key" InstallLocation "$folder"
 }
 
 footmark_written() { [ -n "$(value "HKCU\\$ready_key" Footmark)" ]; }
