@@ -69,9 +69,8 @@ signed() {
     grep -q 'Signing time: Jan  1 00:00:00 2026 GMT' <<<"$report" || fail "$1: not signed at the release's date"
 }
 for file in "$dist/LumoraReady.exe" "$dist/LumoraReadySetup-3.4.05.exe" "$dist/LumoraReady-3.4.05.msi" \
-            "$work/setup/\$PLUGINSDIR/end_instance.exe" "$work/setup/\$PLUGINSDIR/admin_only_check.exe" \
-            "$work/setup/LumoraReadyUninstall.exe" \
-            "$work/package/end_instance.exe"; do
+            "$work/setup/\$PLUGINSDIR/end_instance.exe" "$work/setup/LumoraReadyUninstall.exe" \
+            "$work/package/end_instance.exe" "$work/setup/\$PLUGINSDIR/admin_only_check.exe"; do
     signed "$file"
 done
 

