@@ -1,7 +1,7 @@
 ; Rights by kind of installation. The installer asks for none (asInvoker): a per-user installation
 ; runs with the user's own token and writes what is the user's. A machine-wide installation, and
 ; its removal, need an administrator: a process without an elevated token starts its file again
-; with the "runas" verb, with the same switches, waits for it and ends with its exit code. The
+; with the "runas" verb, with the same switches but /D=, waits for it and ends with its exit code. The
 ; started process carries ${ELEVATED_SWITCH}: when it is still not elevated (no administrator
 ; gave consent, or the system has no elevation to give), it refuses with exit code 4 instead of
 ; asking again.
@@ -34,7 +34,7 @@ Function ${un}IsElevated
 FunctionEnd
 
 ; Returns when this process is elevated. Otherwise runs $ElevatedFile with ${ELEVATED_SWITCH} and
-; $ElevatedSwitches (which end with /D= when they name a folder) elevated, and quits with its exit code (4 when it could not be started).
+; $ElevatedSwitches elevated, and quits with its exit code (4 when it could not be started).
 Function ${un}RunElevated
     Call ${un}IsElevated
     ${IfThen} $0 = 1 ${|} Return ${|}

@@ -3,7 +3,8 @@
 ; suite alone. The build makes it with:
 ;
 ;   makensis -DTARGET=<x86-unicode|amd64-unicode> -DPROGRAM=<LumoraReady.exe>
-;            -DEND_INSTANCE=<end_instance.exe> -DOUTFILE=<setup.exe> [-DSIGN=<sign.sh>] lumora_ready.nsi
+;            -DEND_INSTANCE=<end_instance.exe> -DADMIN_ONLY_CHECK=<admin_only_check.exe>
+;            -DOUTFILE=<setup.exe> [-DSIGN=<sign.sh>] lumora_ready.nsi
 ;
 ; SIGN names a command that signs the file it is given (sign.sh): it signs the uninstaller before it
 ; goes into the installer, and then the installer.
@@ -14,7 +15,8 @@
 ; (the default, in the user's own program folder, with the user's own rights); /NOSOUND writes the
 ; "Silent" setting, so the program launches without its sound; /D=<folder>, the last, names the
 ; folder. Without them an upgrade keeps the earlier installation's kind and folder. The uninstaller
-; takes /S as well.
+; takes /S as well. A folder for every user is an administrator's choice: the installer that starts
+; itself again elevated does not hand its /D= across, and the elevated run ignores one.
 
 Target ${TARGET}
 SetCompressor /SOLID lzma
@@ -133,6 +135,7 @@ Section "-${PRODUCT_NAME}" SecProgram
     ; same folder leaves its traces to this one. A per-user installation has no rights over the
     ; machine's values, and a machine-wide one stays beside it.
     ${If} ${SectionIsSelected} ${SecAllUsers}
+        Call RefuseFilesThatUsersCanChange
         SetShellVarContext current
         Call RemoveRegistration
         SetShellVarContext all
@@ -200,17 +203,36 @@ Function RefuseFolderThatUsersCanWrite
     Quit
 FunctionEnd
 
+; Every user's login starts the program: whoever could replace it, or change who may, would run
+; code in every session, an administrator's included. A folder under Program Files may still have
+; been made so by another installer. The installer's own admin_only_check.exe, extracted to its
+; private folder, judges the folder and the files just written before anything machine-wide is.
+Function RefuseFilesThatUsersCanChange
+    InitPluginsDir
+    File "/oname=$PLUGINSDIR\admin_only_check.exe" "${ADMIN_ONLY_CHECK}"
+    ClearErrors
+    ExecWait '"$PLUGINSDIR\admin_only_check.exe" "$INSTDIR" "$INSTDIR\${PROGRAM_FILE}" "$INSTDIR\${UNINSTALLER}"' $0
+    ${If} ${Errors}
+    ${OrIf} $0 <> 0
+        MessageBox MB_ICONSTOP "${PRODUCT_NAME} for every user is installed only where nobody but administrators and the system can change it; others can change $INSTDIR or its files." /SD IDOK
+        SetErrorLevel 5
+        Quit
+    ${EndIf}
+FunctionEnd
+
 ; The earlier installation of the kind in $Kind, and the folder: /D='s, else the earlier one's, else
 ; the kind's own. Each kind looks in its own root only: a machine-wide installation, which runs
 ; elevated, takes nothing from the installing user's HKCU, and a per-user one has no business with
-; the machine's. A machine-wide installation without an elevated token starts itself again elevated.
+; the machine's. A machine-wide installation without an elevated token starts itself again elevated,
+; without /D=. A per-user installation that runs elevated (an administrator's own elevated prompt)
+; takes no folder from HKCU either, which any program of the user can write: it keeps an earlier
+; installation only in the folder it installs to.
 Function ChooseKind
     ${If} $Kind == all
         !insertmacro SelectSection ${SecAllUsers}
         ${GetParameters} $ElevatedSwitches
         StrCpy $ElevatedSwitches "$ElevatedSwitches /ALLUSERS"
         ${IfThen} ${SectionIsSelected} ${SecNoSound} ${|} StrCpy $ElevatedSwitches "$ElevatedSwitches /NOSOUND" ${|}
-        ${IfThen} $GivenFolder != "" ${|} StrCpy $ElevatedSwitches "$ElevatedSwitches /D=$GivenFolder" ${|}
         StrCpy $ElevatedFile $EXEPATH
         Call RunElevated
         ReadRegStr $EarlierFolder HKLM "${UNINSTALL_KEY}" "InstallLocation"
@@ -219,6 +241,12 @@ Function ChooseKind
         !insertmacro UnselectSection ${SecAllUsers}
         ReadRegStr $EarlierFolder HKCU "${UNINSTALL_KEY}" "InstallLocation"
         StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${SUITE_FOLDER}"
+        ${IfThen} $GivenFolder != "" ${|} StrCpy $INSTDIR $GivenFolder ${|}
+        Call IsElevated
+        ${If} $0 = 1
+        ${AndIf} $EarlierFolder != $INSTDIR
+            StrCpy $EarlierFolder ""
+        ${EndIf}
     ${EndIf}
     ${If} $EarlierFolder == ""
         StrCpy $Upgrade 0
@@ -245,6 +273,12 @@ FunctionEnd
 Function .onInit
     StrCpy $GivenFolder $INSTDIR
     ${GetParameters} $0
+    ; The run started elevated by one without an administrator's token takes no folder from it.
+    ClearErrors
+    ${GetOptions} $0 "${ELEVATED_SWITCH}" $4
+    ${IfNot} ${Errors}
+        StrCpy $GivenFolder ""
+    ${EndIf}
     ClearErrors
     ${GetOptions} $0 "/NOSOUND" $4
     ${IfNot} ${Errors}

@@ -94,7 +94,7 @@ signed() {
 }
 for file in "$dist/LumoraReady.exe" "$dist/LumoraReadySetup-3.4.05.exe" "$dist/LumoraReady-3.4.05.msi" \
             "$work/setup/\$PLUGINSDIR/end_instance.exe" "$work/setup/LumoraReadyUninstall.exe" \
-            "$work/package/end_instance.exe"; do
+            "$work/package/end_instance.exe" "$work/setup/\$PLUGINSDIR/admin_only_check.exe"; do
     signed "$file"
 done
 

@@ -7,8 +7,10 @@
 #   installer_test.sh <scenario> <state-dir> <setup.exe> <shipped LumoraReady.exe> <bin-dir> <makensis> <nsis-target>
 #
 # Scenarios: silent-install, start-at-login, upgrade-while-running, upgrade-that-gives-up,
-# every-user-outside-program-files, every-user-asks-for-elevation, removal, removal-keeps-settings.
-# bin-dir holds install_probe.exe, end_instance.exe and the stand-ins; makensis builds an older
+# every-user-outside-program-files, every-user-asks-for-elevation, elevated-run-takes-no-folder,
+# every-user-folder-others-can-change, elevated-per-user-takes-no-folder-from-hkcu, removal,
+# removal-keeps-settings.
+# bin-dir holds install_probe.exe, the installer's helpers and the stand-ins; makensis builds an older
 # installer to upgrade, for the nsis-target of the one under test (x86-unicode or amd64-unicode).
 set -euo pipefail
 [ $# -eq 7 ] || { echo "usage: $0 <scenario> <state-dir> <setup.exe> <program> <bin-dir> <makensis> <nsis-target>" >&2; exit 2; }
@@ -94,7 +96,7 @@ install_older_build() {
     cp "$shipped" "$old/LumoraReady.exe"
     printf 'an older build' >>"$old/LumoraReady.exe"
     "$makensis" -V1 -WX -DTARGET="$nsis_target" -DPROGRAM="$old/LumoraReady.exe" -DEND_INSTANCE="$bin/end_instance.exe" -DOUTFILE="$old/LumoraReadySetup.exe" \
-        "$here/../../installer/lumora_ready.nsi"
+        -DADMIN_ONLY_CHECK="$bin/admin_only_check.exe" "$here/../../installer/lumora_ready.nsi"
     start_shell
     install 0 "$old/LumoraReadySetup.exe" "$1"
     expect_one_instance
@@ -163,6 +165,32 @@ every_user_asks_for_elevation() {
     check "the installer ended with $status, expected 4" [ "$status" -eq 4 ]
     check "it started itself again" [ "$(grep -c '^started .*setup-under-test' "$state/programs.log")" -eq 2 ]
     expect_no_key "HKLM\\$entry_key"
+}
+
+# The run that a limited one started elevated takes its folder from HKLM, not from its switches.
+elevated_run_takes_no_folder() {
+    folder="C:\\$program_files\\Vexa\\Lumora Ready Elsewhere"
+    install 0 "$setup" "/S /ALLUSERS /D=$folder"
+    install 0 "$setup" "/ELEVATED /S /ALLUSERS /D=C:\\$program_files\\Vexa\\Chosen"
+    expect_run_values "\"$folder\\LumoraReady.exe\"" ""
+}
+
+# A suite's folder under Program Files that everyone may write (Wine's DACL follows the Unix mode).
+every_user_folder_others_can_change() {
+    chmod o+w "$unix_folder"
+    install 5 "$setup" "/S /ALLUSERS"
+    expect_run_values "" ""
+    expect_no_key "$event_source_key"
+}
+
+# Wine's token is elevated, as an administrator's own elevated prompt: the per-user installation
+# goes to the user's program folder, not where the user's HKCU points.
+elevated_per_user_takes_no_folder_from_hkcu() {
+    per_user_folder
+    run reg add "HKCU\\$entry_key" /v InstallLocation /d 'C:\Windows' /f "$view" >/dev/null
+    install 0 "$setup" /S
+    expect_no_file "$drive_c/windows/LumoraReady.exe"
+    expect_value "HKCU\\$entry_key" InstallLocation "$folder"
 }
 
 footmark_written() { [ -n "$(value "HKCU\\$ready_key" Footmark)" ]; }
