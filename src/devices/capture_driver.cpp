@@ -97,7 +97,11 @@ BOOL CCaptureDriver::Open(HWND hWnd)
     if (m_hDriver != 0)
         return FALSE;
     if (m_entries[OpenEntry] == nullptr) {
-        Trace("capture driver library has no \"%s\": no events from it", EntryNames[OpenEntry]);
+        // Without a library there is no entry, and nothing to say about it.
+        if (m_hModule != NULL) {
+            Trace("capture driver library has no \"%s\": no events from it", EntryNames[OpenEntry]);
+            LogEvent(MSG_ENTRY_MISSING, { ModuleFileName(m_hModule), EntryNames[OpenEntry] });
+        }
         return FALSE;
     }
     OpenEntryPoint open = reinterpret_cast<OpenEntryPoint>(reinterpret_cast<void*>(m_entries[OpenEntry]));

@@ -1,8 +1,8 @@
-// The program as users start it, in processes of its own: resident with a marked hidden window,
-// one instance at a time (a newer one replaces the running one, "KILL" only ends it, an instance that
-// does not quit makes a newer one give up), the box when OLE cannot start, and the UI component
-// library from start-up to the end. (The failure box when no library loads is met by the
-// broken-library starts.)
+// The program as users start it, in processes of its own: resident with a marked hidden window, one
+// instance at a time (a newer one replaces the running one, "KILL" only ends it, an instance that
+// does not quit makes a newer one give up), the box when OLE cannot start, libraries that cannot
+// serve in the event log, and the UI component library from start-up to the end. (The failure box
+// when no library loads is met by the broken-library starts.)
 #include "debugged_process.h"
 #include "program_fixture.h"
 #include "stand_in_records.h"
@@ -158,6 +158,42 @@ TEST_F(Program, SilencedSourcesAreLoggedAndTheStartGoesOnWithoutARegisteredEvent
     EXPECT_TRUE(Logged(program.Id(), "0x0002,0x0000,0x800003f1 warn L\"" + ProgramBeside("VexaCap.dll")
                                          + R"(" warn L"VC_Open" warn L"0")"));
     EXPECT_FALSE(program.WaitForExit(0)) << "it runs";
+}
+
+namespace {
+
+std::vector<BYTE> Terminated(const std::string& text)
+{
+    return std::vector<BYTE>(text.c_str(), text.c_str() + text.size() + 1);
+}
+
+}  // namespace
+
+// A firmware service value that is there but names no library it can load, and a service without
+// the entry that requests the events, are warnings that say what was wrong.
+TEST_F(Program, FirmwareServiceThatCannotServeIsLoggedWithWhatWasWrong)
+{
+    const std::string refused = "0x0002,0x0000,0x800003f3 warn L\"HKEY_LOCAL_MACHINE\\" + SharedDlls
+                                + "\" warn L\"vxbios.dll\" warn L";
+    const std::string expandable = ProgramBeside("vxbios.dll");
+    const std::string noRequest = ProgramBeside("vxbios_norequest.dll");
+    const struct { DWORD type; std::string path, event; } values[] = {
+        { REG_EXPAND_SZ, expandable, refused + "\"2\" warn L\"" + std::to_string(expandable.size() + 1) + "\"" },
+        { REG_SZ, std::string(260, 'x'), refused + "\"1\" warn L\"261\"" },
+        { REG_SZ, noRequest, "0x0002,0x0000,0x800003f2 warn L\"" + noRequest + "\" warn L\"VXBIOS_BiosMessageReq\"" },
+    };
+    for (const auto& value : values) {
+        SCOPED_TRACE(value.path);
+        PutValue(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", value.type, Terminated(value.path));
+        ChildProcess& program = Start();
+        const HWND hMain = WaitForMarkedWindow(program);
+        ASSERT_NE(hMain, (HWND)NULL);
+        EXPECT_TRUE(Logged(program.Id(), value.event));
+        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(program.WaitForExit(10000));
+        const std::string events = Events(program.Id());
+        EXPECT_EQ(events.find("0x400003ee"), std::string::npos) << "the registry names a library:" << events;
+    }
 }
 
 TEST_F(Program, HardKilledInstanceLeavesAnAbandonedMutexAndTheNextStartGoesOnAtOnce)
