@@ -1,8 +1,9 @@
 // The program as users start it, in processes of its own: resident with a marked hidden window, one
 // instance at a time (a newer one replaces the running one, "KILL" only ends it, an instance that
-// does not quit makes a newer one give up), the box when OLE cannot start, libraries that cannot
-// serve in the event log, and the UI component library from start-up to the end. (The failure box
-// when no library loads is met by the broken-library starts.)
+// does not quit makes a newer one give up), the box when OLE cannot start, the capture driver
+// library that a computer's policy decides, libraries that cannot serve in the event log, and the
+// UI component library from start-up to the end. (The failure box when no library loads is met by
+// the broken-library starts.)
 #include "debugged_process.h"
 #include "program_fixture.h"
 #include "stand_in_records.h"
@@ -162,12 +163,73 @@ TEST_F(Program, SilencedSourcesAreLoggedAndTheStartGoesOnWithoutARegisteredEvent
 
 namespace {
 
+// The capture driver library that the process has loaded, by its file name in capitals; "" for none.
+std::string LoadedDriver(DWORD processId)
+{
+    std::string driver;
+    const HANDLE hModules = ::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    MODULEENTRY32 module = {};
+    module.dwSize = sizeof module;
+    for (BOOL more = ::Module32First(hModules, &module); more; more = ::Module32Next(hModules, &module)) {
+        if (std::string(::CharUpperA(module.szModule)).rfind("VEXACAP", 0) == 0)
+            driver = module.szModule;
+    }
+    ::CloseHandle(hModules);
+    return driver;
+}
+
 std::vector<BYTE> Terminated(const std::string& text)
 {
     return std::vector<BYTE>(text.c_str(), text.c_str() + text.size() + 1);
 }
 
 }  // namespace
+
+// The computer's policy names the capture driver library at its fixed place and decides whenever it
+// is there, empty or of another type too: the user's Config values that move the lookup lead to the
+// user's library only where the computer sets no such policy. What was wrong is logged.
+TEST_F(Program, ComputerPolicyDecidesTheCaptureDriverLibraryWhateverTheUserRenames)
+{
+    const std::string policyKey = SuitePolicies + "\\Shared Info\\Shared DLLs";
+    const std::string noOpen = ProgramBeside("VexaCapNoOpen.dll");
+    const std::string refused = "0x0002,0x0000,0x800003f3 warn L\"HKEY_LOCAL_MACHINE\\" + policyKey
+                                + "\" warn L\"VexaCap.dll\" warn L";
+    const struct { const char* label; DWORD type; std::vector<BYTE> data; const char* loaded; std::string event; }
+        policies[] = {
+            { "a library without VC_Open", REG_SZ, Terminated(noOpen), "VEXACAPNOOPEN.DLL",
+              "0x0002,0x0000,0x800003f2 warn L\"" + noOpen + "\" warn L\"VC_Open\"" },
+            { "empty", REG_SZ, { 0 }, "", refused + "\"1\" warn L\"1\"" },
+            { "a number", REG_DWORD, { 1, 0, 0, 0 }, "", refused + "\"4\" warn L\"4\"" },
+            { "not set", REG_NONE, {}, "VEXACAP.DLL", "" },
+        };
+    const struct { const char* name; const char* value; std::string key; const char* valueName; } renames[] = {
+        { "SharedInfo", "User Info", Suite + "\\User Info\\Shared DLLs", "VexaCap.dll" },
+        { "SharedDLLs", "User DLLs", Suite + "\\Shared Info\\User DLLs", "VexaCap.dll" },
+        { "VexaCapDll", "UserCap", SharedDlls, "UserCap" },
+    };
+    for (const auto& rename : renames) {
+        for (const auto& policy : policies) {
+            SCOPED_TRACE(std::string(rename.name) + ", policy " + policy.label);
+            RemoveSuiteKeys();
+            PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", ProgramBeside("vxbios.dll"));
+            PutString(HKEY_CURRENT_USER, Config, rename.name, rename.value);
+            PutString(HKEY_CURRENT_USER, rename.key, rename.valueName, ProgramBeside("VexaCap.dll"));
+            if (policy.type != REG_NONE)
+                PutValue(HKEY_LOCAL_MACHINE, policyKey, "VexaCap.dll", policy.type, policy.data);
+            ChildProcess& program = Start();
+            const HWND hMain = WaitForMarkedWindow(program);
+            ASSERT_NE(hMain, (HWND)NULL);
+            EXPECT_EQ(LoadedDriver(program.Id()), policy.loaded);
+            if (!policy.event.empty()) {
+                EXPECT_TRUE(Logged(program.Id(), policy.event));
+            }
+            ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+            ASSERT_TRUE(program.WaitForExit(10000));
+            const std::string events = Events(program.Id());
+            EXPECT_EQ(events.find("0x400003ec"), std::string::npos) << "the registry names a library:" << events;
+        }
+    }
+}
 
 // A firmware service value that is there but names no library it can load, and a service without
 // the entry that requests the events, are warnings that say what was wrong.
