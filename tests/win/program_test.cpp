@@ -185,9 +185,10 @@ std::vector<BYTE> Terminated(const std::string& text)
 
 }  // namespace
 
-// The computer's policy names the capture driver library at its fixed place and decides whenever it
-// is there, empty or of another type too: the user's Config values that move the lookup lead to the
-// user's library only where the computer sets no such policy. What was wrong is logged.
+// The computer's policy names the capture driver library at its fixed place (its name matched by
+// the registry, in any case) and decides whenever it is there, empty or of another type too: neither
+// the machine-wide value nor the user's Config values that move the lookup are read then; these lead
+// to the user's library only where the computer sets no such policy. What was wrong is logged.
 TEST_F(Program, ComputerPolicyDecidesTheCaptureDriverLibraryWhateverTheUserRenames)
 {
     const std::string policyKey = SuitePolicies + "\\Shared Info\\Shared DLLs";
@@ -211,11 +212,11 @@ TEST_F(Program, ComputerPolicyDecidesTheCaptureDriverLibraryWhateverTheUserRenam
         for (const auto& policy : policies) {
             SCOPED_TRACE(std::string(rename.name) + ", policy " + policy.label);
             RemoveSuiteKeys();
-            PutString(HKEY_LOCAL_MACHINE, SharedDlls, "vxbios.dll", ProgramBeside("vxbios.dll"));
+            RegisterStandInLibraries();
             PutString(HKEY_CURRENT_USER, Config, rename.name, rename.value);
             PutString(HKEY_CURRENT_USER, rename.key, rename.valueName, ProgramBeside("VexaCap.dll"));
             if (policy.type != REG_NONE)
-                PutValue(HKEY_LOCAL_MACHINE, policyKey, "VexaCap.dll", policy.type, policy.data);
+                PutValue(HKEY_LOCAL_MACHINE, policyKey, "vexacap.dll", policy.type, policy.data);
             ChildProcess& program = Start();
             const HWND hMain = WaitForMarkedWindow(program);
             ASSERT_NE(hMain, (HWND)NULL);
