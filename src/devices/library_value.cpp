@@ -26,10 +26,10 @@ LibraryValue ReadLibraryValue(const char* keyPath, const char* valueName, CStrin
     const LONG queried = ::RegQueryValueExA(key, valueName, NULL, &type, data, &size);
     if (queried == ERROR_FILE_NOT_FOUND)
         return LibraryValue::Absent;
-    // Longer data fails the query (which still tells its type and size); only a plain text names a
+    // Longer data fails the query, which still tells its type and size. Only a plain text names a
     // file as it is, so REG_EXPAND_SZ is refused with the rest.
-    const std::string path = queried == ERROR_SUCCESS ? DecodeString(data, size) : std::string();
-    if (type != REG_SZ || path.empty()) {
+    const std::string path = queried == ERROR_SUCCESS && type == REG_SZ ? DecodeString(data, size) : std::string();
+    if (path.empty()) {
         Trace("\"%s\" of HKLM\\%s refused: type %lu, %lu bytes", valueName, keyPath, type, size);
         const std::string where = std::string("HKEY_LOCAL_MACHINE\\") + keyPath;
         LogEvent(MSG_LIBRARY_VALUE_REFUSED,

@@ -105,36 +105,31 @@ protected:
         ::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof text);  // the text control of a message box
         return text;
     }
-    // The events that the process has written to the event log so far, each on a line of its own:
-    // its type, category and id, then each string after the class of Wine's channel it went to.
-    // Wine 8 writes both on its debug channels (WINEDEBUG from SetUp), to the standard error that the
-    // program's processes share with this test, and which the Wine session names; paths with their
-    // backslashes doubled.
-    static std::string Events(DWORD processId)
-    {
-        char own[16] = {};
-        snprintf(own, sizeof own, "%04lx:", processId);
-        const char* const file = getenv("LUMORA_WINE_OUTPUT");
-        std::ifstream output("Z:" + std::string(file != nullptr ? file : "\\none"));
-        std::string record;
-        for (std::string line; std::getline(output, line);) {
-            const size_t call = line.find(":ReportEventA ("), text = line.find(":eventlog:ReportEventW ");
-            const size_t channel = line.find(':', 5) + 1;  // after the process's and the thread's ids
-            if (line.rfind(own, 0) == 0 && call != std::string::npos)
-                record += "\n" + line.substr(line.find(',', call) + 1, 24);
-            else if (line.rfind(own, 0) == 0 && text != std::string::npos)
-                record += " " + line.substr(channel, text - channel) + " " + line.substr(text + 23);
-        }
-        return record;
-    }
-    // Whether the process wrote the event within 10 s, as Events shows it.
-    static ::testing::AssertionResult Logged(DWORD processId, std::string event)
+    // Whether the process wrote the event to the event log within timeoutMs: its type, category and
+    // id, then each string after the class of Wine's channel it went to. Wine 8 writes both on its
+    // debug channels (WINEDEBUG from SetUp), to the standard error that the program's processes share
+    // with this test, and which the Wine session names; paths with their backslashes doubled.
+    static ::testing::AssertionResult Logged(DWORD processId, std::string event, DWORD timeoutMs = 10000)
     {
         for (size_t at = 0; (at = event.find('\\', at)) != std::string::npos; at += 2)
             event.insert(at, 1, '\\');
+        char own[16] = {};
+        snprintf(own, sizeof own, "%04lx:", processId);
+        const char* const file = getenv("LUMORA_WINE_OUTPUT");
         std::string record;
-        const bool found = WaitUntil([&] { return (record = Events(processId)).find(event) != std::string::npos; },
-                                     10000);
+        const bool found = WaitUntil([&] {
+            std::ifstream output("Z:" + std::string(file != nullptr ? file : "\\none"));
+            record.clear();
+            for (std::string line; std::getline(output, line);) {
+                const size_t call = line.find(":ReportEventA ("), text = line.find(":eventlog:ReportEventW ");
+                const size_t channel = line.find(':', 5) + 1;  // after the process's and the thread's ids
+                if (line.rfind(own, 0) == 0 && call != std::string::npos)
+                    record += "\n" + line.substr(line.find(',', call) + 1, 24);
+                else if (line.rfind(own, 0) == 0 && text != std::string::npos)
+                    record += " " + line.substr(channel, text - channel) + " " + line.substr(text + 23);
+            }
+            return record.find(event) != std::string::npos;
+        }, timeoutMs);
         return found ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << event << " not among" << record;
     }
     static bool FootmarkWritten()
