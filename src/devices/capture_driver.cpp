@@ -1,6 +1,8 @@
 // The capture driver library binding.
 #include "devices/capture_driver.h"
 
+#include "contracts/suite_contracts.h"
+#include "devices/library_value.h"
 #include "devices/suite_library.h"
 #include "framework/event_log.h"
 #include "framework/module_path.h"
@@ -28,6 +30,9 @@ namespace {
 
 const int OpenEntry = 0;
 
+// The value of the shared-library key that holds the library's path, unless Config renames it.
+const char* const DriverValueName = "VexaCap.dll";
+
 // "VC_Open": the window to receive the events and a value always 0; the driver handle, 0 on
 // failure. The caller removes the arguments.
 typedef LONG(__cdecl* OpenEntryPoint)(HWND hWnd, LONG reserved);
@@ -42,13 +47,20 @@ CCaptureDriver::~CCaptureDriver()
     }
 }
 
-CString CCaptureDriver::GetLibraryPath() const
+LibraryValue CCaptureDriver::FindLibraryPath(CString* pPath) const
 {
+    // The computer's policy is read at its fixed place first and decides whenever it is there, even
+    // refused: the Config values below are the user's to write, and by renaming the key or the value
+    // they would otherwise move the lookup past the policy to a library of the user's choosing.
+    const LibraryValue policy = ReadLibraryValue(SharedLibrariesPolicyKey, DriverValueName, pPath);
+    if (policy != LibraryValue::Absent)
+        return policy;
+
     // A Config value that is present replaces its default, even when it is empty. Each of these
     // values leads to the library that is loaded: the user's policy key is not read for them.
     CString sharedInfo("Shared Info");
     CString sharedDlls("Shared DLLs");
-    CString valueName("VexaCap.dll");
+    CString valueName(DriverValueName);
     CRegSettings config;
     config.Set(SettingsCompany, SettingsProduct, ConfigComponent);
     config.GetString("SharedInfo", sharedInfo, PolicyReach::MachineOnly);
@@ -59,19 +71,30 @@ CString CCaptureDriver::GetLibraryPath() const
     CRegSettings sharedLibraries;
     sharedLibraries.Set(SettingsCompany, sharedInfo, sharedDlls);
     sharedLibraries.GetString(valueName, path, PolicyReach::MachineOnly);
-    return path;
+    if (path.IsEmpty())
+        return LibraryValue::Absent;
+    *pPath = path;
+    return LibraryValue::Found;
+}
+
+CString CCaptureDriver::GetLibraryPath() const
+{
+    CString path;
+    return FindLibraryPath(&path) == LibraryValue::Found ? path : CString();
 }
 
 BOOL CCaptureDriver::LoadModule()
 {
     if (m_hModule != NULL)
         return FALSE;
-    const CString path = GetLibraryPath();
-    if (path.IsEmpty()) {
+    CString path;
+    const LibraryValue found = FindLibraryPath(&path);
+    if (found == LibraryValue::Absent) {
         Trace("capture driver library: the registry names none");
         LogEvent(MSG_DRIVER_NOT_NAMED);
-        return FALSE;
     }
+    if (found != LibraryValue::Found)
+        return FALSE;
     m_hModule = LoadSuiteLibrary(path);
     if (m_hModule == NULL) {
         const DWORD error = ::GetLastError();
@@ -97,7 +120,11 @@ BOOL CCaptureDriver::Open(HWND hWnd)
     if (m_hDriver != 0)
         return FALSE;
     if (m_entries[OpenEntry] == nullptr) {
-        Trace("capture driver library has no \"%s\": no events from it", EntryNames[OpenEntry]);
+        // Without a library there is no entry, and nothing to say about it.
+        if (m_hModule != NULL) {
+            Trace("capture driver library has no \"%s\": no events from it", EntryNames[OpenEntry]);
+            LogEvent(MSG_ENTRY_MISSING, { ModuleFileName(m_hModule), EntryNames[OpenEntry] });
+        }
         return FALSE;
     }
     OpenEntryPoint open = reinterpret_cast<OpenEntryPoint>(reinterpret_cast<void*>(m_entries[OpenEntry]));

@@ -2,6 +2,7 @@
 // camera button as the registered message "VexaCapEvent" to the window it was opened with.
 #pragma once
 
+#include "devices/library_value.h"
 #include "framework/cstring.h"
 #include "framework/win32.h"
 
@@ -22,7 +23,8 @@ public:
     // Opens the driver for the window: TRUE when this call obtained a driver handle.
     BOOL Open(HWND hWnd);
 
-    // The library's path, from the Config values and the shared-library key; empty when none.
+    // The library's path: the computer's policy when it is there (empty when it is refused), else
+    // from the Config values and the shared-library key; empty when none.
     CString GetLibraryPath() const;
 
     HMODULE m_hModule = NULL;
@@ -33,4 +35,5 @@ public:
 
 private:
     BOOL LoadModule();
+    LibraryValue FindLibraryPath(CString* pPath) const;
 };

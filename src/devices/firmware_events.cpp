@@ -2,13 +2,12 @@
 #include "devices/firmware_events.h"
 
 #include "contracts/suite_contracts.h"
+#include "devices/library_value.h"
 #include "devices/suite_library.h"
 #include "framework/event_log.h"
-#include "framework/handles.h"
 #include "framework/module_path.h"
 #include "framework/trace.h"
 #include "res/lumora_ready_events.h"
-#include "settings/value_decoding.h"
 
 #include <string>
 
@@ -16,7 +15,6 @@ namespace {
 
 // Where the library is, fixed and machine-wide only: the machine's policy, then the machine's value.
 const char* const FirmwareValueName = "vxbios.dll";
-const DWORD LargestPathData = MAX_PATH;  // bytes, the terminator included
 
 typedef LONG(WINAPI* BeginCallEntry)();
 typedef LONG(WINAPI* MessageRequestEntry)(LONG call, HWND hWnd, LONG eventMask);
@@ -28,38 +26,21 @@ Entry EntryAs(FARPROC entry)
     return reinterpret_cast<Entry>(reinterpret_cast<void*>(entry));
 }
 
-// What one machine-wide key holds for the library.
-enum class LibraryValue { Absent, Refused, Found };
-
-LibraryValue ReadLibraryValue(const char* keyPath, CString* pPath)
-{
-    CRegKey key;
-    if (key.Open(HKEY_LOCAL_MACHINE, keyPath, KEY_QUERY_VALUE) != ERROR_SUCCESS)
-        return LibraryValue::Absent;
-    unsigned char data[LargestPathData];
-    DWORD size = sizeof data;
-    DWORD type = 0;
-    const LONG queried = ::RegQueryValueExA(key, FirmwareValueName, NULL, &type, data, &size);
-    if (queried == ERROR_FILE_NOT_FOUND)
-        return LibraryValue::Absent;
-    // Longer data fails the query; other types, REG_EXPAND_SZ among them, are refused.
-    if (queried != ERROR_SUCCESS || type != REG_SZ)
-        return LibraryValue::Refused;
-    // Data stored without its terminator still gives a terminated path.
-    *pPath = DecodeString(data, size).c_str();
-    return LibraryValue::Found;
-}
-
 }  // namespace
 
-BOOL CFirmwareEvents::GetLibraryPath(CString* pPath) const
+LibraryValue CFirmwareEvents::FindLibraryPath(CString* pPath) const
 {
     // A policy value that is there decides, even when it is refused: the machine-wide value below
     // it is an administrator's too, and a policy that was meant to win must not be outranked by it.
-    const LibraryValue policy = ReadLibraryValue(SharedLibrariesPolicyKey, pPath);
+    const LibraryValue policy = ReadLibraryValue(SharedLibrariesPolicyKey, FirmwareValueName, pPath);
     if (policy != LibraryValue::Absent)
-        return policy == LibraryValue::Found;
-    return ReadLibraryValue(SharedLibrariesKey, pPath) == LibraryValue::Found;
+        return policy;
+    return ReadLibraryValue(SharedLibrariesKey, FirmwareValueName, pPath);
+}
+
+BOOL CFirmwareEvents::GetLibraryPath(CString* pPath) const
+{
+    return FindLibraryPath(pPath) == LibraryValue::Found;
 }
 
 BOOL CFirmwareEvents::Load()
@@ -67,13 +48,14 @@ BOOL CFirmwareEvents::Load()
     if (m_hModule != NULL)
         return FALSE;
     CString path;
-    if (!GetLibraryPath(&path)) {
-        Trace("firmware event service library: no string value \"%s\" of at most %lu bytes under HKLM\\%s or "
-              "HKLM\\%s",
-              FirmwareValueName, LargestPathData, SharedLibrariesPolicyKey, SharedLibrariesKey);
+    const LibraryValue found = FindLibraryPath(&path);
+    if (found == LibraryValue::Absent) {
+        Trace("firmware event service library: no value \"%s\" under HKLM\\%s or HKLM\\%s", FirmwareValueName,
+              SharedLibrariesPolicyKey, SharedLibrariesKey);
         LogEvent(MSG_FIRMWARE_NOT_NAMED);
-        return FALSE;
     }
+    if (found != LibraryValue::Found)
+        return FALSE;
     m_hModule = LoadSuiteLibrary(path);
     if (m_hModule == NULL) {
         const DWORD error = ::GetLastError();
@@ -94,19 +76,22 @@ BOOL CFirmwareEvents::Free()
     return ::FreeLibrary(hModule);
 }
 
-FARPROC CFirmwareEvents::FindEntry(const char* name) const
+FARPROC CFirmwareEvents::FindEntry(const char* name, EntryUse use) const
 {
     if (m_hModule == NULL)
         return nullptr;
     const FARPROC entry = ::GetProcAddress(m_hModule, name);
-    if (entry == nullptr)
+    if (entry == nullptr) {
         Trace("firmware event service library has no \"%s\"", name);
+        if (use == EntryUse::ForEvents)
+            LogEvent(MSG_ENTRY_MISSING, { ModuleFileName(m_hModule), name });
+    }
     return entry;
 }
 
 LONG CFirmwareEvents::BeginCall() const
 {
-    const BeginCallEntry begin = EntryAs<BeginCallEntry>(FindEntry("Begin_VXBIOS_Call"));
+    const BeginCallEntry begin = EntryAs<BeginCallEntry>(FindEntry("Begin_VXBIOS_Call", EntryUse::ForEvents));
     if (begin == nullptr)
         return 0;
     const LONG call = begin();
@@ -119,7 +104,8 @@ LONG CFirmwareEvents::BeginCall() const
 
 LONG CFirmwareEvents::RequestMessages(LONG call, HWND hWnd, LONG eventMask) const
 {
-    const MessageRequestEntry request = EntryAs<MessageRequestEntry>(FindEntry("VXBIOS_BiosMessageReq"));
+    const MessageRequestEntry request =
+        EntryAs<MessageRequestEntry>(FindEntry("VXBIOS_BiosMessageReq", EntryUse::ForEvents));
     if (request == nullptr)
         return 0;
     const LONG requested = request(call, hWnd, eventMask);
@@ -132,6 +118,7 @@ LONG CFirmwareEvents::RequestMessages(LONG call, HWND hWnd, LONG eventMask) cons
 
 LONG CFirmwareEvents::CancelMessages(LONG call, LONG request) const
 {
-    const CancelRequestEntry cancel = EntryAs<CancelRequestEntry>(FindEntry("VXBIOS_CancelMessageReq"));
+    const CancelRequestEntry cancel =
+        EntryAs<CancelRequestEntry>(FindEntry("VXBIOS_CancelMessageReq", EntryUse::AtTheEnd));
     return cancel != nullptr ? cancel(call, request) : 0;
 }

@@ -105,11 +105,11 @@ protected:
         ::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof text);  // the text control of a message box
         return text;
     }
-    // Whether the process wrote the event to the event log within 10 s: its type, category and id,
-    // then each string after the class of Wine's channel it went to. Wine 8 writes both on its debug
-    // channels (WINEDEBUG from SetUp), to the standard error that the program's processes share
+    // Whether the process wrote the event to the event log within timeoutMs: its type, category and
+    // id, then each string after the class of Wine's channel it went to. Wine 8 writes both on its
+    // debug channels (WINEDEBUG from SetUp), to the standard error that the program's processes share
     // with this test, and which the Wine session names; paths with their backslashes doubled.
-    static ::testing::AssertionResult Logged(DWORD processId, std::string event)
+    static ::testing::AssertionResult Logged(DWORD processId, std::string event, DWORD timeoutMs = 10000)
     {
         for (size_t at = 0; (at = event.find('\\', at)) != std::string::npos; at += 2)
             event.insert(at, 1, '\\');
@@ -129,7 +129,7 @@ protected:
                     record += " " + line.substr(channel, text - channel) + " " + line.substr(text + 23);
             }
             return record.find(event) != std::string::npos;
-        }, 10000);
+        }, timeoutMs);
         return found ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << event << " not among" << record;
     }
     static bool FootmarkWritten()

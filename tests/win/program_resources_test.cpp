@@ -106,6 +106,8 @@ TEST_F(ProgramFile, EventTextsWithTheirStrings)
         { 0xC00003EF, "Lumora Ready (<1>) did not start: its hidden main window could not be created (error <2>)." },
         { 0xC00003F0, "Lumora Ready (<1>) did not start: its prompt window could not be created (error <2>)." },
         { 0x800003F1, "The library <1> refused to deliver camera button events: its entry <2> answered <3>. Lumora" },
+        { 0x800003F2, "The library <1> does not export <2>, so Lumora Ready hears no camera button through it." },
+        { 0x800003F3, "The registry value <2> of <1> names no library that Lumora Ready can load: its type is <3>" },
     };
     for (const auto& event : events) {
         char text[1024] = {};

@@ -1,8 +1,9 @@
-// The program as users start it, in processes of its own: resident with a marked hidden window,
-// one instance at a time (a newer one replaces the running one, "KILL" only ends it, an instance that
-// does not quit makes a newer one give up), the box when OLE cannot start, and the UI component
-// library from start-up to the end. (The failure box when no library loads is met by the
-// broken-library starts.)
+// The program as users start it, in processes of its own: resident with a marked hidden window, one
+// instance at a time (a newer one replaces the running one, "KILL" only ends it, an instance that
+// does not quit makes a newer one give up), the box when OLE cannot start, the capture driver
+// library that a computer's policy decides, libraries that cannot serve in the event log, and the
+// UI component library from start-up to the end. (The failure box when no library loads is met by
+// the broken-library starts.)
 #include "debugged_process.h"
 #include "program_fixture.h"
 #include "stand_in_records.h"
@@ -14,6 +15,23 @@
 #include <vector>
 
 using namespace program_fixture;
+
+namespace {
+
+// The file names of the modules that the process has loaded, in capitals, each between spaces.
+std::string LoadedModules(DWORD processId)
+{
+    std::string modules = " ";
+    const HANDLE hModules = ::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    MODULEENTRY32 module = {};
+    module.dwSize = sizeof module;
+    for (BOOL more = ::Module32First(hModules, &module); more; more = ::Module32Next(hModules, &module))
+        modules += std::string(::CharUpperA(module.szModule)) + " ";
+    ::CloseHandle(hModules);
+    return modules;
+}
+
+}  // namespace
 
 // A newer instance finds the window marked "Vexa Lumora Kivrel" = 1 and posts it 0x464 (wParam 0,
 // lParam 0): the program ends and gives up the mutex of that name.
@@ -124,13 +142,7 @@ TEST_F(Program, OleThatCannotStartShowsItsBoxBeforeAnyLibraryLoadsAndWritesNothi
     // Requested with OK alone and no icon, the box gets the framework's default icon for such a box,
     // the exclamation mark (its handle is of the program's process). Wine: 0x440 is its icon control.
     EXPECT_NE(::SendDlgItemMessageA(hBox, 0x0440, STM_GETICON, 0, 0), 0);
-    std::string modules;
-    const HANDLE hModules = ::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, refused.Id());
-    MODULEENTRY32 module = {};
-    module.dwSize = sizeof module;
-    for (BOOL more = ::Module32First(hModules, &module); more; more = ::Module32Next(hModules, &module))
-        modules += std::string(::CharUpperA(module.szModule)) + " ";
-    ::CloseHandle(hModules);
+    const std::string modules = LoadedModules(refused.Id());
     EXPECT_NE(modules.find("WINDOW_REFUSED.EXE "), std::string::npos) << modules;
     EXPECT_TRUE(modules.find("VEXACAP.DLL ") == std::string::npos && modules.find("VXBIOS.DLL ") == std::string::npos)
         << modules;
@@ -158,6 +170,58 @@ TEST_F(Program, SilencedSourcesAreLoggedAndTheStartGoesOnWithoutARegisteredEvent
     EXPECT_TRUE(Logged(program.Id(), "0x0002,0x0000,0x800003f1 warn L\"" + ProgramBeside("VexaCap.dll")
                                          + R"(" warn L"VC_Open" warn L"0")"));
     EXPECT_FALSE(program.WaitForExit(0)) << "it runs";
+}
+
+// The computer's policy names the capture driver library at its fixed place (in any case) and
+// decides whenever it is there, empty or of another type too: the machine-wide value, and the user's
+// Config values that move the lookup to the user's library, count only where it is not set. A value
+// that names no library to load, or a library without an entry that events need, is a warning.
+TEST_F(Program, LibraryPolicyDecidesWhateverTheUserRenamesAndWhatCannotServeIsLogged)
+{
+    const std::string policy = SuitePolicies + "\\Shared Info\\Shared DLLs";
+    const std::string noOpen = ProgramBeside("VexaCapNoOpen.dll"), noRequest = ProgramBeside("vxbios_norequest.dll");
+    const std::string missing = "0x0002,0x0000,0x800003f2 warn L\"";
+    const std::string refused = "0x0002,0x0000,0x800003f3 warn L\"HKEY_LOCAL_MACHINE\\";
+    const struct { const char* rename; std::string key; const char* name; DWORD type; std::string path, loaded, event; }
+        starts[] = {
+        { "VexaCapDll", policy, "vexacap.dll", REG_SZ, noOpen, "VEXACAPNOOPEN.DLL",
+          missing + noOpen + R"(" warn L"VC_Open")" },
+        { "SharedInfo", policy, "vexacap.dll", REG_SZ, "", "",
+          refused + policy + R"(" warn L"VexaCap.dll" warn L"1" warn L"1")" },
+        { "SharedDLLs", policy, "vexacap.dll", REG_BINARY, "x", "",
+          refused + policy + R"(" warn L"VexaCap.dll" warn L"3" warn L"2")" },
+        { "VexaCapDll", "", "", REG_NONE, "", "VEXACAP.DLL", "" },  // no policy, and nothing to log
+        { nullptr, SharedDlls, "vxbios.dll", REG_EXPAND_SZ, "%SystemRoot%\\vxbios.dll", "VEXACAP.DLL",
+          refused + SharedDlls + R"(" warn L"vxbios.dll" warn L"2" warn L"24")" },
+        { nullptr, SharedDlls, "vxbios.dll", REG_SZ, std::string(260, 'x'), "VEXACAP.DLL",
+          refused + SharedDlls + R"(" warn L"vxbios.dll" warn L"1" warn L"261")" },
+        { nullptr, SharedDlls, "vxbios.dll", REG_SZ, noRequest, "VEXACAP.DLL",
+          missing + noRequest + R"(" warn L"VXBIOS_BiosMessageReq")" },
+    };
+    for (const auto& start : starts) {
+        SCOPED_TRACE(std::string(start.rename != nullptr ? start.rename : "") + " " + start.path);
+        RemoveSuiteKeys();
+        RegisterStandInLibraries();
+        for (const std::string& key : { Suite + "\\User\\Shared DLLs", Suite + "\\Shared Info\\User" })
+            PutString(HKEY_CURRENT_USER, key, "VexaCap.dll", ProgramBeside("VexaCap.dll"));
+        PutString(HKEY_CURRENT_USER, SharedDlls, "User", ProgramBeside("VexaCap.dll"));
+        if (start.rename != nullptr)
+            PutString(HKEY_CURRENT_USER, Config, start.rename, "User");
+        if (!start.key.empty())
+            PutValue(HKEY_LOCAL_MACHINE, start.key, start.name, start.type,
+                     std::vector<BYTE>(start.path.c_str(), start.path.c_str() + start.path.size() + 1));
+        ChildProcess& program = Start();
+        const HWND hMain = WaitForMarkedWindow(program);
+        ASSERT_NE(hMain, (HWND)NULL);
+        const std::string modules = LoadedModules(program.Id());
+        const size_t driver = modules.find(" VEXACAP") + 1;
+        EXPECT_EQ(driver == 0 ? "" : modules.substr(driver, modules.find(' ', driver) - driver), start.loaded);
+        EXPECT_TRUE(Logged(program.Id(), start.event));
+        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(program.WaitForExit(10000));
+        EXPECT_FALSE(Logged(program.Id(), "0x400003ec", 0) || Logged(program.Id(), "0x400003ee", 0))
+            << "no event says that the registry names no library";
+    }
 }
 
 TEST_F(Program, HardKilledInstanceLeavesAnAbandonedMutexAndTheNextStartGoesOnAtOnce)
