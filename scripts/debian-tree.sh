@@ -63,11 +63,11 @@ pinned_version() { awk -v package="$1" '$3 == package { print $4 }' "$PINS"; }
 # Installs a part's pinned packages of Debian 13 in the tree, each at exactly its version, with
 # what they depend on; apt checks them against the release's signature.
 install_pinned() {
-    local specs
-    specs=$(pins "$1" | awk '$1 == "trixie" && $2 !~ /:/ { printf "%s=%s ", $2, $3 }')
-    (TREE_CHECKOUT='' run_in_tree env DEBIAN_FRONTEND=noninteractive SPECS="$specs" bash -c '
-        apt-get update -qq && apt-get install -y -qq --no-install-recommends --allow-downgrades $SPECS >/dev/null') ||
-        die "the tree's packages could not be installed at their pinned versions: $specs"
+    local wanted
+    wanted=$(pins "$1" | awk '$1 == "trixie" && $2 !~ /:/ { printf "%s=%s ", $2, $3 }')
+    (TREE_CHECKOUT='' run_in_tree env DEBIAN_FRONTEND=noninteractive WANTED="$wanted" bash -c '
+        apt-get update -qq && apt-get install -y -qq --no-install-recommends --allow-downgrades $WANTED >/dev/null') ||
+        die "the tree's packages could not be installed at their pinned versions: $wanted"
 }
 
 # Holds the cache for one builder at a time on file descriptor 8: a second caller waits for the
