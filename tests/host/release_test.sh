@@ -20,23 +20,20 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Lumora Ready release test" \
     -addext extendedKeyUsage=codeSigning -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null
 
-copy() {
+# release <copy> <folder to start it in> <prefix of the signing files' names>: with an override of the
+# tools' script that it must not heed.
+release() {
     mkdir "$work/$1"
     (cd "$checkout" && git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$work/$1")
     sed -i 's/^#define PROGRAM_VERSION_NUMBERS .*/#define PROGRAM_VERSION_NUMBERS 3, 4, 5, 0/;
             s/^#define PROGRAM_VERSION_TEXT .*/#define PROGRAM_VERSION_TEXT "3.4.05"/' "$work/$1/src/res/program_version.h"
+    (cd "$2" && SOURCE_DATE_EPOCH=1767225600 LUMORA_SIGN_CERT="${3}cert.pem" LUMORA_SIGN_KEY="${3}key.pem" \
+        LUMORA_INSTALLER_TOOLS_SCRIPT=/bin/false "$work/$1/scripts/release") >"$work/$1.log" 2>&1 ||
+        { cat "$work/$1.log"; fail "release $1 failed"; exit 1; }
 }
-copy first && copy second
-(cd "$work/first" && SOURCE_DATE_EPOCH=1767225600 LUMORA_SIGN_CERT="$work/cert.pem" LUMORA_SIGN_KEY="$work/key.pem" \
-    ./scripts/release) >"$work/first.log" 2>&1 || { cat "$work/first.log"; fail "release first failed"; exit 1; }
-# The second release from another folder, with an override of the tools' script that it must not heed.
-printf '#!/bin/sh\nexit 1\n' >"$work/other-tools" && chmod +x "$work/other-tools"
-(cd "$work" && SOURCE_DATE_EPOCH=1767225600 LUMORA_SIGN_CERT=cert.pem LUMORA_SIGN_KEY=key.pem \
-    LUMORA_INSTALLER_TOOLS_SCRIPT="$work/other-tools" second/scripts/release) >"$work/second.log" 2>&1 ||
-    { cat "$work/second.log"; fail "release second failed"; exit 1; }
-grep -q "^exec $work/second/scripts/installer-tools run makensis" \
-    "$(sed -n 's/^LUMORA_MAKENSIS:[A-Z]*=//p' "$work/second/build/release/CMakeCache.txt")" ||
-    fail "the second release's makensis is not its own checkout's"
+release first "$work/first" "$work/" && release second "$work" ""
+makensis=$(sed -n 's/^LUMORA_MAKENSIS:[A-Z]*=//p' "$work/second/build/release/CMakeCache.txt")
+grep -q "^exec $work/second/scripts/installer-tools run makensis" "$makensis" || fail "the second release's makensis is another's"
 dist=$work/first/dist/3.4.05
 diff -r "$dist" "$work/second/dist/3.4.05" || fail "two releases of the same tree differ"
 grep -q '^signed by: CN=Lumora Ready release test$' "$work/first.log" || fail "the release does not say who signed it"
@@ -49,8 +46,7 @@ policy/en-US/LumoraReady.adml policy/ja-JP/LumoraReady.adml " ] || fail "SHA256S
 (cd "$dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
 sums_signed() { openssl cms -verify -binary -inform DER -in "$dist/SHA256SUMS.p7s" -content "$1" -CAfile "$work/cert.pem" -purpose any -out /dev/null 2>/dev/null; }
 sums_signed "$dist/SHA256SUMS" || fail "the signature of SHA256SUMS does not verify"
-sed '1s/^\(.\)/\1\1/' "$dist/SHA256SUMS" >"$work/tampered"
-! sums_signed "$work/tampered" || fail "the signature of SHA256SUMS verifies changed sums"
+! sums_signed <(sed '1s/^\(.\)/\1\1/' "$dist/SHA256SUMS") || fail "the signature of SHA256SUMS verifies changed sums"
 for exe in LumoraReadySetup-3.4.05.exe LumoraReady.exe; do
     record=$(i686-w64-mingw32-windres -i "$dist/$exe" -O rc 2>/dev/null | tr -d '\0')
     grep -q 'FILEVERSION 3, 4, 5, 0' <<<"$record" || fail "$exe: no FILEVERSION 3, 4, 5, 0"

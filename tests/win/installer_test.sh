@@ -189,7 +189,6 @@ elevated_per_user_takes_no_folder_from_hkcu() {
     per_user_folder
     run reg add "HKCU\\$entry_key" /v InstallLocation /d 'C:\Windows' /f "$view" >/dev/null
     install 0 "$setup" /S
-    expect_no_file "$drive_c/windows/LumoraReady.exe"
     expect_value "HKCU\\$entry_key" InstallLocation "$folder"
 }
 
