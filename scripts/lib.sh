@@ -35,8 +35,8 @@ ensure_packages() {
 }
 
 # Configures and builds one preset; the second run only rebuilds what changed. The installer
-# tools, where scripts/installer-tools has made them, are named to the build explicitly, so that a
-# build tree that found others before takes them.
+# tools, where scripts/installer-tools has installed them, are named to the build explicitly by
+# this checkout's own commands for them, so that a build tree that found others before takes them.
 build_preset() {
     local preset=$1; shift
     local tools=() bin
