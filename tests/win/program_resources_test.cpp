@@ -118,7 +118,8 @@ TEST_F(ProgramFile, EventTextsWithTheirStrings)
 }
 
 // The prompt as each language's template builds it: titled, without a close box or a taskbar
-// button, in that language's font, its one text control right of the icon button's room.
+// button, in that language's font, its one text control right of the icon button's room, showing an
+// ampersand as it is.
 TEST_F(ProgramFile, PromptDialogOfEachLanguage)
 {
     for (WORD language : { English, Japanese }) {
@@ -148,6 +149,7 @@ TEST_F(ProgramFile, PromptDialogOfEachLanguage)
         char className[16] = {};
         ::GetClassNameA(hText, className, sizeof className);
         EXPECT_STREQ(className, "Static");
+        EXPECT_EQ(::GetWindowLongA(hText, GWL_STYLE), 0x50000080) << "visible, left-aligned, SS_NOPREFIX";
         RECT client, text;
         ::GetClientRect(hDlg, &client);
         ::GetWindowRect(hText, &text);
