@@ -235,12 +235,17 @@ TEST(ProgramFileVersion, NamesAndVersionInEveryLanguage)
     }
 }
 
-// Started by any user without a prompt for rights, and scaled by the system as a whole.
-TEST_F(ProgramFile, ManifestAsksForNoRightsAndNoDpiAwareness)
+// Started by any user without a prompt for rights, and scaling itself to each monitor, or to the
+// system's DPI where the system knows no per-monitor scale.
+TEST_F(ProgramFile, ManifestAsksForNoRightsAndPerMonitorScaling)
 {
     const std::vector<BYTE> manifest = Resource(MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1), English);
     const std::string text(manifest.begin(), manifest.end());
     EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(text.find("supportedOS"), std::string::npos);
-    EXPECT_EQ(text.find("dpiAware"), std::string::npos);
+    EXPECT_NE(text.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>"),
+              std::string::npos);
+    EXPECT_NE(text.find("<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2, "
+                        "PerMonitor</dpiAwareness>"),
+              std::string::npos);
 }
