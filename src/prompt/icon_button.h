@@ -29,3 +29,6 @@ private:
 
 // Fills the rectangle with the colour through an 8 x 8 pattern brush made for this one call.
 void FillPatternRect(CDC* pDC, const RECT* pRect, COLORREF colour);
+// Paints the icon's outline, width pixels wide, in the colour: its shape, as drawn at size x size
+// at the top left, widened by width on every side. The icon drawn over it then shows with a rim.
+void DrawIconRim(HDC hDC, HICON hIcon, int size, int width, COLORREF colour);

@@ -5,6 +5,7 @@
 #include "framework/cstring.h"
 #include "framework/dialog.h"
 #include "prompt/icon_button.h"
+#include "prompt/scaled_icons.h"
 
 #include <cstdint>
 
@@ -27,6 +28,8 @@ public:
     CPromptDlg(CUiComponents& uiComponents, CWnd* pParent);
     ~CPromptDlg() override;
 
+    // Shows the text, and gives it to the button as its name, which screen readers read and
+    // announce when it changes.
     void SetText(CString text);
     // TRUE shows the prompt enabled, centred, topmost and in the foreground, with the focus on
     // the button; FALSE disables and hides it.
@@ -35,6 +38,7 @@ public:
     void SetIcon(unsigned int slot);
     // Fills the icon set; the current icon stays as it is. The dialog never destroys the icons.
     void SetIcons(HICON hIdle, HICON hAlternate, HICON hStarting);
+    // Where the user has turned animations off, shows the idle icon steadily instead.
     void StartBlink();
     void StopBlink();
 
@@ -61,8 +65,13 @@ private:
     void OnDestroy();
     void OnDrawItem(int nIDCtl, DRAWITEMSTRUCT* pDrawItem);
     void OnShowWindow(BOOL bShow, UINT nStatus);
+    // The prompt moved to a monitor of another scale: it takes the size the system suggests.
+    void OnDpiChanged(UINT dpi, const RECT* pSuggested);
+    // Places and sizes the button for the dialog's scale.
+    void PlaceButton(UINT dpi);
 
     CUiComponents& m_uiComponents;
+    CScaledIcons m_scaledIcons;  // the icon set at the button's size
 };
 
 // The blink timer's callback: one tick of the rhythm on the dialog's window.

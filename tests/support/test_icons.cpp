@@ -71,7 +71,7 @@ bool ShowsIcon(HWND hControl, HICON hIcon)
     HBRUSH hBackground = ::CreateSolidBrush(::GetPixel(hScreen, shown.left, shown.top));
     const RECT all = { 0, 0, width, height };
     ::FillRect(hMemory, &all, hBackground);
-    ::DrawIcon(hMemory, 0, 0, hIcon);
+    ::DrawIconEx(hMemory, 0, 0, hIcon, width, height, 0, NULL, DI_NORMAL);
     bool same = width > 0;
     for (int y = 0; same && y < height; ++y) {
         for (int x = 0; same && x < width; ++x)

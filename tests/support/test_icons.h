@@ -22,6 +22,6 @@ private:
     std::vector<COLORREF> m_pixels;
 };
 
-// Whether the screen shows the control, of any process, as the icon drawn at its top left over the
-// colour of its top left pixel, as a control that shows an icon draws it.
+// Whether the screen shows the control, of any process, as the icon drawn over it at its size over
+// the colour of its top left pixel, as a control that shows an icon draws it.
 bool ShowsIcon(HWND hControl, HICON hIcon);

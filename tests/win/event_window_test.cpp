@@ -1,6 +1,7 @@
 // The event window as the event sources drive it: real posted messages, the real prompt, real
 // launches of the capture application stand-in, and keys and the busy mutex held by other processes.
 // (Events that meet a running capture application are met by the flood.)
+#include "accessibility.h"
 #include "child_process.h"
 #include "events/event_wnd.h"
 #include "import_hook.h"
@@ -154,6 +155,7 @@ protected:
     bool Topmost() const { return (::GetWindowLongA(m_hPrompt, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
     std::string Text() const { return WindowText(::GetDlgItem(m_hPrompt, 1000)); }
     HICON Icon() { return Prompt().m_hCurrentIcon; }
+    std::wstring ButtonName() { return AccessibleName(Prompt().m_button.m_hWnd); }
 
     std::vector<CaptureAppStart> WaitForStarts(size_t count) { return WaitForCaptureAppStarts(m_record.Path(), count); }
 
@@ -308,6 +310,18 @@ TEST_F(EventWindow, FailedLaunchShowsTheFailureTextAndAlternateIconBeepsUnlessSi
                                                        + std::to_string(SND_RESOURCE | SND_NOWAIT | SND_ASYNC) }));
 }
 
+// A screen reader reads the focused button by the prompt's text, and is told when it changes.
+TEST_F(EventWindow, ScreenReadersHearTheButtonNamedAsThePromptAndEachChangeOfIt)
+{
+    const NameChanges changes(Prompt().m_button.m_hWnd);
+    Press(1);
+    EXPECT_EQ(ButtonName(), L"Press down to start Lumora!!");
+    EXPECT_EQ(changes.Count(), 1);
+    Press(2);
+    EXPECT_EQ(ButtonName(), L"Lumora is starting...");
+    EXPECT_EQ(changes.Count(), 2);
+}
+
 // Run by its own test entry, in a process that Wine starts with a Japanese locale: a target of
 // about 200 characters, but more than MAX_PATH bytes in code page 932, is started. (Its Japanese
 // folders are left again with "..": without a Japanese locale of the host, Wine cannot give such
@@ -324,7 +338,9 @@ TEST_F(EventWindow, JapaneseTargetOfTwoHundredCharactersLaunches)
     ASSERT_LT(::MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, NULL, 0), MAX_PATH);
     m_pWnd->ResolveAppPath(target.c_str());
     Press(1);
+    EXPECT_EQ(ButtonName(), L"さらにボタンを押すと\nLumora を起動します") << "the button's name, for screen readers";
     Press(2);
+    EXPECT_EQ(ButtonName(), L"Lumora の起動中です\nしばらくお待ちください");
     EXPECT_TRUE(m_pWnd->IsLaunching());
     EXPECT_EQ(WaitForStarts(1).size(), 1u);
 }
@@ -346,6 +362,7 @@ TEST_F(EventWindow, FirstPressWithCtrlAndAltHeldShowsTheAboutText)
     ::CloseHandle(hLetGo);
     ASSERT_TRUE(held) << "the keys that another process pressed are not seen";
     EXPECT_EQ(Text(), "Lumora Ready - 3.0.00\nCopyright (C) 2026 Vexa Corporation. All rights reserved.");
+    EXPECT_EQ(ButtonName(), L"Lumora Ready - 3.0.00\nCopyright (C) 2026 Vexa Corporation. All rights reserved.");
 
     ASSERT_TRUE(WaitUntil([] { return ::GetAsyncKeyState(VK_CONTROL) >= 0; }, 10000));
     Press(1);

@@ -1,14 +1,20 @@
 // The prompt dialog and its icon button, with real windows: showing and hiding, the icon set, the
-// blink, the held flag, and what the button really paints.
+// blink, the held flag, and what the button really paints at each display scale and under the
+// user's High Contrast and animation settings.
+#include "accessibility.h"
+#include "child_process.h"
 #include "framework/win_app.h"
 #include "import_hook.h"
 #include "message_pump.h"
 #include "program_test_app.h"
 #include "prompt/prompt_dlg.h"
+#include "registry_sandbox.h"
 #include "res/resource.h"
 #include "test_icons.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -79,6 +85,9 @@ TEST_F(PromptDialog, StartsHiddenAndEnabledWithAButtonAndNoIconAndFillingTheSetC
     m_pDlg->SetIcon(3);
     m_pDlg->SetIcon(1000);
     EXPECT_EQ(m_pDlg->m_hCurrentIcon, m_hIcons[2]) << "slots past 2 are ignored";
+
+    m_pDlg->SetText("Failed to launch R&D.exe.");
+    EXPECT_EQ(AccessibleName(m_hButton), L"Failed to launch R&D.exe.") << "the button's name keeps the ampersand";
 }
 
 // Where showing puts the prompt is met through the event window's presses.
@@ -186,4 +195,97 @@ TEST_F(PromptDialog, ButtonShowsItsBackgroundAloneAndThenTheCurrentIconOverTheBu
     EXPECT_EQ(pixels.At(2, 2), face) << "the background where the icon is transparent";
     EXPECT_EQ(pixels.At(31, 31), face);
     EXPECT_EQ(pixels.At(0, 16), face) << "no frame is drawn";
+}
+
+// The button's place and size and the icon's image follow the dialog's DPI: as it is created, and
+// as it moves to monitors of the other scales.
+TEST_F(PromptDialog, ButtonAndIconFollowTheScale)
+{
+    const struct {
+        int dpi, offset, size;
+    } scales[] = { { 96, 12, 32 }, { 144, 18, 48 }, { 192, 24, 64 } };
+    HDC hScreen = ::GetDC(NULL);
+    size_t at = 0;
+    while (at < 3 && scales[at].dpi != ::GetDeviceCaps(hScreen, LOGPIXELSY))
+        ++at;
+    ::ReleaseDC(NULL, hScreen);
+    ASSERT_LT(at, 3u) << "a screen of 96, 144 or 192 DPI";
+    HMODULE hModule = ::GetModuleHandleA(NULL);
+    m_pDlg->SetIcons(::LoadIconA(hModule, MAKEINTRESOURCEA(IDI_IDLE)), NULL, NULL);
+    m_pDlg->Show(TRUE);
+    for (int move = 0; move < 3; ++move, at = (at + 1) % 3) {
+        const auto& scale = scales[at];
+        SCOPED_TRACE(std::to_string(scale.dpi) + " DPI");
+        RECT button;
+        ::GetWindowRect(m_hButton, &button);
+        ::MapWindowPoints(NULL, m_hDlg, reinterpret_cast<POINT*>(&button), 2);
+        EXPECT_EQ(button.left, scale.offset);
+        EXPECT_EQ(button.top, scale.offset);
+        EXPECT_EQ(button.right - button.left, scale.size);
+        EXPECT_EQ(button.bottom - button.top, scale.size);
+        m_pDlg->SetIcon(IconIdle);
+        ::UpdateWindow(m_hButton);
+        HICON hImage = static_cast<HICON>(::LoadImageA(hModule, MAKEINTRESOURCEA(IDI_IDLE), IMAGE_ICON, scale.size, scale.size, 0));
+        EXPECT_TRUE(ShowsIcon(m_hButton, hImage)) << "the image drawn for the size, over the whole background";
+        ::DestroyIcon(hImage);
+
+        // Moved as the system suggests it: the client area scaled, the frame as the system draws it.
+        const int next = scales[(at + 1) % 3].dpi;
+        RECT suggested, client, placed;
+        ::GetWindowRect(m_hDlg, &suggested);
+        ::GetClientRect(m_hDlg, &client);
+        suggested.right += ::MulDiv(client.right, next, scale.dpi) - client.right;
+        suggested.bottom += ::MulDiv(client.bottom, next, scale.dpi) - client.bottom;
+        ::SendMessageA(m_hDlg, WM_DPICHANGED, MAKEWPARAM(next, next), reinterpret_cast<LPARAM>(&suggested));
+        ::GetWindowRect(m_hDlg, &placed);
+        EXPECT_TRUE(::EqualRect(&placed, &suggested)) << "the dialog takes the suggested place";
+    }
+}
+
+// Wine gives a process the screen's DPI of the user's setting as it starts: the checks above again
+// in processes started at 144 and at 192 DPI.
+TEST_F(PromptDialog, ButtonAndIconFollowTheScaleAt144And192Dpi)
+{
+    for (DWORD dpi : { 144, 192 }) {
+        PutNumber(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", dpi);
+        ChildProcess child;
+        EXPECT_TRUE(child.Start("\"" + ProgramBeside("window_tests.exe") + "\" --gtest_filter=*.ButtonAndIconFollowTheScale", true));
+        const std::string output = child.Output(30000);
+        EXPECT_NE(output.find("[  PASSED  ] 1 test."), std::string::npos) << dpi << " DPI:\n" << output;
+    }
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels");
+}
+
+// High Contrast: the icon gets a rim in the system's text colour, which shows on the button's face
+// whatever the scheme; without it, none.
+TEST_F(PromptDialog, IconHasARimInTheTextColourUnderHighContrastOnly)
+{
+    FillIcons();
+    m_pDlg->Show(TRUE);
+    for (bool on : { true, false }) {
+        const ReportedHighContrast highContrast(on);
+        m_pDlg->SetIcon(IconAlternate);
+        ::UpdateWindow(m_hButton);
+        const WindowPixels pixels(m_hButton);
+        const COLORREF rim = ::GetSysColor(on ? COLOR_BTNTEXT : COLOR_BTNFACE);
+        for (POINT at : { POINT{ 7, 16 }, POINT{ 24, 16 }, POINT{ 16, 7 } })
+            EXPECT_EQ(pixels.At(at.x, at.y), rim) << "beside the square at " << at.x << "," << at.y << ", High Contrast " << on;
+        EXPECT_EQ(pixels.At(6, 16), ::GetSysColor(COLOR_BTNFACE)) << "one pixel wide at 96 DPI";
+        EXPECT_EQ(pixels.At(16, 16), RGB(0, 255, 0)) << "the icon over it";
+    }
+}
+
+// With animations off the prompt shows the idle icon at once and steadily: no blink timer runs.
+TEST_F(PromptDialog, NoBlinkWhenAnimationsAreOff)
+{
+    BOOL animations = TRUE;
+    ::SystemParametersInfoA(SPI_GETCLIENTAREAANIMATION, 0, &animations, 0);
+    ::SystemParametersInfoA(SPI_SETCLIENTAREAANIMATION, 0, nullptr, 0);
+    FillIcons();
+    m_pDlg->StartBlink();
+    const bool blinkTimer = ::KillTimer(m_hDlg, 102) != FALSE;
+    ::SystemParametersInfoA(SPI_SETCLIENTAREAANIMATION, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(animations)), 0);
+    EXPECT_FALSE(blinkTimer);
+    EXPECT_FALSE(m_pDlg->m_bBlinkActive);
+    EXPECT_EQ(m_pDlg->m_hCurrentIcon, m_hIcons[0]);
 }

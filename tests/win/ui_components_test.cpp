@@ -1,6 +1,7 @@
 // The UI component client with the library stand-in registered in the machine's classes: what it
 // creates, in which order, what it calls with which arguments, what it releases, and the colour
 // that the prompt's button then really shows.
+#include "accessibility.h"
 #include "child_process.h"
 #include "framework/win_app.h"
 #include "message_pump.h"
@@ -241,6 +242,19 @@ TEST_F(UiComponents, PromptButtonShowsTheSystemColourWhenTheLibraryGivesNone)
     ASSERT_NE(hButton, (HWND)NULL);
     EXPECT_GT(CountLinesStartingWith(Record(), "colour "), 0u) << "the library was asked";
     EXPECT_EQ(WindowPixels(hButton).At(2, 2), ::GetSysColor(COLOR_BTNFACE));
+}
+
+// The user's High Contrast scheme ranks above the suite's colour: the library is not asked, though
+// it is loaded and released as ever.
+TEST_F(UiComponents, PromptButtonShowsTheSystemColourUnderHighContrast)
+{
+    const ReportedHighContrast highContrast(true);
+    Ask("CUIL_STANDIN_COLOUR", "0x00FF0000");
+    const HWND hButton = ShowPrompt();
+    ASSERT_NE(hButton, (HWND)NULL);
+    EXPECT_EQ(LiveObjects(), 10);
+    EXPECT_EQ(WindowPixels(hButton).At(2, 2), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(CountLinesStartingWith(Record(), "colour "), 0u) << "the library was asked";
 }
 
 TEST_F(UiComponents, NoCuilTurnsTheLibraryOffBeforeThePromptExists)
