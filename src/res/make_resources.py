@@ -3,11 +3,14 @@
 
     python3 src/res/make_resources.py      (from the project root, or anywhere)
 
-The prompt's icons are 32 x 32 pixels in the 16 standard colours with a transparency mask: a
-camera lens set in a horizontal grey bar, open (idle), half closed (alternate) and open with a
-sparkle (starting). The application icon is a small camera with a green "ready" light, as 32 x 32
-and 16 x 16 images in 16 colours and a 48 x 48 image in 256 colours. The chime is PCM, mono, 11025
-samples per second, 8 bits, 1839 samples: two bell-like notes, a fifth apart, fading out.
+The prompt's icons show a camera lens set in a horizontal grey bar, open (idle), half closed
+(alternate) and open with a sparkle (starting). Each has first a 32 x 32 image in the 16 standard
+colours with a transparency mask, then the same picture drawn again at 48 x 48 and 64 x 64 in 32
+bits per pixel (blue, green, red, alpha) with soft edges and a light edge outside its dark outline,
+their masks transparent where alpha is 0. The application icon is a small camera with a green
+"ready" light, as 32 x 32 and 16 x 16 images in 16 colours and a 48 x 48 image in 256 colours. The
+chime is PCM, mono, 11025 samples per second, 8 bits, 1839 samples: two bell-like notes, a fifth
+apart, fading out.
 Everything is computed, so every run writes the same bytes.
 """
 import math
@@ -84,7 +87,8 @@ def draw_sparkle(img):
 
 
 def image_bytes(img, palette, bits):
-    """One icon image: header, palette, colour rows then mask rows, bottom-up, rows padded to 4 bytes."""
+    """One icon image: header, palette, colour rows then mask rows, bottom-up, rows padded to 4 bytes.
+    At 32 bits a pixel is (red, green, blue, alpha) and there is no palette; CLEAR pixels have alpha 0."""
     size = len(img)
     per_byte = 8 // bits
     colour_row_bytes = (size * bits // 8 + 3) & ~3
@@ -93,13 +97,16 @@ def image_bytes(img, palette, bits):
     mask_rows = b""
     for y in reversed(range(size)):
         row = img[y]
-        indexes = [0 if p is CLEAR else p for p in row]
-        packed = bytearray()
-        for x in range(0, size, per_byte):
-            value = 0
-            for i in range(per_byte):
-                value = (value << bits) | indexes[x + i]
-            packed.append(value)
+        if bits == 32:
+            packed = b"".join(struct.pack("<BBBB", b, g, r, a) for r, g, b, a in (p or (0, 0, 0, 0) for p in row))
+        else:
+            indexes = [0 if p is CLEAR else p for p in row]
+            packed = bytearray()
+            for x in range(0, size, per_byte):
+                value = 0
+                for i in range(per_byte):
+                    value = (value << bits) | indexes[x + i]
+                packed.append(value)
         colour_rows += bytes(packed) + b"\0" * (colour_row_bytes - len(packed))
         bits_of_mask = 0
         for x in range(size):
@@ -142,6 +149,79 @@ def icons():
     draw_open_lens(starting)
     draw_sparkle(starting)
     return {"idle": idle, "alternate": alternate, "starting": starting}
+
+
+# The prompt's larger images, for its icon button at 144 and 192 DPI: the same pictures drawn
+# again at 48 and 64 pixels rather than enlarged, with soft edges. Shapes are placed in the
+# 32 x 32 picture's units, and each pixel is the average of SAMPLES x SAMPLES points in it.
+SAMPLES = 6
+# Outside the dark outline, one pixel of light edge: the black rim would vanish on a dark or
+# high-contrast background, and on a light one the edge hardly shows.
+HALO = (240, 240, 240, 160)
+
+
+def opaque(index):
+    return PALETTE[index] + (255,)
+
+
+def open_lens_at(u, v, pixel):
+    """The idle picture at a point: (red, green, blue, alpha), or None where it is clear.
+    pixel: one pixel's width in the picture's units, the reach of the light edge."""
+    d = math.hypot(u - 16, v - 16)
+    if math.hypot(u - 14, v - 14) <= 1.2:
+        return opaque(WHITE)
+    for radius, colour in ((5, BLACK), (8, DARK_BLUE), (11, WHITE), (12.5, BLACK)):
+        if d <= radius:
+            return opaque(colour)
+    beyond_bar = max(abs(u - 16) - 15, abs(v - 16) - 6)  # the bar from 1 to 31 across, 10 to 22 down
+    if beyond_bar <= -1:
+        return opaque(LIGHT_GREY)
+    if beyond_bar <= 0:
+        return opaque(DARK_GREY)
+    if min(beyond_bar, d - 12.5) <= pixel:
+        return HALO
+    return None
+
+
+def half_closed_at(u, v, pixel):
+    """The alternate picture: the lower half of the lens under a grey lid with a dark edge."""
+    d = math.hypot(u - 16, v - 16)
+    if v >= 16 and d <= 12.5:
+        return opaque(BLACK if v < 18 or d > 11 else LIGHT_GREY)
+    return open_lens_at(u, v, pixel)
+
+
+def sparkle_at(u, v, pixel):
+    """The starting picture: a four-pointed sparkle on the pupil, its arms tapering, yellow at its heart."""
+    x, y = abs(u - 16), abs(v - 16)
+    if math.hypot(x, y) <= 1.5:
+        return opaque(YELLOW)
+    along, across = max(x, y), min(x, y)
+    slant_along, slant_across = (x + y) / math.sqrt(2), abs(x - y) / math.sqrt(2)
+    if across <= 0.8 * (1 - along / 7.5) + 0.1 or slant_across <= 0.6 * (1 - slant_along / 4.9) + 0.1:
+        return opaque(WHITE)
+    return open_lens_at(u, v, pixel)
+
+
+def smooth_image(picture, size):
+    """A picture at size x size pixels: its colour where it covers a pixel, its coverage as alpha."""
+    scale = 32.0 / size
+    img = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            red = green = blue = cover = 0
+            for j in range(SAMPLES):
+                for i in range(SAMPLES):
+                    colour = picture((x + (i + 0.5) / SAMPLES) * scale, (y + (j + 0.5) / SAMPLES) * scale, scale)
+                    if colour is not None:
+                        r, g, b, a = colour
+                        red, green, blue, cover = red + r * a, green + g * a, blue + b * a, cover + a
+            alpha = round(cover / SAMPLES ** 2)
+            colour = (round(red / cover), round(green / cover), round(blue / cover), alpha) if alpha else CLEAR
+            row.append(colour)
+        img.append(row)
+    return img
 
 
 # 256 colours: the 16 standard ones, then ramps of grey, blue and green for the larger image.
@@ -218,9 +298,11 @@ def wave_bytes(samples, rate=11025):
 
 
 def main():
+    pictures = {"idle": open_lens_at, "alternate": half_closed_at, "starting": sparkle_at}
     for name, img in icons().items():
         with open(os.path.join(HERE, "icons", name + ".ico"), "wb") as f:
-            f.write(ico_bytes([(img, PALETTE, 4)]))
+            f.write(ico_bytes([(img, PALETTE, 4)]
+                              + [(smooth_image(pictures[name], size), [], 32) for size in (48, 64)]))
     with open(os.path.join(HERE, "icons", "lumora_ready.ico"), "wb") as f:
         f.write(ico_bytes([(app_icon(32, False), PALETTE, 4), (app_icon(16, False), PALETTE, 4),
                            (app_icon(48, True), PALETTE_256, 8)]))

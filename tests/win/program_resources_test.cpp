@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -161,26 +162,40 @@ TEST_F(ProgramFile, PromptDialogOfEachLanguage)
     }
 }
 
-// The shell shows the program's icon at 16, 32 and 48 pixels, the prompt its three at 32: each
-// loads at its size, and no two show the same picture.
+// The shell shows the program's icon at 16, 32 and 48 pixels, the prompt its three at 32, 48 and 64
+// (96, 144 and 192 DPI): each loads at its size, and no two show the same picture. Each size has an
+// image drawn for it; the prompt's 32 keep their 16 colours, its larger ones have soft edges.
 TEST_F(ProgramFile, EveryIconShowsAPictureOfItsOwn)
 {
     std::vector<std::vector<DWORD>> pictures;
-    for (WORD group : { 128, 130, 131, 132 }) {
-        pictures.push_back(IconPixels(group, 32));
-        EXPECT_FALSE(pictures.back().empty()) << "icon " << group;
-    }
+    for (int size : { 32, 48, 64 })
+        for (WORD group : { 128, 130, 131, 132 }) {
+            pictures.push_back(IconPixels(group, size));
+            EXPECT_FALSE(pictures.back().empty()) << "icon " << group << " at " << size;
+        }
     for (size_t i = 0; i < pictures.size(); ++i)
         for (size_t j = i + 1; j < pictures.size(); ++j)
             EXPECT_NE(pictures[i], pictures[j]) << "icons " << i << " and " << j;
-    const std::vector<BYTE> group = Resource(MAKEINTRESOURCEW(14), MAKEINTRESOURCEW(128), English);
-    ASSERT_FALSE(group.empty());
-    for (int size : { 16, 32, 48 }) {
-        const int image = ::LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group.data()), TRUE, size, size, 0);
-        const std::vector<BYTE> bitmap = Resource(MAKEINTRESOURCEW(3), MAKEINTRESOURCEW(image), English);
-        ASSERT_GE(bitmap.size(), sizeof(BITMAPINFOHEADER)) << size;
-        EXPECT_EQ(reinterpret_cast<const BITMAPINFOHEADER*>(bitmap.data())->biWidth, size)
-            << "an image drawn for " << size << " pixels";
+    const struct { WORD group; int size; WORD bits; } images[] = {
+        { 128, 16, 4 }, { 128, 32, 4 }, { 128, 48, 8 }, { 130, 32, 4 }, { 130, 48, 32 }, { 130, 64, 32 },
+        { 131, 32, 4 }, { 131, 48, 32 }, { 131, 64, 32 }, { 132, 32, 4 }, { 132, 48, 32 }, { 132, 64, 32 },
+    };
+    for (const auto& image : images) {
+        SCOPED_TRACE("icon " + std::to_string(image.group) + " at " + std::to_string(image.size));
+        const WORD language = image.group == 128 ? English : Japanese;  // the prompt's are kept once, as Japanese
+        const std::vector<BYTE> group = Resource(MAKEINTRESOURCEW(14), MAKEINTRESOURCEW(image.group), language);
+        ASSERT_FALSE(group.empty());
+        const int id = ::LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group.data()), TRUE, image.size, image.size, 0);
+        const std::vector<BYTE> bitmap = Resource(MAKEINTRESOURCEW(3), MAKEINTRESOURCEW(id), language);
+        ASSERT_GE(bitmap.size(), sizeof(BITMAPINFOHEADER));
+        const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(bitmap.data());
+        EXPECT_EQ(header->biWidth, image.size);
+        EXPECT_EQ(header->biBitCount, image.bits);
+        const size_t end = std::min<size_t>(bitmap.size(), header->biSize + 4 * image.size * image.size);
+        bool soft = false;
+        for (size_t at = header->biSize + 3; header->biBitCount == 32 && at < end; at += 4)
+            soft |= bitmap[at] % 255 != 0;
+        EXPECT_EQ(soft, image.bits == 32) << "partly transparent pixels";
     }
 }
 
