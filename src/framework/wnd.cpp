@@ -5,6 +5,7 @@
 #include "framework/win_app.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -30,6 +31,23 @@ void Forget(std::vector<CWnd*>& objects, CWnd* pWnd)
     objects.erase(std::remove(objects.begin(), objects.end(), pWnd), objects.end());
 }
 
+ScreenRect ToScreenRect(const RECT& rect)
+{
+    return { rect.left, rect.top, rect.right, rect.bottom };
+}
+
+BOOL CALLBACK CollectMonitor(HMONITOR hMonitor, HDC, LPRECT, LPARAM lParam)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    // A monitor unplugged while the list is being made has no information left: it is passed over.
+    if (::GetMonitorInfoA(hMonitor, &info)) {
+        auto* pMonitors = reinterpret_cast<std::vector<Monitor>*>(lParam);
+        pMonitors->push_back({ ToScreenRect(info.rcMonitor), ToScreenRect(info.rcWork) });
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 CHandlerScope::CHandlerScope()
@@ -45,22 +63,22 @@ CHandlerScope::~CHandlerScope()
 
 void CWindowRef::CenterWindow(HWND hWndCenter) const
 {
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor);
-    const ScreenRect area = { monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom };
+    std::vector<Monitor> monitors;
+    ::EnumDisplayMonitors(NULL, NULL, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+    // A session that reports no monitor offers nowhere better than where the window is.
+    if (monitors.empty())
+        return;
     // A window that is not to be seen is no place to centre on: the work area serves instead.
     const LONG style = hWndCenter != NULL ? ::GetWindowLongA(hWndCenter, GWL_STYLE) : 0;
-    ScreenRect centre = area;
+    std::optional<ScreenRect> centre;
     if ((style & WS_VISIBLE) && !(style & WS_MINIMIZE)) {
         RECT rect;
         ::GetWindowRect(hWndCenter, &rect);
-        centre = { rect.left, rect.top, rect.right, rect.bottom };
+        centre = ToScreenRect(rect);
     }
     RECT window;
     ::GetWindowRect(m_hWnd, &window);
-    const ScreenPoint position =
-        CentredPosition(window.right - window.left, window.bottom - window.top, centre, area);
+    const ScreenPoint position = CentredWithinMonitor(monitors, ToScreenRect(window), centre);
     ::SetWindowPos(m_hWnd, NULL, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -21,9 +21,9 @@ public:
     {
         return ::SetWindowPos(m_hWnd, hWndInsertAfter, x, y, cx, cy, nFlags);
     }
-    // Centres a top-level window on hWndCenter (the desktop window: the whole screen), keeping it
-    // within the work area of its monitor; on the work area itself when hWndCenter is null, hidden
-    // or minimised.
+    // Centres a top-level window on hWndCenter (the desktop window: the primary monitor), keeping it
+    // within the work area of the monitor that holds hWndCenter; on the work area of its own monitor
+    // when hWndCenter is null, hidden or minimised.
     void CenterWindow(HWND hWndCenter) const;
     BOOL SetForegroundWindow() const { return ::SetForegroundWindow(m_hWnd); }
     HWND SetFocus() const { return ::SetFocus(m_hWnd); }
