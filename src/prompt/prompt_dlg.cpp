@@ -153,8 +153,9 @@ void CPromptDlg::OnDrawItem(int nIDCtl, DRAWITEMSTRUCT* pDrawItem)
         return;
     const int size = pDrawItem->rcItem.right - pDrawItem->rcItem.left;
     HICON hIcon = m_scaledIcons.At(m_hCurrentIcon, size);
+    // The rim follows the button's scale: 32 pixels at 96 DPI.
     if (HighContrastOn())
-        DrawIconRim(pDrawItem->hDC, hIcon, size, HighContrastRimWidth(WindowDpi(m_hWnd)), ::GetSysColor(COLOR_BTNTEXT));
+        DrawIconRim(pDrawItem->hDC, hIcon, size, HighContrastRimWidth(size * 3), ::GetSysColor(COLOR_BTNTEXT));
     ::DrawIconEx(pDrawItem->hDC, 0, 0, hIcon, size, size, 0, NULL, DI_NORMAL);
 }
 
