@@ -15,7 +15,7 @@ class NameChanges {
 public:
     explicit NameChanges(HWND hWnd);
     ~NameChanges() { ::UnhookWinEvent(m_hHook); }
-    int Count() const;
+    int Count() const;  // since it was made
 
 private:
     HWINEVENTHOOK m_hHook;

@@ -217,12 +217,10 @@ TEST_F(PromptDialog, ButtonAndIconFollowTheScale)
         const auto& scale = scales[at];
         SCOPED_TRACE(std::to_string(scale.dpi) + " DPI");
         RECT button;
+        const RECT expected = { scale.offset, scale.offset, scale.offset + scale.size, scale.offset + scale.size };
         ::GetWindowRect(m_hButton, &button);
         ::MapWindowPoints(NULL, m_hDlg, reinterpret_cast<POINT*>(&button), 2);
-        EXPECT_EQ(button.left, scale.offset);
-        EXPECT_EQ(button.top, scale.offset);
-        EXPECT_EQ(button.right - button.left, scale.size);
-        EXPECT_EQ(button.bottom - button.top, scale.size);
+        EXPECT_TRUE(::EqualRect(&button, &expected)) << button.left << "," << button.top << " " << button.right - button.left;
         m_pDlg->SetIcon(IconIdle);
         ::UpdateWindow(m_hButton);
         HICON hImage = static_cast<HICON>(::LoadImageA(hModule, MAKEINTRESOURCEA(IDI_IDLE), IMAGE_ICON, scale.size, scale.size, 0));
